@@ -1,0 +1,85 @@
+#include "app/leveltable.h"
+
+#include <array>
+
+namespace {
+
+struct LevelRow {
+    ChallengeScreen screen;
+    int limitMinutes;
+    int target;
+    const char *startRule;
+    const char *challengeRule;
+};
+
+// Rule lines are shown character for character; several end in a blank, and the
+// challenge lines of levels 7 and 8 differ from their start-screen lines.
+constexpr std::array<LevelRow, 9> kLevels{{
+    {ChallengeScreen::Ranged, 5, 50, "1级规则: 5分钟 不限次 连续输入数字 1-50 ",
+     "1级规则: 5分钟 不限次 连续输入数字 1-50 "},
+    {ChallengeScreen::Ranged, 5, 100, "2级规则: 5分钟 不限次 连续输入数字 1-100 ",
+     "2级规则: 5分钟 不限次 连续输入数字 1-100 "},
+    {ChallengeScreen::Ranged, 6, 150, "3级规则: 6分钟 不限次 连续输入数字 1-150 ",
+     "3级规则: 6分钟 不限次 连续输入数字 1-150 "},
+    {ChallengeScreen::Ranged, 6, 200, "4级规则: 6分钟 不限次 连续输入数字 1-200 ",
+     "4级规则: 6分钟 不限次 连续输入数字 1-200 "},
+    {ChallengeScreen::Ranged, 7, 250, "5级规则: 7分钟 不限次 连续输入数字 1-250 ",
+     "5级规则: 7分钟 不限次 连续输入数字 1-250 "},
+    {ChallengeScreen::Ranged, 7, 300, "6级规则: 7分钟 不限次 连续输入数字 1-300 ",
+     "6级规则: 7分钟 不限次 连续输入数字 1-300 "},
+    {ChallengeScreen::OpenEnded, 5, 0, "7级规则: 5分钟 不限位 不能改 ",
+     "7级规则: 5分钟  不限位 不能改"},
+    {ChallengeScreen::OpenEnded, 7, 0, "8级规则: 7分钟 不限位 不能改 ",
+     "8级规则: 7分钟  不限位 不能改 "},
+    {ChallengeScreen::Endurance, 0, 0, "9级规则: 不限时 不限位 不能改 按键间隔小于2秒",
+     "9级规则: 不限时 不限位 不能改 按键间隔小于2秒"},
+}};
+
+const LevelRow *row(int level)
+{
+    if (level < LevelTable::kFirstLevel || level > LevelTable::kLastLevel)
+        return nullptr;
+    return &kLevels[static_cast<std::size_t>(level - 1)];
+}
+
+} // namespace
+
+namespace LevelTable {
+
+ChallengeScreen screen(int level)
+{
+    const LevelRow *r = row(level);
+    return r ? r->screen : ChallengeScreen::None;
+}
+
+QString startRuleLine(int level)
+{
+    const LevelRow *r = row(level);
+    return r ? QString::fromUtf8(r->startRule) : QString();
+}
+
+QString challengeRuleLine(int level)
+{
+    const LevelRow *r = row(level);
+    return r ? QString::fromUtf8(r->challengeRule) : QString();
+}
+
+QString limitMinutesCaption(int level)
+{
+    const LevelRow *r = row(level);
+    return r && r->limitMinutes > 0 ? QString::number(r->limitMinutes) : QString();
+}
+
+qint32 limitMilliseconds(int level)
+{
+    const LevelRow *r = row(level);
+    return r ? r->limitMinutes * 60'000 : 0;
+}
+
+int target(int level)
+{
+    const LevelRow *r = row(level);
+    return r ? r->target : 0;
+}
+
+} // namespace LevelTable

@@ -1,0 +1,24 @@
+#include "app/singleinstance.h"
+#include "app/startwindow.h"
+#include "core/systemclock.h"
+#include "ui/fonts.h"
+
+#include <QApplication>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("tavrino"));
+    QApplication::setApplicationDisplayName(QStringLiteral("Tavrino"));
+
+    // A second copy ends at once and silently, before any window shows.
+    SingleInstance instance;
+    if (!instance.acquire())
+        return 0;
+
+    Fonts::installSubstitutions();
+    SystemClock clock;
+    StartWindow window(clock);
+    window.show();
+    return QApplication::exec();
+}

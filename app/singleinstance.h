@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QLockFile>
+#include <QString>
+
+#include <memory>
+
+// Only one copy of the game per user: the first copy holds a lock file in the
+// user's own runtime folder; a copy that crashed leaves a lock whose process is
+// gone, and the next start takes it over.
+class SingleInstance {
+public:
+    // lockDirectory empty: the user's runtime folder.
+    explicit SingleInstance(const QString &lockDirectory = QString());
+    ~SingleInstance();
+
+    // True when this copy is the only one running and now holds the lock.
+    bool acquire();
+    QString lockPath() const { return m_path; }
+
+private:
+    QString m_path;
+    std::unique_ptr<QLockFile> m_lock;
+};

@@ -1,0 +1,183 @@
+#include "challenges/endurance/endurancemodel.h"
+
+#include "app/startscreen.h"
+#include "challenges/challengetexts.h"
+#include "challenges/endurance/endurancetexts.h"
+#include "challenges/entry.h"
+#include "core/gameclock.h"
+#include "core/timetext.h"
+
+using namespace ChallengeTexts;
+using namespace EnduranceTexts;
+
+namespace {
+
+constexpr qint64 kGapSeconds = 2;
+
+QString gapSecondsText(qint64 seconds)
+{
+    return TimeText::lastChars(TimeText::plain(seconds), seconds < 10 ? 1 : 2);
+}
+
+QString twoDigits(qint64 hundredths)
+{
+    return TimeText::formatTwoDigits(hundredths);
+}
+
+} // namespace
+
+void EnduranceModel::load()
+{
+    loadCommon(QString::fromUtf8(kWindowTitle));
+    ResetRound();
+    m_board.setText(Control::Label19, QString::fromUtf8(kRuleLine));
+    m_board.setText(Control::Label15, QString());
+    m_board.setText(Control::Label17, QString());
+    m_board.setText(Control::Label21, QString());
+    m_board.setText(Control::Label23, QString());
+    m_Expected = 0;
+    m_board.setTimerEnabled(false);
+    m_BestCount = 0;
+    m_bestDuration = {};
+    // Keys before the first Start would be judged with no round running.
+    m_board.setEnabled(Control::Text1, false);
+}
+
+void EnduranceModel::ResetRound()
+{
+    resetRoundCommon();
+}
+
+void EnduranceModel::start()
+{
+    if (!m_board.enabled(Control::Command1))
+        return;
+    m_RoundStart = readClock();
+    m_LastKeyTime = m_RoundStart;
+    m_shownDuration = {};
+    m_board.setTimerEnabled(true);
+    m_board.setText(Control::Label1, QString());
+    m_board.setEnabled(Control::Text1, true);
+    m_Expected += 1;
+    m_board.setText(Control::Text1, QString());
+    m_board.setEnabled(Control::Command1, false);
+}
+
+void EnduranceModel::playAgain()
+{
+    ResetRound();
+    m_board.setText(Control::Label4, QString());
+    m_Expected = 0;
+    m_board.setEnabled(Control::Command3, false);
+    m_board.setEnabled(Control::Command1, true);
+    m_board.requestFocus(Control::Command1);
+    m_board.setText(Control::Label2, QString::fromUtf8(kZero));
+    m_board.setText(Control::Label11, QString::fromUtf8(kZeroZero));
+    m_board.setText(Control::Label13, QString::fromUtf8(kZeroZero));
+    m_board.setText(Control::Label14, QString::fromUtf8(kZero));
+}
+
+void EnduranceModel::tick()
+{
+    if (!m_board.timerEnabled())
+        return;
+    m_TickTime = readClock();
+    // Both differences are taken modulo one day on a steady clock, so neither
+    // midnight nor a change of the system clock can make them negative.
+    m_KeyGap = clockDifference(m_TickTime, m_LastKeyTime);
+    m_ShownSeconds = m_KeyGap / 1000;
+    m_ShownHundredths = TimeText::hundredthsOf(m_KeyGap);
+    m_board.setText(Control::Label2, gapSecondsText(m_ShownSeconds));
+    m_board.setText(Control::Label11, twoDigits(m_ShownHundredths));
+    if (m_ShownSeconds >= kGapSeconds)
+        endRound(Ending::Gap);
+    const qint32 duration = clockDifference(m_TickTime, m_RoundStart);
+    m_ShownSeconds = duration / 1000;
+    m_ShownHundredths = TimeText::hundredthsOf(duration);
+    m_board.setText(Control::Label14, TimeText::plain(m_ShownSeconds));
+    m_board.setText(Control::Label13, twoDigits(m_ShownHundredths));
+    m_shownDuration = {m_ShownSeconds, m_ShownHundredths};
+}
+
+void EnduranceModel::keyPress(char16_t &keyChar)
+{
+    if (!acceptsKeys()) {
+        keyChar = 0;
+        return;
+    }
+    m_LastKeyTime = readClock();
+    m_board.setTimerEnabled(true);
+    m_board.setText(Control::Label1, QString());
+    if (keyChar == kBackspace) {
+        endRound(Ending::Backspace);
+        keyChar = 0;
+    } else if (keyChar == kEnter) {
+        judgeEntry();
+    } else if (isDigitKey(keyChar)) {
+        m_board.setText(Control::Mark, QString());
+    } else {
+        endRound(Ending::NonDigit);
+        keyChar = 0;
+    }
+}
+
+void EnduranceModel::judgeEntry()
+{
+    const QString text = m_board.text(Control::Text1);
+    if (text.isEmpty())
+        return;
+    if (readEntry(text) != m_Expected) {
+        endRound(Ending::WrongNumber);
+        return;
+    }
+    m_board.setText(Control::Mark, QString::fromUtf8(kTick));
+    m_Expected += 1;
+    m_board.setText(Control::Label4,
+                    TimeText::lastChars(QLatin1Char(' ') + TimeText::plain(m_Expected - 1), 4));
+    m_board.setText(Control::Text1, QString());
+}
+
+void EnduranceModel::endRound(Ending how)
+{
+    m_board.setTimerEnabled(false);
+    m_board.setEnabled(Control::Text1, false);
+    const bool crossed = how == Ending::Backspace || how == Ending::WrongNumber;
+    m_board.setText(Control::Mark, crossed ? QString::fromUtf8(kCross) : QString());
+    UpdateBest();
+    const char *message = kEndGap;
+    switch (how) {
+    case Ending::Backspace:
+        message = kEndBackspace;
+        break;
+    case Ending::WrongNumber:
+        message = kEndWrongNumber;
+        break;
+    case Ending::NonDigit:
+        message = kEndNonDigit;
+        break;
+    case Ending::Gap:
+        break;
+    }
+    m_board.setText(Control::Label1, QString::fromUtf8(message));
+    offerPlayAgain(true);
+}
+
+void EnduranceModel::UpdateBest()
+{
+    m_Expected -= 1;
+    const qint64 count = m_Expected;
+    // The duration recorded is the one last shown by a tick of this round
+    // (0.00 if the round ended before its first tick).
+    if (m_BestCount == 0 || count > m_BestCount) {
+        m_BestCount = count;
+        m_bestDuration = m_shownDuration;
+    } else if (count == m_BestCount) {
+        if (m_shownDuration < m_bestDuration)
+            m_bestDuration = m_shownDuration;
+    } else {
+        return;
+    }
+    m_board.setText(Control::Label6, TimeText::plain(m_BestCount));
+    m_board.setText(Control::Label21, TimeText::plain(m_bestDuration.seconds));
+    m_board.setText(Control::Label23, twoDigits(m_bestDuration.hundredths));
+}

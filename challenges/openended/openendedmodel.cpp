@@ -1,0 +1,91 @@
+#include "challenges/openended/openendedmodel.h"
+
+#include "challenges/challengetexts.h"
+#include "challenges/entry.h"
+#include "challenges/openended/openendedtexts.h"
+#include "core/timetext.h"
+
+using namespace ChallengeTexts;
+using namespace OpenEndedTexts;
+
+void OpenEndedModel::ResetRound()
+{
+    resetRoundCommon();
+}
+
+void OpenEndedModel::finishLoad()
+{
+    m_BestCount = 0;
+}
+
+void OpenEndedModel::keyPress(char16_t &keyChar)
+{
+    if (!acceptsKeys()) {
+        keyChar = 0;
+        return;
+    }
+    m_board.setText(Control::Label1, QString());
+    if (keyChar == kBackspace) {
+        // No correction: a Backspace ends the round and never removes a character.
+        finishRound(Ending::Backspace);
+        keyChar = 0;
+        return;
+    }
+    if (keyChar == kEnter) {
+        judgeEntry();
+        return;
+    }
+    if (isDigitKey(keyChar)) {
+        m_board.setText(Control::Mark, QString());
+        return;
+    }
+    keyChar = 0;
+}
+
+void OpenEndedModel::judgeEntry()
+{
+    const QString text = m_board.text(Control::Text1);
+    if (text.isEmpty())
+        return;
+    if (readEntry(text) == m_Expected) {
+        m_board.setText(Control::Mark, QString::fromUtf8(kTick));
+        m_Expected += 1;
+        m_board.setText(Control::Label4,
+                        TimeText::lastChars(TimeText::signPadded(m_Expected - 1), 3));
+        m_board.setText(Control::Text1, QString());
+        return;
+    }
+    finishRound(Ending::WrongEntry);
+}
+
+void OpenEndedModel::finishRound(Ending how)
+{
+    const bool backspace = how == Ending::Backspace;
+    m_board.setText(Control::Mark, QString::fromUtf8(kCross));
+    endRound();
+    if (backspace)
+        offerPlayAgain(true);
+    m_Expected -= 1;
+    const qint64 reached = m_Expected;
+    const QString number = backspace ? TimeText::signPadded(reached) : TimeText::plain(reached);
+    m_board.setText(Control::Label1,
+                    QString::fromUtf8(backspace ? kRangeAfterBackspace : kRangeAfterWrong) +
+                        number);
+    // While no round has reached a number, the next round to end counts as the
+    // first: it sets the best without a record text.
+    if (m_BestCount == 0) {
+        m_BestCount = reached;
+        m_board.setText(Control::Label6, TimeText::plain(reached));
+    }
+    if (reached > m_BestCount) {
+        m_BestCount = reached;
+        m_board.setText(Control::Label1,
+                        QString::fromUtf8(backspace ? kRecordAfterBackspace : kRecordAfterWrong) +
+                            number);
+        m_board.setText(Control::Label6, TimeText::plain(reached));
+    }
+    if (!backspace) {
+        m_board.setEnabled(Control::Command1, false);
+        offerPlayAgain(true);
+    }
+}

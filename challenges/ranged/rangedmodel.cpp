@@ -1,0 +1,89 @@
+#include "challenges/ranged/rangedmodel.h"
+
+#include "app/leveltable.h"
+#include "app/startscreen.h"
+#include "challenges/challengetexts.h"
+#include "challenges/entry.h"
+#include "challenges/ranged/rangedtexts.h"
+#include "core/timetext.h"
+
+using namespace ChallengeTexts;
+using namespace RangedTexts;
+
+void RangedModel::loadOwnFields()
+{
+    m_Level = m_start.gameLevel();
+}
+
+void RangedModel::ResetRound()
+{
+    m_board.setVisible(Control::Picture1, false);
+    resetRoundCommon();
+}
+
+void RangedModel::keyPress(char16_t &keyChar)
+{
+    if (!acceptsKeys()) {
+        keyChar = 0;
+        return;
+    }
+    m_board.setText(Control::Label1, QString());
+    if (keyChar == kBackspace)
+        m_board.setText(Control::Mark, QString());
+    if (keyChar == kEnter) {
+        judgeEntry();
+        return;
+    }
+    if (!isDigitKey(keyChar) && keyChar != kBackspace)
+        keyChar = 0;
+}
+
+void RangedModel::judgeEntry()
+{
+    const QString text = m_board.text(Control::Text1);
+    if (text.isEmpty())
+        return;
+    const int target = LevelTable::target(m_Level);
+    if (readEntry(text) == m_Expected) {
+        m_board.setText(Control::Mark, QString::fromUtf8(kTick));
+        if (m_Expected <= target) {
+            m_board.setEnabled(Control::Text1, true);
+            m_Expected += 1;
+            m_board.setText(Control::Label4,
+                            m_Expected < 2
+                                ? QString()
+                                : TimeText::lastChars(TimeText::signPadded(m_Expected - 1), 3));
+            m_board.setText(Control::Text1, QString());
+        }
+        if (m_Expected == target + 1)
+            succeed();
+        return;
+    }
+    m_board.setText(Control::Mark, QString::fromUtf8(kCross));
+    endRound();
+    m_board.setText(Control::Label1,
+                    QString::fromUtf8(kRangeMessage) + TimeText::signPadded(m_Expected - 1));
+    m_board.setEnabled(Control::Command1, false);
+    offerPlayAgain(true);
+}
+
+void RangedModel::succeed()
+{
+    m_board.setEnabled(Control::Command1, false);
+    m_board.setEnabled(Control::Text1, false);
+    m_board.setVisible(Control::Picture1, true);
+    m_board.setText(Control::Label1, QString::fromUtf8(kSuccess));
+    m_board.setText(Control::Text1, TimeText::plain(LevelTable::target(m_Level)));
+    m_RoundOver = true;
+    offerPlayAgain(true);
+    m_board.setText(Control::Mark, QString());
+    m_RoundResult = m_RoundElapsed / 10;
+    if (m_BestResult == 0) {
+        m_BestResult = m_RoundResult;
+    } else if (m_RoundResult < m_BestResult) {
+        m_BestResult = m_RoundResult;
+        m_board.setText(Control::Label1, QString::fromUtf8(kRecordBroken));
+    }
+    m_board.setText(Control::Label6, TimeText::plain(m_BestResult / 100) + QLatin1Char('.') +
+                                         TimeText::formatTwoDigits(m_BestResult % 100));
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "challenges/challengemodel.h"
+
+// The screens with a time limit (levels 1-8): one limit per visit, counted from
+// the first Start; any number of rounds within it; the elapsed time of the
+// round and the time left shown on every tick.
+class TimedChallengeModel : public ChallengeModel {
+public:
+    using ChallengeModel::ChallengeModel;
+
+    void load() override;
+    void start() override;
+    void playAgain() override;
+    void tick() override;
+
+    bool started() const { return m_Started; }
+    bool roundOver() const { return m_RoundOver; }
+    bool timeUp() const { return m_timeUp; }
+    qint32 roundElapsed() const { return m_RoundElapsed; }
+
+protected:
+    // The screen's own ResetRound.
+    virtual void ResetRound() = 0;
+    // Load steps that come before the shared ones (the ranged screen keeps its level).
+    virtual void loadOwnFields() {}
+    // Load steps after ResetRound and the shared rule line and minutes.
+    virtual void finishLoad() {}
+    // Milliseconds taken off the limit on every tick.
+    virtual qint32 countdownShift() const = 0;
+    // The end of a round by the screen's own judging.
+    void endRound();
+
+    bool m_RoundOver = false;
+    qint32 m_RoundElapsed = 0;
+
+private:
+    void endLimit();
+
+    bool m_Started = false;
+    bool m_timeUp = false;
+    double m_LimitStart = 0;
+    qint64 m_ShownMinutes = 0;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Milliseconds in one day: every clock value lies in [0, kMsPerDay).
+inline constexpr qint64 kMsPerDay = 86'400'000;
+
+// The only source of time for the game rules. A reading is the local time of
+// day in whole milliseconds since local midnight.
+class GameClock {
+public:
+    virtual ~GameClock() = default;
+    virtual double readClock() = 0;
+};
+
+// later - earlier for two clock readings, taken modulo one day, so that a round
+// or a limit that runs across local midnight is still timed correctly.
+qint32 clockDifference(double later, double earlier);

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "core/gameclock.h"
+
+#include <QElapsedTimer>
+
+// Reads the local time of day once, then advances it with a monotonic clock:
+// a change of the system clock while the program runs neither stops nor
+// shifts the game's time.
+class SystemClock final : public GameClock {
+public:
+    SystemClock();
+    double readClock() override;
+
+private:
+    qint64 m_anchor = 0;
+    QElapsedTimer m_elapsed;
+};

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+
+// Text forms of numbers and times shared by the challenge screens.
+namespace TimeText {
+
+// A space before zero and positive numbers, "-" before negative ones: 7 -> " 7".
+QString signPadded(qint64 n);
+// Digits only, "-" before a negative number: 7 -> "7".
+QString plain(qint64 n);
+// The last k characters of a text (the whole text when it is shorter).
+QString lastChars(const QString &text, qsizetype k);
+
+// Two characters for seconds or hundredths: 7 -> "07", 42 -> "42", 125 -> "25".
+QString formatTwoDigits(qint64 n);
+// At most two characters for minutes, no leading zero: 4 -> " 4".
+QString formatMinutes(qint64 n);
+
+struct Split {
+    qint64 minutes = 0;
+    qint64 seconds = 0;
+    qint64 hundredths = 0;
+};
+
+// An elapsed time: total whole seconds (not reduced modulo 60) and hundredths.
+Split splitElapsed(qint64 ms);
+// A time left: minutes within the hour, seconds within the minute, hundredths.
+Split splitRemaining(qint64 ms);
+// (ms mod 1000) / 10: 985 -> 98, 999 -> 99.
+qint64 hundredthsOf(qint64 ms);
+
+} // namespace TimeText

@@ -1,0 +1,74 @@
+#include "ui/fonts.h"
+
+#include <QFontDatabase>
+#include <QStringList>
+
+#include <cmath>
+
+namespace Fonts {
+
+namespace {
+
+const char kHeiti[] = "黑体";
+const char kSongti[] = "宋体";
+
+} // namespace
+
+void installSubstitutions()
+{
+    // CJK faces first; the Latin faces after them cover systems without CJK
+    // fonts, where the Chinese texts then fall back per character.
+    QFont::insertSubstitutions(QString::fromUtf8(kHeiti),
+                               {QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC"),
+                                QStringLiteral("Source Han Sans SC"),
+                                QStringLiteral("WenQuanYi Zen Hei"),
+                                QStringLiteral("Droid Sans Fallback"),
+                                QStringLiteral("Microsoft YaHei"), QStringLiteral("PingFang SC")});
+    QFont::insertSubstitutions(QString::fromUtf8(kSongti),
+                               {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
+                                QStringLiteral("Source Han Serif SC"),
+                                QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC"),
+                                QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Songti SC")});
+    QFont::insertSubstitutions(QStringLiteral("Arial"),
+                               {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
+                                QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});
+    QFont::insertSubstitutions(QStringLiteral("Arial Black"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans"),
+                                QStringLiteral("Noto Sans")});
+}
+
+QString familyName(Layouts::Face face)
+{
+    switch (face) {
+    case Layouts::Face::Heiti:
+        return QString::fromUtf8(kHeiti);
+    case Layouts::Face::Songti:
+        return QString::fromUtf8(kSongti);
+    case Layouts::Face::Arial:
+        return QStringLiteral("Arial");
+    case Layouts::Face::ArialBlack:
+        return QStringLiteral("Arial Black");
+    case Layouts::Face::Default:
+        break;
+    }
+    return {};
+}
+
+QFont makeFont(const Layouts::Font &spec, double scale)
+{
+    QFont font;
+    if (spec.face != Layouts::Face::Default)
+        font.setFamily(familyName(spec.face));
+    if (spec.points > 0) {
+        const double px = Layouts::pointsToPixels(spec.points) * scale;
+        font.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
+    }
+    font.setWeight(static_cast<QFont::Weight>(spec.weight));
+    font.setUnderline(spec.underline);
+    // The Chinese faces are hinted for screen sizes; keep glyph outlines exact
+    // when the screens are scaled.
+    font.setHintingPreference(QFont::PreferNoHinting);
+    return font;
+}
+
+} // namespace Fonts

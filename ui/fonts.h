@@ -1,0 +1,19 @@
+#pragma once
+
+#include "ui/layouts.h"
+
+#include <QFont>
+
+namespace Fonts {
+
+// Maps the faces the screens ask for ("黑体", "宋体", "Arial", "Arial Black")
+// to the nearest faces the system has. Call once before any window is built.
+void installSubstitutions();
+
+// The design family name of a face.
+QString familyName(Layouts::Face face);
+
+// The font of a control at a given scale of the design (1 = design size).
+QFont makeFont(const Layouts::Font &spec, double scale = 1.0);
+
+} // namespace Fonts

@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+#include <optional>
+#include <vector>
+
+// The designed look of every screen, as data: the windows are built from these
+// tables and the geometry tests read the same tables. Places and sizes are in
+// twips, 15 to a device-independent pixel.
+namespace Layouts {
+
+inline constexpr int kTwipsPerPixel = 15;
+
+enum class Kind { Label, TextBox, Button, Picture, Line };
+enum class Face { Default, Heiti, Songti, Arial, ArialBlack };
+enum class Align { Left, Center, Right };
+enum class Pointer { Arrow, LevelHand, LinkHand };
+
+struct Font {
+    Face face = Face::Default;
+    double points = 0;
+    int weight = 400; // 700 bold, 900 for "Arial Black"
+    bool underline = false;
+};
+
+struct ControlSpec {
+    QString name;
+    Kind kind = Kind::Label;
+    int left = 0, top = 0, width = 0, height = 0;
+    Font font;
+    std::optional<QColor> text;
+    std::optional<QColor> background;
+    Align align = Align::Left;
+    bool border = false;
+    QString designText;
+    bool hidden = false;
+    Pointer pointer = Pointer::Arrow;
+    QString toolTip;
+};
+
+struct ScreenLayout {
+    QString name;
+    int clientWidth = 0, clientHeight = 0; // twips
+    bool fixedFrame = false;
+    std::vector<ControlSpec> controls;
+    std::vector<QString> tabOrder;
+
+    const ControlSpec *find(const QString &controlName) const;
+};
+
+enum class ChallengeForm { Form1, Form789, Form9 };
+
+const ScreenLayout &challengeLayout(ChallengeForm form);
+const ScreenLayout &startLayout();
+
+// Twips to device-independent pixels, and points to pixels at 96 dpi.
+inline int toPixels(int twips)
+{
+    return twips >= 0 ? (twips + kTwipsPerPixel / 2) / kTwipsPerPixel
+                      : -((-twips + kTwipsPerPixel / 2) / kTwipsPerPixel);
+}
+inline double pointsToPixels(double points)
+{
+    return points * 96.0 / 72.0;
+}
+
+} // namespace Layouts

@@ -1,0 +1,58 @@
+#include "ui/pictures.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+
+#include <cmath>
+
+namespace Pictures {
+
+QString resourcePath(Picture picture)
+{
+    switch (picture) {
+    case Picture::Success:
+        return QStringLiteral(":/pictures/success.svg");
+    case Picture::Badge:
+        return QStringLiteral(":/pictures/badge.svg");
+    case Picture::StartIcon:
+        return QStringLiteral(":/pictures/icon-start.svg");
+    case Picture::ChallengeIcon:
+        return QStringLiteral(":/pictures/icon-challenge.svg");
+    case Picture::LevelHand:
+        return QStringLiteral(":/pictures/hand-pointer.svg");
+    case Picture::LinkHand:
+        break;
+    }
+    return QStringLiteral(":/pictures/link-hand.svg");
+}
+
+QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
+{
+    const QSize device(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
+                       static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
+    QPixmap pixmap(device);
+    pixmap.fill(Qt::transparent);
+    QSvgRenderer renderer(resourcePath(picture));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
+    painter.end();
+    pixmap.setDevicePixelRatio(devicePixelRatio);
+    return pixmap;
+}
+
+QIcon icon(Picture picture)
+{
+    QIcon result;
+    for (int size : {16, 24, 32, 48, 64, 128, 256})
+        result.addPixmap(render(picture, QSize(size, size), 1.0));
+    return result;
+}
+
+QCursor cursor(Picture picture, qreal devicePixelRatio)
+{
+    return QCursor(render(picture, QSize(32, 32), devicePixelRatio), kHandHotSpot.x(),
+                   kHandHotSpot.y());
+}
+
+} // namespace Pictures
