@@ -32,13 +32,13 @@ public:
     // Control state.
     QString caption() const { return m_caption; }
     QString nameText() const { return m_nameText; }
-    QString levelDisplay() const { return m_levelDisplay; } // Label9
-    QString ruleLine() const { return m_ruleLine; }         // Label25
-    QString nameDisplay() const { return m_nameDisplay; }   // Label7
-    QString schoolDisplay() const { return m_schoolDisplay; } // Label10
-    bool captionsShown() const { return m_captionsShown; }  // Label22, Label8
-    QString makerLink() const { return m_makerLink; }       // Label1
-    QString platformLink() const { return m_platformLink; } // Label3
+    QString levelDisplay() const { return m_levelDisplay; }     // Label9
+    QString ruleLine() const { return m_ruleLine; }             // Label25
+    QString nameDisplay() const { return m_nameDisplay; }       // Label7
+    QString schoolDisplay() const { return m_schoolDisplay; }   // Label10
+    bool captionsShown() const { return m_captionsShown; }      // Label22, Label8
+    QString makerLink() const { return m_makerLink; }           // Label1
+    QString platformLink() const { return m_platformLink; }     // Label3
     QString plannerCredit() const { return m_plannerCredit; }   // Label11
     QString designerCredit() const { return m_designerCredit; } // Label12
     QString subtitle() const { return m_subtitle; }             // Label5

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScreen>
 
 using Layouts::ControlSpec;
 
@@ -35,9 +36,8 @@ Qt::Alignment horizontal(Layouts::Align a)
 } // namespace
 
 StartWindow::StartWindow(GameClock &clock, QWidget *parent)
-    : QWidget(parent), m_clock(clock), m_openUrl([](const QUrl &url) {
-          return QDesktopServices::openUrl(url);
-      })
+    : QWidget(parent), m_clock(clock),
+      m_openUrl([](const QUrl &url) { return QDesktopServices::openUrl(url); })
 {
     setObjectName(QStringLiteral("form0"));
     setWindowIcon(Pictures::icon(Pictures::Picture::StartIcon));
@@ -47,6 +47,8 @@ StartWindow::StartWindow(GameClock &clock, QWidget *parent)
     build();
     const Layouts::ScreenLayout &layout = Layouts::startLayout();
     setFixedSize(Layouts::toPixels(layout.clientWidth), Layouts::toPixels(layout.clientHeight));
+    if (const QScreen *s = QWidget::screen())
+        move(s->availableGeometry().center() - rect().center());
     m_screen.load();
     sync();
 }
@@ -91,8 +93,8 @@ void StartWindow::build()
             auto *picture = new QLabel(this);
             picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             picture->setAutoFillBackground(true);
-            picture->setPixmap(Pictures::render(Pictures::Picture::Badge, QSize(300, 300),
-                                                devicePixelRatioF()));
+            picture->setPixmap(
+                Pictures::render(Pictures::Picture::Badge, QSize(300, 300), devicePixelRatioF()));
             w = picture;
             break;
         }

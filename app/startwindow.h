@@ -23,7 +23,7 @@ public:
     explicit StartWindow(GameClock &clock, QWidget *parent = nullptr);
     ~StartWindow() override;
 
-    const StartScreen &screen() const { return m_screen; }
+    const StartScreen &startScreen() const { return m_screen; }
 
     // How a web page is opened; the desktop's browser unless replaced (tests).
     using UrlOpener = std::function<bool(const QUrl &)>;

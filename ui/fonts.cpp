@@ -27,7 +27,8 @@ void installSubstitutions()
     QFont::insertSubstitutions(QString::fromUtf8(kSongti),
                                {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
                                 QStringLiteral("Source Han Serif SC"),
-                                QStringLiteral("AR PL UMing CN"), QStringLiteral("Noto Sans CJK SC"),
+                                QStringLiteral("AR PL UMing CN"),
+                                QStringLiteral("Noto Sans CJK SC"),
                                 QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Songti SC")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),

@@ -1,0 +1,163 @@
+#include "app/startwindow.h"
+#include "fakeclock.h"
+#include "modal.h"
+#include "ui/fonts.h"
+
+#include <QFontInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTest>
+
+class TestStartWindow : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() { Fonts::installSubstitutions(); }
+
+    void init()
+    {
+        m_window = std::make_unique<StartWindow>(m_clock);
+        m_opened.clear();
+        m_window->setUrlOpener([this](const QUrl &url) {
+            m_opened.append(url);
+            return true;
+        });
+        m_window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    }
+    void cleanup() { m_window.reset(); }
+
+    void opensWithLevelOneAndTheDesignNames()
+    {
+        QCOMPARE(m_window->objectName(), QStringLiteral("form0"));
+        QCOMPARE(m_window->windowTitle(), QStringLiteral("Tavrino  V2.0 2017-11-22 "));
+        QCOMPARE(label("Label9")->text(), QStringLiteral("1"));
+        QCOMPARE(label("Label25")->text(),
+                 QStringLiteral("1级规则: 5分钟 不限次 连续输入数字 1-50 "));
+        QCOMPARE(name()->text(), QString());
+        QVERIFY(!label("Label22")->isVisible());
+        QVERIFY(!label("Label8")->isVisible());
+        QVERIFY(!name()->hasFocus());
+        for (const char *n : {"Command0", "Command1", "Text1", "Label13", "Label21", "picIcon",
+                              "lblTitle", "Line1(1)", "Label1", "Label3"})
+            QVERIFY2(m_window->findChild<QWidget *>(QLatin1String(n)), n);
+    }
+
+    void clickingALevelButtonChoosesIt()
+    {
+        QTest::mouseClick(label("Label19"), Qt::LeftButton); // level 7
+        QCOMPARE(label("Label9")->text(), QStringLiteral("7"));
+        QCOMPARE(label("Label25")->text(), QStringLiteral("7级规则: 5分钟 不限位 不能改 "));
+        QTest::mouseClick(label("Label15"), Qt::LeftButton); // level 3
+        QCOMPARE(label("Label9")->text(), QStringLiteral("3"));
+    }
+
+    // Enter keeps the first four characters and moves the focus to the exit
+    // button; a second Enter there ends the program.
+    void enterCutsTheNameAndFocusesExit()
+    {
+        name()->setFocus();
+        QTest::keyClicks(name(), QStringLiteral("12345"));
+        QCOMPARE(m_window->startScreen().studentName(), QStringLiteral("12345"));
+        QTest::keyClick(name(), Qt::Key_Return);
+        QCOMPARE(name()->text(), QStringLiteral("1234"));
+        QCOMPARE(m_window->startScreen().studentName(), QStringLiteral("1234"));
+        QVERIFY(child<QPushButton>(m_window.get(), "Command1")->hasFocus());
+        QTest::keyClick(child<QPushButton>(m_window.get(), "Command1"), Qt::Key_Return);
+        QVERIFY(!m_window->isVisible());
+    }
+
+    // A pasted name is taken as it is, like a typed one.
+    void pastedNameIsTaken()
+    {
+        name()->setFocus();
+        name()->insert(QStringLiteral("王小明同学好"));
+        QCOMPARE(m_window->startScreen().studentName(), QStringLiteral("王小明同学好"));
+    }
+
+    void startOpensTheLevelsScreenModally_data()
+    {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<QString>("screen");
+        QTest::addColumn<QString>("caption");
+        QTest::newRow("level 1") << "Label13"
+                                 << "Form1"
+                                 << "Tavrino";
+        QTest::newRow("level 6") << "Label18"
+                                 << "Form1"
+                                 << "Tavrino";
+        QTest::newRow("level 7") << "Label19"
+                                 << "Form789"
+                                 << "Tavrino";
+        QTest::newRow("level 8") << "Label20"
+                                 << "Form789"
+                                 << "Tavrino";
+        QTest::newRow("level 9") << "Label21"
+                                 << "Form9"
+                                 << "Tavrino  V2.0 2017-11-22 ";
+    }
+    void startOpensTheLevelsScreenModally()
+    {
+        QFETCH(QString, button);
+        QFETCH(QString, screen);
+        QFETCH(QString, caption);
+        QTest::mouseClick(label(button.toLatin1().constData()), Qt::LeftButton);
+        name()->setText(QStringLiteral("王小明同学好"));
+        const QString level = label("Label9")->text();
+        bool ran = false;
+        whenModalOpens(
+            [&](ChallengeWindow *w) {
+                QCOMPARE(w->objectName(), screen);
+                QVERIFY(w->isModal());
+                QCOMPARE(w->windowTitle(), caption);
+                QCOMPARE(child<QLabel>(w, "Label3")->text(), level);
+                QCOMPARE(child<QLabel>(w, "Label8")->text(), QStringLiteral("王小明同"));
+                QVERIFY(w->findChild<QTimer *>(QStringLiteral("Timer1")));
+                clickButton(w, "Command2");
+                QVERIFY(!w->isVisible());
+            },
+            &ran);
+        clickButton(m_window.get(), "Command0");
+        QVERIFY(ran);
+        // Back returns with the level and the name as they were.
+        QCOMPARE(label("Label9")->text(), level);
+        QCOMPARE(name()->text(), QStringLiteral("王小明同"));
+        QVERIFY(m_window->isVisible());
+    }
+
+    // The links open their pages through the desktop, never through a
+    // command line built from text.
+    void linksOpenTheirPages()
+    {
+        QTest::mouseClick(label("Label1"), Qt::LeftButton);
+        QTest::mouseClick(label("Label3"), Qt::LeftButton);
+        QCOMPARE(m_opened.size(), 2);
+        QCOMPARE(m_opened[0], StartScreen::makerPageUrl());
+        QCOMPARE(m_opened[1], StartScreen::platformUrl());
+        QCOMPARE(label("Label1")->text(), StartScreen::makerPageUrl().host());
+    }
+
+    // The Chinese faces resolve to CJK faces, not to empty boxes.
+    void chineseTextsShowInACjkFace()
+    {
+        for (const char *n : {"Label5", "Label25", "Label11"}) {
+            const QFontInfo info(label(n)->font());
+            QVERIFY2(info.family().contains(QStringLiteral("CJK")) ||
+                         info.family().contains(QStringLiteral("Hei")) ||
+                         info.family().contains(QStringLiteral("Sim")),
+                     qPrintable(QStringLiteral("%1: %2").arg(QLatin1String(n), info.family())));
+            QVERIFY(QFontMetrics(label(n)->font()).inFont(QChar(u'级')));
+        }
+    }
+
+private:
+    QLabel *label(const char *n) { return child<QLabel>(m_window.get(), n); }
+    QLineEdit *name() { return child<QLineEdit>(m_window.get(), "Text1"); }
+
+    FakeClock m_clock;
+    std::unique_ptr<StartWindow> m_window;
+    QList<QUrl> m_opened;
+};
+
+QTEST_MAIN(TestStartWindow)
+#include "tst_startwindow.moc"

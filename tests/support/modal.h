@@ -1,0 +1,37 @@
+#pragma once
+
+#include "ui/challengewindow.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include <functional>
+
+// Runs body on the challenge window that the next modal show opens, then
+// closes that window if body left it open (an assertion that failed inside
+// body must not leave the test waiting in the modal loop).
+inline void whenModalOpens(std::function<void(ChallengeWindow *)> body, bool *ran = nullptr)
+{
+    QTimer::singleShot(0, [body, ran] {
+        auto *window = qobject_cast<ChallengeWindow *>(QApplication::activeModalWidget());
+        if (ran)
+            *ran = window != nullptr;
+        if (!window)
+            return;
+        body(window);
+        if (window->isVisible())
+            window->reject();
+    });
+}
+
+template <typename T> T *child(QWidget *parent, const char *name)
+{
+    return parent->findChild<T *>(QLatin1String(name));
+}
+
+inline void clickButton(QWidget *parent, const char *name)
+{
+    QTest::mouseClick(child<QPushButton>(parent, name), Qt::LeftButton);
+}

@@ -1,0 +1,36 @@
+# Installs the Debian packages a task needs when they are missing.
+# Sourced by tools/play and tools/test; not meant to be run on its own.
+
+TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-noto-cjk fonts-dejavu-core"
+TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils"
+
+tavrino_missing_packages() {
+    local missing=""
+    for p in "$@"; do
+        if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+            missing="$missing $p"
+        fi
+    done
+    echo "$missing"
+}
+
+tavrino_ensure_packages() {
+    if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
+        cat >&2 <<MSG
+This is not a Debian or Ubuntu system, so nothing is installed automatically.
+Install by hand: CMake 3.25 or later, a C++20 compiler, Qt 6.4 or later with
+the Widgets, Svg and Test modules, a CJK font (Noto Sans CJK SC and Noto Serif
+CJK SC), and for the tests an X server (Xvfb), xdotool and xwininfo.
+MSG
+        return 0
+    fi
+    local missing
+    missing=$(tavrino_missing_packages "$@")
+    [ -z "$missing" ] && return 0
+    echo "Installing:$missing" >&2
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    # shellcheck disable=SC2086
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
