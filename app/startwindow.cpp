@@ -104,6 +104,7 @@ void StartWindow::build()
             break;
         }
         w->setObjectName(spec.name);
+        w->setAccessibleName(spec.accessibleName);
         w->setGeometry(Layouts::toPixels(spec.left), Layouts::toPixels(spec.top),
                        std::max(1, Layouts::toPixels(spec.width)),
                        std::max(1, Layouts::toPixels(spec.height)));

@@ -124,6 +124,7 @@ void ChallengeWindow::build()
             break;
         }
         w->setObjectName(spec.name);
+        w->setAccessibleName(spec.accessibleName);
         applyColours(w, spec);
         if (const auto c = controlFromName(spec.name))
             m_widgets[static_cast<std::size_t>(*c)] = w;

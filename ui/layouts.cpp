@@ -142,6 +142,57 @@ ControlSpec &control(ScreenLayout &layout, const char *name)
     Q_UNREACHABLE();
 }
 
+void nameForScreenReaders(ScreenLayout &layout,
+                          std::initializer_list<std::pair<const char *, const char *>> names)
+{
+    for (const auto &[control, name] : names) {
+        for (ControlSpec &c : layout.controls) {
+            if (c.name == u(control))
+                c.accessibleName = u(name);
+        }
+    }
+}
+
+void nameChallengeControls(ScreenLayout &l, bool endurance)
+{
+    nameForScreenReaders(l, {{"Label7", "标题"},
+                             {"Label3", "级别"},
+                             {"Label8", "姓名"},
+                             {"Label12", "学校"},
+                             {"Label15", "剩余分钟"},
+                             {"Label17", "冒号"},
+                             {"Label16", "小数点"},
+                             {"Label10", "小数点"},
+                             {"Label5", "最好成绩标题"},
+                             {"Label6", "最好成绩"},
+                             {"Label18", "单位"},
+                             {"Label20", "持续时长标题"},
+                             {"Label21", "最好成绩持续秒数"},
+                             {"Label24", "小数点"},
+                             {"Label23", "最好成绩持续百分秒"},
+                             {"Label22", "单位"},
+                             {"Label1", "消息"},
+                             {"Picture1", "成功图片"},
+                             {"Text1", "下一个数字"},
+                             {"Label4", "上一个正确数字"},
+                             {"Label9(10)", "判定标记"},
+                             {"Command3", "再玩一次"},
+                             {"Command1", "开始"},
+                             {"Command2", "返回"},
+                             {"Label19", "规则"}});
+    if (endurance) {
+        nameForScreenReaders(l, {{"Label14", "持续秒数"},
+                                 {"Label13", "持续百分秒"},
+                                 {"Label2", "按键间隔秒数"},
+                                 {"Label11", "按键间隔百分秒"}});
+    } else {
+        nameForScreenReaders(l, {{"Label14", "剩余秒数"},
+                                 {"Label13", "剩余百分秒"},
+                                 {"Label2", "用时秒数"},
+                                 {"Label11", "用时百分秒"}});
+    }
+}
+
 ScreenLayout buildForm1()
 {
     ScreenLayout l = buildChallenge(
@@ -168,6 +219,7 @@ ScreenLayout buildForm1()
     ControlSpec picture = *pic;
     controls.erase(pic);
     controls.push_back(picture);
+    nameChallengeControls(l, false);
     return l;
 }
 
@@ -196,6 +248,7 @@ ScreenLayout buildForm789()
     control(l, "Label4").font.points = 99.75;
     control(l, "Label4").designText = u("2789");
     control(l, "Label19").font.points = 26.25;
+    nameChallengeControls(l, false);
     return l;
 }
 
@@ -235,6 +288,7 @@ ScreenLayout buildForm9()
     control(l, "Label4").font.points = 99.75;
     control(l, "Label4").designText = u("2789");
     control(l, "Label19").font.points = 24;
+    nameChallengeControls(l, true);
     return l;
 }
 
@@ -318,6 +372,17 @@ ScreenLayout buildForm0()
         Pointer::LinkHand;
     add("Label4", Kind::Label, 5040, 9960, 4815, 495, songti(15.75), none, none, Align::Center,
         "2017-10-21");
+    nameForScreenReaders(
+        l, {{"lblTitle", "标题"},       {"Label23", "版本"},        {"Label5", "副标题"},
+            {"Label9", "所选级别"},     {"Label2", "选择级别提示"}, {"Label13", "级别 1"},
+            {"Label14", "级别 2"},      {"Label15", "级别 3"},      {"Label16", "级别 4"},
+            {"Label17", "级别 5"},      {"Label18", "级别 6"},      {"Label19", "级别 7"},
+            {"Label20", "级别 8"},      {"Label21", "级别 9"},      {"picIcon", "竞赛平台徽章"},
+            {"Label6", "姓名提示"},     {"Text1", "姓名"},          {"Label22", "姓名标题"},
+            {"Label7", "姓名显示"},     {"Label8", "学校标题"},     {"Label10", "学校显示"},
+            {"Command0", "进入"},       {"Command1", "退出"},       {"Label25", "级别规则"},
+            {"Line1(1)", "分隔线"},     {"Label11", "项目策划"},    {"Label12", "设计制作"},
+            {"Label3", "竞赛平台网址"}, {"Label1", "网站网址"},     {"Label4", "日期"}});
     return l;
 }
 

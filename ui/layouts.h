@@ -38,6 +38,8 @@ struct ControlSpec {
     bool hidden = false;
     Pointer pointer = Pointer::Arrow;
     QString toolTip;
+    // What a screen reader says for the control.
+    QString accessibleName;
 };
 
 struct ScreenLayout {

@@ -1,0 +1,108 @@
+/* Starts a program and reports, in milliseconds from the exec, when its first
+ * top-level window whose title starts with a given prefix is mapped and when
+ * that window first shows more than one colour (painted). Uses plain Xlib.
+ *
+ *   mapwait TITLE_PREFIX PROGRAM [ARGS...]
+ *
+ * Prints "mapped_ms=… painted_ms=… pid=…" and leaves the program running. */
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <stdio.h>
+#include <stdlib.h>
+#include <string.h>
+#include <sys/wait.h>
+#include <time.h>
+#include <unistd.h>
+
+static double now_ms(void)
+{
+    struct timespec ts;
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
+}
+
+static int title_matches(Display *d, Window w, const char *prefix)
+{
+    char *name = NULL;
+    int ok = 0;
+    if (XFetchName(d, w, &name) && name) {
+        ok = strncmp(name, prefix, strlen(prefix)) == 0;
+        XFree(name);
+    }
+    return ok;
+}
+
+static int painted(Display *d, Window w)
+{
+    XWindowAttributes a;
+    if (!XGetWindowAttributes(d, w, &a) || a.map_state != IsViewable)
+        return 0;
+    XImage *img = XGetImage(d, w, 0, 0, a.width, a.height, AllPlanes, ZPixmap);
+    if (!img)
+        return 0;
+    unsigned long first = XGetPixel(img, 0, 0);
+    int varied = 0;
+    for (int y = 0; y < a.height && !varied; y += 3)
+        for (int x = 0; x < a.width; x += 3)
+            if (XGetPixel(img, x, y) != first) {
+                varied = 1;
+                break;
+            }
+    XDestroyImage(img);
+    return varied;
+}
+
+int main(int argc, char **argv)
+{
+    if (argc < 3) {
+        fprintf(stderr, "usage: mapwait TITLE_PREFIX PROGRAM [ARGS...]\n");
+        return 2;
+    }
+    Display *d = XOpenDisplay(NULL);
+    if (!d) {
+        fprintf(stderr, "mapwait: no display\n");
+        return 2;
+    }
+    Window root = DefaultRootWindow(d);
+    XSelectInput(d, root, SubstructureNotifyMask);
+    XSync(d, False);
+    double t0 = now_ms();
+    pid_t pid = fork();
+    if (pid == 0) {
+        /* The program must not hold our output open after we report. */
+        if (!freopen("/dev/null", "w", stdout) || !freopen("/dev/null", "w", stderr))
+            _exit(127);
+        execvp(argv[2], argv + 2);
+        _exit(127);
+    }
+    Window target = 0;
+    double mapped = -1, shown = -1;
+    while (now_ms() - t0 < 20000) {
+        while (XPending(d)) {
+            XEvent e;
+            XNextEvent(d, &e);
+            if (e.type == MapNotify && !target) {
+                Window w = e.xmap.window;
+                /* Without a window manager the program's own window is the
+                 * child of the root; its title may be set just before mapping. */
+                if (title_matches(d, w, argv[1])) {
+                    target = w;
+                    mapped = now_ms() - t0;
+                }
+            }
+        }
+        if (target && painted(d, target)) {
+            shown = now_ms() - t0;
+            break;
+        }
+        int status;
+        if (waitpid(pid, &status, WNOHANG) == pid) {
+            fprintf(stderr, "mapwait: program ended early\n");
+            return 1;
+        }
+        usleep(target ? 200 : 100);
+    }
+    printf("mapped_ms=%.1f painted_ms=%.1f pid=%d\n", mapped, shown, (int)pid);
+    fflush(stdout);
+    return shown < 0 ? 1 : 0;
+}
