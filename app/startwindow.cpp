@@ -63,12 +63,9 @@ void StartWindow::build()
         switch (spec.kind) {
         case Layouts::Kind::Label: {
             auto *label = new ClickLabel(spec.designText, this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
             label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
-            label->setAutoFillBackground(true);
             if (spec.border) {
-                label->setFrameShape(QFrame::Box);
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 label->setLineWidth(1);
             }
             w = label;

@@ -2,6 +2,7 @@
 
 #include "challenges/challengemodel.h"
 #include "ui/answerbox.h"
+#include "ui/designlabel.h"
 #include "ui/fonts.h"
 #include "ui/pictures.h"
 
@@ -79,13 +80,10 @@ void ChallengeWindow::build()
         QWidget *w = nullptr;
         switch (spec.kind) {
         case Layouts::Kind::Label: {
-            auto *label = new QLabel(spec.designText, this);
-            label->setTextFormat(Qt::PlainText);
-            label->setWordWrap(true);
+            auto *label = new DesignLabel(spec.designText, this);
             label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
-            label->setAutoFillBackground(true);
             if (spec.border) {
-                label->setFrameShape(QFrame::Box);
+                label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 label->setLineWidth(1);
             }
             w = label;

@@ -9,7 +9,7 @@ void ClickLabel::mousePressEvent(QMouseEvent *event)
         event->accept();
         return;
     }
-    QLabel::mousePressEvent(event);
+    DesignLabel::mousePressEvent(event);
 }
 
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
@@ -21,5 +21,5 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent *event)
             emit clicked();
         return;
     }
-    QLabel::mouseReleaseEvent(event);
+    DesignLabel::mouseReleaseEvent(event);
 }

@@ -1,13 +1,13 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/designlabel.h"
 
 // A label that reports a click (press and release inside it with the left
 // button), as the start screen's level buttons and links need.
-class ClickLabel : public QLabel {
+class ClickLabel : public DesignLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    using DesignLabel::DesignLabel;
 
 signals:
     void clicked();

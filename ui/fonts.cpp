@@ -1,6 +1,7 @@
 #include "ui/fonts.h"
 
 #include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QStringList>
 
 #include <cmath>
@@ -70,6 +71,21 @@ QFont makeFont(const Layouts::Font &spec, double scale)
     // when the screens are scaled.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+DesignMetrics designMetrics(const QFont &font)
+{
+    const QString family = font.family();
+    if (family == familyName(Layouts::Face::ArialBlack))
+        return {1.100, 1.410};
+    if (family == familyName(Layouts::Face::Arial))
+        return {0.905, 1.117};
+    if (family == familyName(Layouts::Face::Heiti) || family == familyName(Layouts::Face::Songti))
+        return {0.859, 1.0};
+    // Any other face: its own metrics.
+    const QFontMetricsF fm(font);
+    const double em = font.pixelSize() > 0 ? font.pixelSize() : fm.height();
+    return {fm.ascent() / em, fm.height() / em};
 }
 
 } // namespace Fonts

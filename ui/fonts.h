@@ -16,4 +16,13 @@ QString familyName(Layouts::Face face);
 // The font of a control at a given scale of the design (1 = design size).
 QFont makeFont(const Layouts::Font &spec, double scale = 1.0);
 
+// Baseline and line height, in ems, of the face a font asks for as the
+// screens were laid out with it: the Chinese system faces have a line of one
+// em with the baseline at 0.859 em, the Latin ones their own.
+struct DesignMetrics {
+    double ascent = 0.859;
+    double lineHeight = 1.0;
+};
+DesignMetrics designMetrics(const QFont &font);
+
 } // namespace Fonts

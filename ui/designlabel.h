@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QLabel>
+
+#include <memory>
+
+class QTextLayout;
+
+// A label drawn as the screens were designed: an opaque background, text
+// from the top edge, wrapped at the label's width and clipped to it, with the
+// line height and baseline of the face the design names (see
+// Fonts::designMetrics) rather than those of the face that stands in for it,
+// so that a substitute with taller line metrics neither moves nor clips the
+// text. The line layout is kept until the text, font or size changes.
+class DesignLabel : public QLabel {
+    Q_OBJECT
+public:
+    explicit DesignLabel(const QString &text = QString(), QWidget *parent = nullptr);
+    ~DesignLabel() override;
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    void relayout();
+
+    std::unique_ptr<QTextLayout> m_layout;
+    QString m_laidOutText;
+};
