@@ -1,6 +1,7 @@
 #include "ui/pictures.h"
 
 #include <QPainter>
+#include <QPixmapCache>
 #include <QSvgRenderer>
 
 #include <cmath>
@@ -28,6 +29,16 @@ QString resourcePath(Picture picture)
 
 QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
 {
+    // Drawing a vector picture costs far more than looking it up; every
+    // opening of a screen asks for the same few sizes again.
+    const QString key = QStringLiteral("tavrino:%1:%2x%3@%4")
+                            .arg(int(picture))
+                            .arg(logicalSize.width())
+                            .arg(logicalSize.height())
+                            .arg(devicePixelRatio);
+    QPixmap cached;
+    if (QPixmapCache::find(key, &cached))
+        return cached;
     const QSize device(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
                        static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
     QPixmap pixmap(device);
@@ -38,6 +49,7 @@ QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
     renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
     painter.end();
     pixmap.setDevicePixelRatio(devicePixelRatio);
+    QPixmapCache::insert(key, pixmap);
     return pixmap;
 }
 
