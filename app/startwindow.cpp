@@ -58,13 +58,13 @@ StartWindow::~StartWindow() = default;
 void StartWindow::build()
 {
     const Layouts::ScreenLayout &layout = Layouts::startLayout();
-    for (const ControlSpec &spec : layout.controls) {
+    for (const ControlSpec &item : layout.controls) {
         QWidget *w = nullptr;
-        switch (spec.kind) {
+        switch (item.kind) {
         case Layouts::Kind::Label: {
-            auto *label = new ClickLabel(spec.designText, this);
-            label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
-            if (spec.border) {
+            auto *label = new ClickLabel(item.designText, this);
+            label->setAlignment(horizontal(item.align) | Qt::AlignTop);
+            if (item.border) {
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 label->setLineWidth(1);
             }
@@ -73,13 +73,13 @@ void StartWindow::build()
         }
         case Layouts::Kind::TextBox: {
             m_name = new QLineEdit(this);
-            m_name->setAlignment(horizontal(spec.align));
-            m_name->setToolTip(spec.toolTip);
+            m_name->setAlignment(horizontal(item.align));
+            m_name->setToolTip(item.toolTip);
             w = m_name;
             break;
         }
         case Layouts::Kind::Button: {
-            auto *button = new QPushButton(spec.designText, this);
+            auto *button = new QPushButton(item.designText, this);
             // Enter on the focused button clicks it, as a second Enter after
             // confirming the name ends the program.
             button->setAutoDefault(true);
@@ -100,32 +100,32 @@ void StartWindow::build()
             w->setAutoFillBackground(true);
             break;
         }
-        w->setObjectName(spec.name);
-        w->setAccessibleName(spec.accessibleName);
-        w->setGeometry(Layouts::toPixels(spec.left), Layouts::toPixels(spec.top),
-                       std::max(1, Layouts::toPixels(spec.width)),
-                       std::max(1, Layouts::toPixels(spec.height)));
-        if (spec.font.points > 0)
-            w->setFont(Fonts::makeFont(spec.font));
+        w->setObjectName(item.name);
+        w->setAccessibleName(item.accessibleName);
+        w->setGeometry(Layouts::toPixels(item.left), Layouts::toPixels(item.top),
+                       std::max(1, Layouts::toPixels(item.width)),
+                       std::max(1, Layouts::toPixels(item.height)));
+        if (item.font.points > 0)
+            w->setFont(Fonts::makeFont(item.font));
         QPalette p = w->palette();
-        if (spec.text) {
-            p.setColor(QPalette::WindowText, *spec.text);
-            p.setColor(QPalette::Text, *spec.text);
+        if (item.text) {
+            p.setColor(QPalette::WindowText, *item.text);
+            p.setColor(QPalette::Text, *item.text);
         }
-        if (spec.background) {
-            p.setColor(QPalette::Window, *spec.background);
-            p.setColor(QPalette::Base, *spec.background);
+        if (item.background) {
+            p.setColor(QPalette::Window, *item.background);
+            p.setColor(QPalette::Base, *item.background);
         }
-        if (spec.kind == Layouts::Kind::Line && spec.text)
-            p.setColor(QPalette::Window, *spec.text);
+        if (item.kind == Layouts::Kind::Line && item.text)
+            p.setColor(QPalette::Window, *item.text);
         w->setPalette(p);
-        if (spec.pointer != Layouts::Pointer::Arrow) {
-            w->setCursor(Pictures::cursor(spec.pointer == Layouts::Pointer::LevelHand
+        if (item.pointer != Layouts::Pointer::Arrow) {
+            w->setCursor(Pictures::cursor(item.pointer == Layouts::Pointer::LevelHand
                                               ? Pictures::Picture::LevelHand
                                               : Pictures::Picture::LinkHand,
                                           devicePixelRatioF()));
         }
-        if (spec.hidden)
+        if (item.hidden)
             w->hide();
     }
 

@@ -31,17 +31,17 @@ Qt::Alignment horizontal(Layouts::Align a)
     return Qt::AlignLeft;
 }
 
-void applyColours(QWidget *w, const ControlSpec &spec)
+void applyColours(QWidget *w, const ControlSpec &item)
 {
     QPalette p = w->palette();
-    if (spec.text) {
-        p.setColor(QPalette::WindowText, *spec.text);
-        p.setColor(QPalette::Text, *spec.text);
-        p.setColor(QPalette::ButtonText, *spec.text);
+    if (item.text) {
+        p.setColor(QPalette::WindowText, *item.text);
+        p.setColor(QPalette::Text, *item.text);
+        p.setColor(QPalette::ButtonText, *item.text);
     }
-    if (spec.background) {
-        p.setColor(QPalette::Window, *spec.background);
-        p.setColor(QPalette::Base, *spec.background);
+    if (item.background) {
+        p.setColor(QPalette::Window, *item.background);
+        p.setColor(QPalette::Base, *item.background);
     }
     w->setPalette(p);
 }
@@ -76,13 +76,13 @@ ChallengeWindow::~ChallengeWindow()
 
 void ChallengeWindow::build()
 {
-    for (const ControlSpec &spec : m_layout.controls) {
+    for (const ControlSpec &item : m_layout.controls) {
         QWidget *w = nullptr;
-        switch (spec.kind) {
+        switch (item.kind) {
         case Layouts::Kind::Label: {
-            auto *label = new DesignLabel(spec.designText, this);
-            label->setAlignment(horizontal(spec.align) | Qt::AlignTop);
-            if (spec.border) {
+            auto *label = new DesignLabel(item.designText, this);
+            label->setAlignment(horizontal(item.align) | Qt::AlignTop);
+            if (item.border) {
                 label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
                 label->setLineWidth(1);
             }
@@ -91,8 +91,8 @@ void ChallengeWindow::build()
         }
         case Layouts::Kind::TextBox: {
             m_box = new AnswerBox(this);
-            m_box->setText(spec.designText);
-            m_box->setAlignment(horizontal(spec.align) | Qt::AlignVCenter);
+            m_box->setText(item.designText);
+            m_box->setAlignment(horizontal(item.align) | Qt::AlignVCenter);
             m_box->setKeyHandler([this](char16_t &code) {
                 m_model.keyPress(code);
                 sync();
@@ -105,7 +105,7 @@ void ChallengeWindow::build()
         case Layouts::Kind::Button: {
             // Enter on a focused button clicks it; the answer box keeps its own
             // Enter, so no key there ever reaches a button.
-            auto *button = new QPushButton(spec.designText, this);
+            auto *button = new QPushButton(item.designText, this);
             button->setAutoDefault(true);
             w = button;
             break;
@@ -121,10 +121,10 @@ void ChallengeWindow::build()
             w->setAutoFillBackground(true);
             break;
         }
-        w->setObjectName(spec.name);
-        w->setAccessibleName(spec.accessibleName);
-        applyColours(w, spec);
-        if (const auto c = controlFromName(spec.name))
+        w->setObjectName(item.name);
+        w->setAccessibleName(item.accessibleName);
+        applyColours(w, item);
+        if (const auto c = controlFromName(item.name))
             m_widgets[static_cast<std::size_t>(*c)] = w;
         m_all.push_back(w);
     }
@@ -165,18 +165,18 @@ void ChallengeWindow::applyScale()
     const double offX = (width() - designW * m_scale) / 2.0;
     const double offY = (height() - designH * m_scale) / 2.0;
     for (std::size_t i = 0; i < m_all.size(); ++i) {
-        const ControlSpec &spec = m_layout.controls[i];
+        const ControlSpec &item = m_layout.controls[i];
         QWidget *w = m_all[i];
-        const double x = Layouts::toPixels(spec.left) * m_scale + offX;
-        const double y = Layouts::toPixels(spec.top) * m_scale + offY;
-        const double right = Layouts::toPixels(spec.left + spec.width) * m_scale + offX;
-        const double bottom = Layouts::toPixels(spec.top + spec.height) * m_scale + offY;
+        const double x = Layouts::toPixels(item.left) * m_scale + offX;
+        const double y = Layouts::toPixels(item.top) * m_scale + offY;
+        const double right = Layouts::toPixels(item.left + item.width) * m_scale + offX;
+        const double bottom = Layouts::toPixels(item.top + item.height) * m_scale + offY;
         const int ix = static_cast<int>(std::lround(x));
         const int iy = static_cast<int>(std::lround(y));
         w->setGeometry(ix, iy, static_cast<int>(std::lround(right)) - ix,
                        static_cast<int>(std::lround(bottom)) - iy);
-        if (spec.font.points > 0)
-            w->setFont(Fonts::makeFont(spec.font, m_scale));
+        if (item.font.points > 0)
+            w->setFont(Fonts::makeFont(item.font, m_scale));
     }
     refreshPictures();
 }

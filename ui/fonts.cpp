@@ -56,17 +56,17 @@ QString familyName(Layouts::Face face)
     return {};
 }
 
-QFont makeFont(const Layouts::Font &spec, double scale)
+QFont makeFont(const Layouts::Font &item, double scale)
 {
     QFont font;
-    if (spec.face != Layouts::Face::Default)
-        font.setFamily(familyName(spec.face));
-    if (spec.points > 0) {
-        const double px = Layouts::pointsToPixels(spec.points) * scale;
+    if (item.face != Layouts::Face::Default)
+        font.setFamily(familyName(item.face));
+    if (item.points > 0) {
+        const double px = Layouts::pointsToPixels(item.points) * scale;
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
     }
-    font.setWeight(static_cast<QFont::Weight>(spec.weight));
-    font.setUnderline(spec.underline);
+    font.setWeight(static_cast<QFont::Weight>(item.weight));
+    font.setUnderline(item.underline);
     // The Chinese faces are hinted for screen sizes; keep glyph outlines exact
     // when the screens are scaled.
     font.setHintingPreference(QFont::PreferNoHinting);

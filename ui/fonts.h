@@ -14,7 +14,7 @@ void installSubstitutions();
 QString familyName(Layouts::Face face);
 
 // The font of a control at a given scale of the design (1 = design size).
-QFont makeFont(const Layouts::Font &spec, double scale = 1.0);
+QFont makeFont(const Layouts::Font &item, double scale = 1.0);
 
 // Baseline and line height, in ems, of the face a font asks for as the
 // screens were laid out with it: the Chinese system faces have a line of one

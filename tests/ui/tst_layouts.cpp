@@ -121,7 +121,7 @@ private slots:
     void everyControl_data()
     {
         QTest::addColumn<QString>("screen");
-        QTest::addColumn<ControlSpec>("spec");
+        QTest::addColumn<ControlSpec>("item");
         for (const ScreenLayout *layout :
              {&Layouts::startLayout(), &Layouts::challengeLayout(Layouts::ChallengeForm::Form1),
               &Layouts::challengeLayout(Layouts::ChallengeForm::Form789),
@@ -135,12 +135,12 @@ private slots:
     void everyControl()
     {
         QFETCH(QString, screen);
-        QFETCH(ControlSpec, spec);
+        QFETCH(ControlSpec, item);
         QWidget *window = m_windows.at(screen);
-        QWidget *w = window->findChild<QWidget *>(spec.name);
+        QWidget *w = window->findChild<QWidget *>(item.name);
         QVERIFY(w);
-        const QRect expected(px(spec.left), px(spec.top), std::max(1, px(spec.width)),
-                             std::max(1, px(spec.height)));
+        const QRect expected(px(item.left), px(item.top), std::max(1, px(item.width)),
+                             std::max(1, px(item.height)));
         const QRect actual = w->geometry();
         QVERIFY2(std::abs(actual.x() - expected.x()) <= 1 &&
                      std::abs(actual.y() - expected.y()) <= 1 &&
@@ -155,37 +155,37 @@ private slots:
                                 .arg(expected.y())
                                 .arg(expected.width())
                                 .arg(expected.height())));
-        if (spec.font.points > 0) {
+        if (item.font.points > 0) {
             const QFont f = w->font();
-            QCOMPARE(f.pixelSize(), int(std::lround(spec.font.points * 4 / 3)));
-            QCOMPARE(f.bold(), spec.font.weight >= 700);
-            QCOMPARE(f.underline(), spec.font.underline);
+            QCOMPARE(f.pixelSize(), int(std::lround(item.font.points * 4 / 3)));
+            QCOMPARE(f.bold(), item.font.weight >= 700);
+            QCOMPARE(f.underline(), item.font.underline);
             const QString family = QFontInfo(f).family();
-            QVERIFY2(inClass(family, expectedClass(spec.font.face)), qPrintable(family));
+            QVERIFY2(inClass(family, expectedClass(item.font.face)), qPrintable(family));
         }
         const QPalette p = w->palette();
-        if (spec.text && spec.kind != Layouts::Kind::Line)
-            QCOMPARE(p.color(w->foregroundRole()), *spec.text);
-        if (spec.background) {
-            QCOMPARE(p.color(w->backgroundRole()), *spec.background);
+        if (item.text && item.kind != Layouts::Kind::Line)
+            QCOMPARE(p.color(w->foregroundRole()), *item.text);
+        if (item.background) {
+            QCOMPARE(p.color(w->backgroundRole()), *item.background);
             QVERIFY(w->autoFillBackground());
         }
-        if (auto *label = qobject_cast<QLabel *>(w); label && spec.kind == Layouts::Kind::Label) {
+        if (auto *label = qobject_cast<QLabel *>(w); label && item.kind == Layouts::Kind::Label) {
             QVERIFY(label->autoFillBackground());
             QVERIFY(label->wordWrap());
             QCOMPARE(label->alignment() & Qt::AlignVertical_Mask, Qt::AlignTop);
             const Qt::Alignment h = label->alignment() & Qt::AlignHorizontal_Mask;
-            QCOMPARE(h, spec.align == Layouts::Align::Center  ? Qt::AlignHCenter
-                        : spec.align == Layouts::Align::Right ? Qt::AlignRight
+            QCOMPARE(h, item.align == Layouts::Align::Center  ? Qt::AlignHCenter
+                        : item.align == Layouts::Align::Right ? Qt::AlignRight
                                                               : Qt::AlignLeft);
-            QCOMPARE(label->frameShape() != QFrame::NoFrame, spec.border);
+            QCOMPARE(label->frameShape() != QFrame::NoFrame, item.border);
         }
         if (auto *button = qobject_cast<QPushButton *>(w))
-            QCOMPARE(button->text(), spec.designText);
+            QCOMPARE(button->text(), item.designText);
         // On the challenge screens Play again and the picture are hidden by
         // the rules at load, not by the layout.
         if (screen == QLatin1String("form0"))
-            QCOMPARE(w->isHidden(), spec.hidden);
+            QCOMPARE(w->isHidden(), item.hidden);
         QVERIFY(!w->accessibleName().isEmpty());
     }
 
@@ -291,14 +291,14 @@ private slots:
         QCOMPARE(w->designScale(), scale);
         const ScreenLayout &layout = Layouts::challengeLayout(Layouts::ChallengeForm::Form1);
         for (const char *name : {"Text1", "Label9(10)", "Label13", "Command1"}) {
-            const ControlSpec *spec = layout.find(QLatin1String(name));
+            const ControlSpec *item = layout.find(QLatin1String(name));
             QWidget *c = w->findChild<QWidget *>(QLatin1String(name));
             const QRect g = c->geometry();
-            QVERIFY2(std::abs(g.x() - (offset.x() + px(spec->left) * scale)) <= 1, name);
-            QVERIFY2(std::abs(g.y() - (offset.y() + px(spec->top) * scale)) <= 1, name);
-            QVERIFY2(std::abs(g.width() - px(spec->width) * scale) <= 2, name);
-            QVERIFY2(std::abs(g.height() - px(spec->height) * scale) <= 2, name);
-            QCOMPARE(c->font().pixelSize(), int(std::lround(spec->font.points * 4 / 3 * scale)));
+            QVERIFY2(std::abs(g.x() - (offset.x() + px(item->left) * scale)) <= 1, name);
+            QVERIFY2(std::abs(g.y() - (offset.y() + px(item->top) * scale)) <= 1, name);
+            QVERIFY2(std::abs(g.width() - px(item->width) * scale) <= 2, name);
+            QVERIFY2(std::abs(g.height() - px(item->height) * scale) <= 2, name);
+            QCOMPARE(c->font().pixelSize(), int(std::lround(item->font.points * 4 / 3 * scale)));
         }
         w->resize(1016, 730);
         QCOMPARE(w->designScale(), 1.0);
