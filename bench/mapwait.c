@@ -2,11 +2,17 @@
  * top-level window whose title starts with a given prefix is mapped and when
  * that window first shows more than one colour (painted). Uses plain Xlib.
  *
- *   mapwait TITLE_PREFIX PROGRAM [ARGS...]
+ *   mapwait [-s MS] [-k] TITLE_PREFIX PROGRAM [ARGS...]
  *
- * Prints "mapped_ms=… painted_ms=… pid=…" and leaves the program running. */
+ * Prints "mapped_ms=… painted_ms=… pid=…" and leaves the program running.
+ *   -s MS  waits MS milliseconds after the first paint and then also prints
+ *          the program's peak resident memory, "vmhwm_kb=…" (VmHWM).
+ *   -k     ends the program (SIGTERM, then SIGKILL) after reporting and waits
+ *          for it, so that the next start finds no copy running. */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <getopt.h>
+#include <signal.h>
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
@@ -52,10 +58,68 @@ static int painted(Display *d, Window w)
     return varied;
 }
 
+/* Peak resident set size in kB from /proc/PID/status, or -1. */
+static long peak_rss_kb(pid_t pid)
+{
+    char path[64];
+    snprintf(path, sizeof path, "/proc/%d/status", (int)pid);
+    FILE *f = fopen(path, "r");
+    if (!f)
+        return -1;
+    char line[256];
+    long kb = -1;
+    while (fgets(line, sizeof line, f)) {
+        if (strncmp(line, "VmHWM:", 6) == 0) {
+            kb = strtol(line + 6, NULL, 10);
+            break;
+        }
+    }
+    fclose(f);
+    return kb;
+}
+
+static void sleep_ms(double ms)
+{
+    struct timespec ts = {(time_t)(ms / 1000), (long)((ms - (time_t)(ms / 1000) * 1000) * 1e6)};
+    nanosleep(&ts, NULL);
+}
+
+/* Ends the program: SIGTERM, and SIGKILL if it is still there after 3 s. */
+static void end_program(pid_t pid)
+{
+    int status;
+    kill(pid, SIGTERM);
+    for (int i = 0; i < 300; ++i) {
+        if (waitpid(pid, &status, WNOHANG) == pid)
+            return;
+        sleep_ms(10);
+    }
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+}
+
 int main(int argc, char **argv)
 {
+    double settle_ms = -1;
+    int end_after = 0;
+    int opt;
+    while ((opt = getopt(argc, argv, "+s:k")) != -1) {
+        switch (opt) {
+        case 's':
+            settle_ms = atof(optarg);
+            break;
+        case 'k':
+            end_after = 1;
+            break;
+        default:
+            fprintf(stderr, "usage: mapwait [-s MS] [-k] TITLE_PREFIX PROGRAM [ARGS...]\n");
+            return 2;
+        }
+    }
+    argc -= optind - 1;
+    argv += optind - 1;
     if (argc < 3) {
-        fprintf(stderr, "usage: mapwait TITLE_PREFIX PROGRAM [ARGS...]\n");
+        fprintf(stderr, "usage: mapwait [-s MS] [-k] TITLE_PREFIX PROGRAM [ARGS...]\n");
         return 2;
     }
     Display *d = XOpenDisplay(NULL);
@@ -102,7 +166,14 @@ int main(int argc, char **argv)
         }
         usleep(target ? 200 : 100);
     }
-    printf("mapped_ms=%.1f painted_ms=%.1f pid=%d\n", mapped, shown, (int)pid);
+    printf("mapped_ms=%.1f painted_ms=%.1f pid=%d", mapped, shown, (int)pid);
+    if (settle_ms >= 0 && shown >= 0) {
+        sleep_ms(settle_ms);
+        printf(" vmhwm_kb=%ld", peak_rss_kb(pid));
+    }
+    printf("\n");
     fflush(stdout);
+    if (end_after)
+        end_program(pid);
     return shown < 0 ? 1 : 0;
 }

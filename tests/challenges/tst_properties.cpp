@@ -60,6 +60,17 @@ template <typename Model> struct Stream {
         return rig.board().enabled(Control::Command3) && rig.board().visible(Control::Command3);
     }
 
+    template <typename Check> bool run(Check check, qint64 &events)
+    {
+        for (int i = 0; i < kEventsPerSeed; ++i, ++events) {
+            if (!step(check)) {
+                failure = QStringLiteral("event %1: %2").arg(i).arg(failure);
+                return false;
+            }
+        }
+        return true;
+    }
+
     // One event; keys typed outside a round must change nothing.
     template <typename Check> bool step(Check check)
     {
@@ -199,11 +210,8 @@ private slots:
                       "the best result label disagrees with the best result");
                 return true;
             };
-            for (int i = 0; i < kEventsPerSeed; ++i, ++events) {
-                if (!s.step(check))
-                    QFAIL(qPrintable(
-                        QStringLiteral("seed %1, event %2: %3").arg(seed).arg(i).arg(failure)));
-            }
+            if (!s.run(check, events))
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(failure)));
         }
         qInfo("ranged: %lld events over %zu seeds", events, m_seeds.size());
         requireSeen({"挑战成功,你真棒!", "记录又被刷新!", "时间到!"});
@@ -242,11 +250,8 @@ private slots:
                       "the best label disagrees with the best count");
                 return true;
             };
-            for (int i = 0; i < kEventsPerSeed; ++i, ++events) {
-                if (!s.step(check))
-                    QFAIL(qPrintable(
-                        QStringLiteral("seed %1, event %2: %3").arg(seed).arg(i).arg(failure)));
-            }
+            if (!s.run(check, events))
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(failure)));
         }
         qInfo("open-ended: %lld events over %zu seeds", events, m_seeds.size());
         requireSeen({"本次有效数字", "记录又被刷新", "时间到!"});
@@ -302,11 +307,8 @@ private slots:
                       "the best label disagrees with the best count");
                 return true;
             };
-            for (int i = 0; i < kEventsPerSeed; ++i, ++events) {
-                if (!s.step(check))
-                    QFAIL(qPrintable(
-                        QStringLiteral("seed %1, event %2: %3").arg(seed).arg(i).arg(failure)));
-            }
+            if (!s.run(check, events))
+                QFAIL(qPrintable(QStringLiteral("seed %1, %2").arg(seed).arg(failure)));
         }
         qInfo("endurance: %lld events over %zu seeds", events, m_seeds.size());
         requireSeen({"不能退格，挑战结束！", "数字输入错误，挑战结束！",
