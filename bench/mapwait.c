@@ -1,6 +1,10 @@
 /* Starts a program and reports, in milliseconds from the exec, when its first
  * top-level window whose title starts with a given prefix is mapped and when
- * that window first shows more than one colour (painted). Uses plain Xlib.
+ * that window first shows more than one colour (painted). Uses Xlib and, where
+ * the X server has it, the DAMAGE extension: the window's pixels are read
+ * only when the server reports that the program drew into it, and the paint
+ * is timed at that report. Without DAMAGE the pixels are read again and
+ * again, and each read of a whole window (a few ms) limits the resolution.
  *
  *   mapwait [-s MS] [-k] TITLE_PREFIX PROGRAM [ARGS...]
  *
@@ -11,6 +15,7 @@
  *          for it, so that the next start finds no copy running. */
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/Xdamage.h>
 #include <getopt.h>
 #include <signal.h>
 #include <stdio.h>
@@ -139,23 +144,41 @@ int main(int argc, char **argv)
         execvp(argv[2], argv + 2);
         _exit(127);
     }
+    int damage_event = 0, damage_error = 0;
+    const int have_damage = XDamageQueryExtension(d, &damage_event, &damage_error);
+    Damage damage = 0;
     Window target = 0;
     double mapped = -1, shown = -1;
-    while (now_ms() - t0 < 20000) {
+    while (shown < 0 && now_ms() - t0 < 20000) {
         while (XPending(d)) {
             XEvent e;
             XNextEvent(d, &e);
+            const double t = now_ms() - t0;
             if (e.type == MapNotify && !target) {
                 Window w = e.xmap.window;
                 /* Without a window manager the program's own window is the
                  * child of the root; its title may be set just before mapping. */
                 if (title_matches(d, w, argv[1])) {
                     target = w;
-                    mapped = now_ms() - t0;
+                    mapped = t;
+                    if (have_damage) {
+                        damage = XDamageCreate(d, target, XDamageReportNonEmpty);
+                        /* It may have drawn before we asked. */
+                        if (painted(d, target))
+                            shown = now_ms() - t0;
+                    }
+                }
+            } else if (damage && e.type == damage_event + XDamageNotify) {
+                XDamageSubtract(d, damage, None, None);
+                if (painted(d, target)) {
+                    shown = t;
+                    break;
                 }
             }
         }
-        if (target && painted(d, target)) {
+        if (shown >= 0)
+            break;
+        if (target && !damage && painted(d, target)) {
             shown = now_ms() - t0;
             break;
         }
@@ -164,7 +187,7 @@ int main(int argc, char **argv)
             fprintf(stderr, "mapwait: program ended early\n");
             return 1;
         }
-        usleep(target ? 200 : 100);
+        usleep(target && !damage ? 200 : 100);
     }
     printf("mapped_ms=%.1f painted_ms=%.1f pid=%d", mapped, shown, (int)pid);
     if (settle_ms >= 0 && shown >= 0) {

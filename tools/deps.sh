@@ -2,7 +2,7 @@
 # Sourced by tools/play and tools/test; not meant to be run on its own.
 
 TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-noto-cjk fonts-dejavu-core"
-TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils"
+TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils lintian dpkg-dev"
 
 tavrino_missing_packages() {
     local missing=""

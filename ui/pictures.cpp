@@ -1,5 +1,7 @@
 #include "ui/pictures.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QSvgRenderer>
@@ -41,6 +43,17 @@ QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
         return cached;
     const QSize device(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
                        static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
+    // Some pictures were drawn at build time for the usual sizes.
+    const QString drawn = QStringLiteral(":/drawn/%1x%2/apps/%3.png")
+                              .arg(device.width())
+                              .arg(device.height())
+                              .arg(QFileInfo(resourcePath(picture)).baseName());
+    if (QFile::exists(drawn)) {
+        QPixmap pixmap(drawn);
+        pixmap.setDevicePixelRatio(devicePixelRatio);
+        QPixmapCache::insert(key, pixmap);
+        return pixmap;
+    }
     QPixmap pixmap(device);
     pixmap.fill(Qt::transparent);
     QSvgRenderer renderer(resourcePath(picture));
@@ -55,10 +68,8 @@ QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
 
 QIcon icon(Picture picture)
 {
-    QIcon result;
-    for (int size : {16, 24, 32, 48, 64, 128, 256})
-        result.addPixmap(render(picture, QSize(size, size), 1.0));
-    return result;
+    // Qt's SVG icon engine draws each size when it is first asked for.
+    return QIcon(resourcePath(picture));
 }
 
 QCursor cursor(Picture picture, qreal devicePixelRatio)
