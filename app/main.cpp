@@ -9,7 +9,8 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tavrino"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Tavrino"));
+    // No application display name: on X11 Qt would append it to every window
+    // title, and the titles are shown exactly as designed.
 
     // A second copy ends at once and silently, before any window shows.
     SingleInstance instance;
