@@ -2,6 +2,7 @@
 #include "app/startwindow.h"
 #include "core/systemclock.h"
 #include "ui/fonts.h"
+#include "ui/labelaccessible.h"
 
 #include <QApplication>
 
@@ -18,6 +19,7 @@ int main(int argc, char *argv[])
         return 0;
 
     Fonts::installSubstitutions();
+    LabelAccessibility::install();
     SystemClock clock;
     StartWindow window(clock);
     window.show();

@@ -6,6 +6,7 @@
 #include "ui/challengewindow.h"
 #include "ui/clicklabel.h"
 #include "ui/fonts.h"
+#include "ui/labelaccessible.h"
 #include "ui/layouts.h"
 #include "ui/pictures.h"
 
@@ -183,7 +184,7 @@ void StartWindow::sync()
     if (m_name->text() != m_screen.nameText())
         m_name->setText(m_screen.nameText());
     auto set = [this](const char *name, const QString &text) {
-        findChild<QLabel *>(QLatin1String(name))->setText(text);
+        LabelAccessibility::setText(findChild<QLabel *>(QLatin1String(name)), text);
     };
     set("Label9", m_screen.levelDisplay());
     set("Label25", m_screen.ruleLine());

@@ -4,6 +4,7 @@
 #include "ui/answerbox.h"
 #include "ui/designlabel.h"
 #include "ui/fonts.h"
+#include "ui/labelaccessible.h"
 #include "ui/pictures.h"
 
 #include <QKeyEvent>
@@ -247,7 +248,7 @@ void ChallengeWindow::applyControl(Control c, bool showing)
     if (showing) {
         if (state.textWritten) {
             if (auto *label = qobject_cast<QLabel *>(w); label && label != m_picture)
-                label->setText(state.text);
+                LabelAccessibility::setText(label, state.text);
             else if (auto *edit = qobject_cast<QLineEdit *>(w); edit && edit->text() != state.text)
                 edit->setText(state.text);
         }

@@ -1,0 +1,92 @@
+#include "ui/labelaccessible.h"
+
+#include "ui/designlabel.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QLabel>
+
+#include <algorithm>
+
+namespace {
+
+// A text label: static text whose characters can be read, not edited or
+// selected.
+class LabelInterface : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit LabelInterface(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        const QString all = shown();
+        startOffset = std::clamp(startOffset, 0, int(all.size()));
+        endOffset = std::clamp(endOffset, startOffset, int(all.size()));
+        return all.mid(startOffset, endOffset - startOffset);
+    }
+    int characterCount() const override { return int(shown().size()); }
+
+    // Nothing can be selected in a label, and it has no caret.
+    void selection(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *startOffset, int *endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+        return {};
+    }
+
+private:
+    QString shown() const { return static_cast<const QLabel *>(object())->text(); }
+};
+
+QAccessibleInterface *labelFactory(const QString &, QObject *object)
+{
+    // Only the game's text labels; its pictures keep Qt's own interface.
+    if (auto *label = qobject_cast<DesignLabel *>(object))
+        return new LabelInterface(label);
+    return nullptr;
+}
+
+} // namespace
+
+namespace LabelAccessibility {
+
+void install()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(&labelFactory);
+}
+
+void setText(QLabel *label, const QString &text)
+{
+    const QString before = label->text();
+    if (before == text)
+        return;
+    label->setText(text);
+    // Sent only while assistive technology listens.
+    QAccessibleTextUpdateEvent event(label, 0, before, text);
+    QAccessible::updateAccessibility(&event);
+}
+
+} // namespace LabelAccessibility
