@@ -2,7 +2,10 @@
 # Sourced by tools/play and tools/test; not meant to be run on its own.
 
 TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-noto-cjk fonts-dejavu-core"
-TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils lintian dpkg-dev"
+# The end-to-end tests also need a session bus, the accessibility bus and its
+# client library, xmodmap and the X client library.
+TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils x11-xserver-utils lintian dpkg-dev pkgconf
+  dbus-daemon dbus-bin at-spi2-core libatspi2.0-dev libx11-dev"
 
 tavrino_missing_packages() {
     local missing=""
@@ -20,7 +23,9 @@ tavrino_ensure_packages() {
 This is not a Debian or Ubuntu system, so nothing is installed automatically.
 Install by hand: CMake 3.25 or later, a C++20 compiler, Qt 6.4 or later with
 the Widgets, Svg and Test modules, a CJK font (Noto Sans CJK SC and Noto Serif
-CJK SC), and for the tests an X server (Xvfb), xdotool and xwininfo.
+CJK SC), and for the tests an X server (Xvfb), xdotool, xprop, xmodmap,
+dbus-daemon and dbus-send, the AT-SPI accessibility bus (at-spi2-core) with
+its client library (libatspi, found through pkg-config) and libX11.
 MSG
         return 0
     fi

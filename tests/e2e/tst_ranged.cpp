@@ -1,0 +1,208 @@
+#include "suite.h"
+
+#include <QRegularExpression>
+
+#include <memory>
+
+using namespace E2e;
+
+namespace {
+
+// A best result as the window shows it: seconds and hundredths, "12.34".
+double seconds(const QString &shown)
+{
+    static const QRegularExpression format(QStringLiteral("^\\d+\\.\\d\\d$"));
+    return format.match(shown).hasMatch() ? shown.toDouble() : -1.0;
+}
+
+} // namespace
+
+// Levels 1-6 (Form1), played at level 1 with real keys and clicks.
+class TestRanged : public ChallengeSuite {
+    Q_OBJECT
+public:
+    TestRanged() : ChallengeSuite(1) {}
+
+private slots:
+    void answerBoxStaysClosedUntilStart()
+    {
+        QVERIFY(!m_box.isEnabled());
+        E2E_DO(Pupil::click(control("标题")));
+        E2E_DO(Pupil::press(QStringLiteral("7 KP_8")));
+        // Tab moves the focus from Start to Back, past the closed box; once
+        // it has, the keys before it have been dealt with.
+        E2E_DO(Pupil::press(QStringLiteral("Tab")));
+        QTRY_VERIFY_WITH_TIMEOUT(control("返回").isFocused(), kShowMs);
+        QCOMPARE(m_box.shownText(), QString());
+        QCOMPARE(m_mark.shownText(), QString());
+        QVERIFY(!m_box.isEnabled());
+        QVERIFY(m_start.isEnabled());
+        QCOMPARE(control("用时秒数").shownText(), QStringLiteral("00"));
+    }
+
+    void roundsWonAndTheRecordBroken()
+    {
+        // A steady round, odd numbers on the main keys, even ones on the keypad.
+        E2E_STEP(clickStart(m_form));
+        for (int n = 1; n <= 50; ++n) {
+            const bool keypad = n % 2 == 0;
+            E2E_DO(
+                Pupil::press(Pupil::digitKeys(n, keypad) +
+                             (keypad ? QStringLiteral(" KP_Enter") : QStringLiteral(" Return"))));
+            if (n == 12) {
+                E2E_TRY_SHOWS(m_last, QStringLiteral(" 12"));
+                QCOMPARE(m_mark.shownText(), QStringLiteral("√"));
+                QCOMPARE(m_box.shownText(), QString());
+            }
+            // Slow enough that the quick round below beats it by far.
+            QTest::qWait(200);
+        }
+        E2E_TRY_SHOWS(m_message, QStringLiteral("挑战成功,你真棒!"));
+        QVERIFY(control("成功图片").isShowing());
+        QCOMPARE(m_box.shownText(), QStringLiteral("50"));
+        QVERIFY(!m_box.isEnabled());
+        QCOMPARE(m_mark.shownText(), QString());
+        QVERIFY(!m_start.isEnabled());
+        QVERIFY(m_again.isShowing());
+        QTRY_VERIFY_WITH_TIMEOUT(m_again.isFocused(), kShowMs);
+        const double first = seconds(m_best.shownText());
+        QVERIFY2(first >= 10.0, qPrintable(m_best.shownText()));
+        // The round clock stands still once the round is won.
+        const QString stopped =
+            control("用时秒数").shownText() + u'.' + control("用时百分秒").shownText();
+        QTest::qWait(1000);
+        QCOMPARE(control("用时秒数").shownText() + u'.' + control("用时百分秒").shownText(),
+                 stopped);
+
+        // Enter on the focused Play again clears the board.
+        E2E_DO(Pupil::press(QStringLiteral("Return")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_start.isFocused(), kShowMs);
+        QVERIFY(m_start.isEnabled());
+        QVERIFY(!control("成功图片").isShowing());
+        QCOMPARE(m_box.shownText(), QString());
+        QCOMPARE(m_last.shownText(), QString());
+        QCOMPARE(control("用时秒数").shownText(), QStringLiteral("00"));
+        QCOMPARE(control("用时百分秒").shownText(), QStringLiteral("00"));
+        QCOMPARE(seconds(m_best.shownText()), first);
+
+        // A quick round beats it.
+        E2E_DO(Pupil::press(QStringLiteral("Return")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_box.isFocused(), kShowMs);
+        E2E_DO(Pupil::enterRun(1, 50));
+        E2E_TRY_SHOWS(m_message, QStringLiteral("记录又被刷新!"));
+        const double second = seconds(m_best.shownText());
+        QVERIFY2(second > 0 && second < first, qPrintable(m_best.shownText()));
+        QVERIFY(control("成功图片").isShowing());
+
+        // A slower round after it wins without a record and leaves the best.
+        E2E_DO(Pupil::click(m_again));
+        E2E_STEP(clickStart(m_form));
+        for (int n = 1; n <= 50; ++n) {
+            E2E_DO(Pupil::enter(n));
+            QTest::qWait(200);
+        }
+        E2E_TRY_SHOWS(m_message, QStringLiteral("挑战成功,你真棒!"));
+        QCOMPARE(seconds(m_best.shownText()), second);
+    }
+
+    void wrongNumberEndsTheRound()
+    {
+        E2E_STEP(clickStart(m_form));
+        E2E_DO(Pupil::press(QStringLiteral("1 Return 2 Return 4 Return")));
+        E2E_TRY_SHOWS(m_mark, QStringLiteral("×"));
+        QCOMPARE(m_message.shownText(), QStringLiteral("您正确输入的数字范围是 1 -  2"));
+        QCOMPARE(m_last.shownText(), QStringLiteral(" 2"));
+        QCOMPARE(m_box.shownText(), QStringLiteral("4"));
+        QVERIFY(!m_box.isEnabled());
+        QVERIFY(!m_start.isEnabled());
+        QVERIFY(m_again.isShowing());
+        QTRY_VERIFY_WITH_TIMEOUT(m_again.isFocused(), kShowMs);
+        QCOMPARE(m_best.shownText(), QString());
+
+        // The keyboard alone starts over: Enter on Play again, Enter on Start.
+        E2E_DO(Pupil::press(QStringLiteral("Return")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_start.isFocused(), kShowMs);
+        QCOMPARE(m_mark.shownText(), QString());
+        QCOMPARE(m_box.shownText(), QString());
+        E2E_DO(Pupil::press(QStringLiteral("Return")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_box.isFocused(), kShowMs);
+        E2E_DO(Pupil::enter(1));
+        E2E_TRY_SHOWS(m_last, QStringLiteral(" 1"));
+        QCOMPARE(m_mark.shownText(), QStringLiteral("√"));
+    }
+
+    void onlyDigitsAndBackspaceEdit()
+    {
+        E2E_STEP(clickStart(m_form));
+        E2E_DO(Pupil::enter(1));
+        E2E_TRY_SHOWS(m_mark, QStringLiteral("√"));
+        E2E_DO(Pupil::type(QStringLiteral("2a-3")));
+        E2E_TRY_SHOWS(m_box, QStringLiteral("23"));
+        // Backspace corrects the box and takes the mark away.
+        E2E_DO(Pupil::press(QStringLiteral("BackSpace")));
+        E2E_TRY_SHOWS(m_box, QStringLiteral("2"));
+        QCOMPARE(m_mark.shownText(), QString());
+        E2E_DO(Pupil::press(QStringLiteral("Return")));
+        E2E_TRY_SHOWS(m_mark, QStringLiteral("√"));
+        QCOMPARE(m_last.shownText(), QStringLiteral(" 2"));
+        QCOMPARE(m_box.shownText(), QString());
+        // Enter on an empty box judges nothing.
+        E2E_DO(Pupil::press(QStringLiteral("Return 3")));
+        E2E_TRY_SHOWS(m_box, QStringLiteral("3"));
+        QCOMPARE(m_mark.shownText(), QStringLiteral("√"));
+        QCOMPARE(m_last.shownText(), QStringLiteral(" 2"));
+    }
+
+    void clocksCountTogether()
+    {
+        QCOMPARE(control("剩余分钟").shownText(), QStringLiteral("5"));
+        QCOMPARE(control("剩余秒数").shownText(), QStringLiteral("00"));
+        E2E_STEP(clickStart(m_form));
+        E2E_TRY_SHOWS(control("用时秒数"), QStringLiteral("01"));
+        // Both clocks are written on the same tick, so elapsed and remaining
+        // time add up to the level's five minutes (less the lead below). The game runs on while the
+        // labels are read one by one: a clock counts only when its seconds
+        // read the same before and after its hundredths, and the remaining
+        // time is read between two readings of the elapsed time.
+        const Accessible minutes = control("剩余分钟");
+        const Accessible secondsLeft = control("剩余秒数");
+        const Accessible hundredthsLeft = control("剩余百分秒");
+        const Accessible secondsUsed = control("用时秒数");
+        const Accessible hundredthsUsed = control("用时百分秒");
+        auto readUsed = [&] {
+            for (;;) {
+                const QString s = secondsUsed.shownText();
+                const QString h = hundredthsUsed.shownText();
+                if (secondsUsed.shownText() == s)
+                    return s.toInt() + h.toInt() / 100.0;
+            }
+        };
+        auto readLeft = [&] {
+            for (;;) {
+                const QString m = minutes.shownText();
+                const QString s = secondsLeft.shownText();
+                const QString h = hundredthsLeft.shownText();
+                if (secondsLeft.shownText() == s && minutes.shownText() == m)
+                    return m.trimmed().toInt() * 60 + s.toInt() + h.toInt() / 100.0;
+            }
+        };
+        const double usedBefore = readUsed();
+        const double left = readLeft();
+        const double usedAfter = readUsed();
+        // The countdown of levels 1-6 runs a tenth of a second ahead of the
+        // round clock; each clock shows whole hundredths.
+        const double total = 300.0 - 0.1;
+        const double slack = 0.02;
+        QVERIFY2(usedBefore + left <= total + slack && usedAfter + left >= total - slack,
+                 qPrintable(QStringLiteral("%1 s left between %2 s and %3 s used")
+                                .arg(left)
+                                .arg(usedBefore)
+                                .arg(usedAfter)));
+        QCOMPARE(minutes.shownText().trimmed(), QStringLiteral("4"));
+        QCOMPARE(secondsLeft.shownText().size(), 2);
+        QCOMPARE(hundredthsLeft.shownText().size(), 2);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestRanged)
+#include "tst_ranged.moc"
