@@ -116,16 +116,10 @@ private slots:
         QVERIFY(!m_box.isEnabled());
         QVERIFY(!m_start.isEnabled());
         QVERIFY(m_again.isShowing());
-        QTRY_VERIFY_WITH_TIMEOUT(m_again.isFocused(), kShowMs);
         QCOMPARE(m_best.shownText(), QString());
 
         // The keyboard alone starts over: Enter on Play again, Enter on Start.
-        E2E_DO(Pupil::press(QStringLiteral("Return")));
-        QTRY_VERIFY_WITH_TIMEOUT(m_start.isFocused(), kShowMs);
-        QCOMPARE(m_mark.shownText(), QString());
-        QCOMPARE(m_box.shownText(), QString());
-        E2E_DO(Pupil::press(QStringLiteral("Return")));
-        QTRY_VERIFY_WITH_TIMEOUT(m_box.isFocused(), kShowMs);
+        E2E_STEP(playAgainWithKeys());
         E2E_DO(Pupil::enter(1));
         E2E_TRY_SHOWS(m_last, QStringLiteral(" 1"));
         QCOMPARE(m_mark.shownText(), QStringLiteral("√"));

@@ -262,22 +262,17 @@ private slots:
 
     void startWindowIgnoresInputWhileAChallengeIsOpen()
     {
-        const std::vector<XWindow> before = m_game->xWindows();
-        QCOMPARE(before.size(), std::size_t(1));
-        const XWindow startX = before.front();
+        QCOMPARE(m_game->xWindows().size(), std::size_t(1));
+        const XWindow startX = m_game->xWindows().front();
         Accessible form;
         E2E_STEP(openLevel(*m_game, 1, &form));
-        XWindow formX;
-        for (const XWindow &w : m_game->xWindows()) {
-            if (w.id() != startX.id())
-                formX = w;
-        }
-        QVERIFY(!formX.id().isEmpty());
+        const std::optional<XWindow> formX = m_game->xWindowOf(form);
+        QVERIFY(formX);
 
         // The start window brought to the front takes no click.
         E2E_DO(startX.raise());
         E2E_DO(Pupil::click(m_startWindow.find(QStringLiteral("级别 5"))));
-        E2E_DO(formX.raise());
+        E2E_DO(formX->raise());
         // Escape does not close a challenge window either.
         E2E_DO(Pupil::click(form.find(QStringLiteral("标题"))));
         E2E_DO(Pupil::press(QStringLiteral("Escape")));
@@ -301,12 +296,9 @@ private slots:
         const XWindow startX = m_game->xWindows().front();
         Accessible form;
         E2E_STEP(openLevel(*m_game, 1, &form));
-        XWindow formX;
-        for (const XWindow &w : m_game->xWindows()) {
-            if (w.id() != startX.id())
-                formX = w;
-        }
-        QVERIFY(!formX.id().isEmpty());
+        const std::optional<XWindow> found = m_game->xWindowOf(form);
+        QVERIFY(found);
+        const XWindow formX = *found;
         QCOMPARE(formX.title(), QStringLiteral("Tavrino"));
         const QRect frame = formX.geometry();
         QCOMPARE(frame.size(), QSize(1016, 730));
@@ -327,33 +319,30 @@ private slots:
         // One and a half times the size: every control grows with it.
         E2E_DO(formX.resize(QSize(1524, 1095)));
         QTRY_COMPARE_WITH_TIMEOUT(formX.geometry().size(), QSize(1524, 1095), kShowMs);
-        auto near = [](const QRect &a, const QRect &b) {
-            return std::abs(a.left() - b.left()) <= 2 && std::abs(a.top() - b.top()) <= 2 &&
-                   std::abs(a.right() - b.right()) <= 2 && std::abs(a.bottom() - b.bottom()) <= 2;
+        // Where the answer box is in the window, within two pixels.
+        QString seen;
+        auto boxNear = [&](const QRect &expected) {
+            const QRect at = box.extents().translated(-formX.geometry().topLeft());
+            seen = QStringLiteral("answer box at %1,%2 %3x%4")
+                       .arg(at.x())
+                       .arg(at.y())
+                       .arg(at.width())
+                       .arg(at.height());
+            const bool near = std::abs(at.left() - expected.left()) <= 2 &&
+                              std::abs(at.top() - expected.top()) <= 2 &&
+                              std::abs(at.right() - expected.right()) <= 2 &&
+                              std::abs(at.bottom() - expected.bottom()) <= 2;
+            return near;
         };
         const QRect grown(qRound(design.left() * 1.5), qRound(design.top() * 1.5),
                           qRound(design.width() * 1.5), qRound(design.height() * 1.5));
-        QTRY_VERIFY2_WITH_TIMEOUT(
-            near(box.extents().translated(-formX.geometry().topLeft()), grown),
-            qPrintable(QStringLiteral("answer box at %1,%2 %3x%4")
-                           .arg(box.extents().x() - formX.geometry().x())
-                           .arg(box.extents().y() - formX.geometry().y())
-                           .arg(box.extents().width())
-                           .arg(box.extents().height())),
-            kShowMs);
+        QTRY_VERIFY2_WITH_TIMEOUT(boxNear(grown), qPrintable(seen), kShowMs);
 
         // Wider only: the design keeps its proportions, centred across.
         E2E_DO(formX.resize(QSize(1524, 730)));
         QTRY_COMPARE_WITH_TIMEOUT(formX.geometry().size(), QSize(1524, 730), kShowMs);
-        const QRect centred = design.translated((1524 - 1016) / 2, 0);
-        QTRY_VERIFY2_WITH_TIMEOUT(
-            near(box.extents().translated(-formX.geometry().topLeft()), centred),
-            qPrintable(QStringLiteral("answer box at %1,%2 %3x%4")
-                           .arg(box.extents().x() - formX.geometry().x())
-                           .arg(box.extents().y() - formX.geometry().y())
-                           .arg(box.extents().width())
-                           .arg(box.extents().height())),
-            kShowMs);
+        QTRY_VERIFY2_WITH_TIMEOUT(boxNear(design.translated((1524 - 1016) / 2, 0)),
+                                  qPrintable(seen), kShowMs);
         // The resized window still plays.
         E2E_STEP(clickStart(form));
         E2E_DO(Pupil::enter(1));

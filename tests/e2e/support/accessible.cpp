@@ -6,10 +6,14 @@
 
 namespace {
 
-// Takes a string that libatspi handed over, freeing it; a failed call (the
-// object gone, the program busy past the bus timeout) reads as empty.
-QString take(gchar *text, GError *error)
+// Asks the object for one of its strings. A failed call (the object gone,
+// the program busy past the bus timeout) reads as empty.
+QString ask(AtspiAccessible *object, gchar *(*getter)(AtspiAccessible *, GError **))
 {
+    if (!object)
+        return {};
+    GError *error = nullptr;
+    gchar *text = getter(object, &error);
     if (error)
         g_error_free(error);
     if (!text)
@@ -58,29 +62,12 @@ std::vector<Accessible> Accessible::applications()
 
 QString Accessible::name() const
 {
-    if (!m_object)
-        return {};
-    GError *error = nullptr;
-    gchar *text = atspi_accessible_get_name(m_object, &error);
-    return take(text, error);
-}
-
-QString Accessible::description() const
-{
-    if (!m_object)
-        return {};
-    GError *error = nullptr;
-    gchar *text = atspi_accessible_get_description(m_object, &error);
-    return take(text, error);
+    return ask(m_object, &atspi_accessible_get_name);
 }
 
 QString Accessible::role() const
 {
-    if (!m_object)
-        return {};
-    GError *error = nullptr;
-    gchar *text = atspi_accessible_get_role_name(m_object, &error);
-    return take(text, error);
+    return ask(m_object, &atspi_accessible_get_role_name);
 }
 
 qint64 Accessible::processId() const
@@ -191,7 +178,8 @@ QString Accessible::shownText() const
                 g_error_free(error);
             g_free(chars);
         } else {
-            result = take(chars, nullptr);
+            result = QString::fromUtf8(chars);
+            g_free(chars);
         }
     }
     g_object_unref(text);

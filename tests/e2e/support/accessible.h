@@ -28,7 +28,6 @@ public:
     static std::vector<Accessible> applications();
 
     QString name() const;
-    QString description() const;
     // The role as AT-SPI names it: "dialog", "push button", "label", "text" ...
     QString role() const;
     qint64 processId() const;
