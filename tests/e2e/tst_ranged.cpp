@@ -107,6 +107,10 @@ private slots:
 
     void wrongNumberEndsTheRound()
     {
+        // A screen reader listening is told the mark, the last number and the
+        // message as they change.
+        const TextChanges told;
+        E2E_DO(told.problem());
         E2E_STEP(clickStart(m_form));
         E2E_DO(Pupil::press(QStringLiteral("1 Return 2 Return 4 Return")));
         E2E_TRY_SHOWS(m_mark, QStringLiteral("×"));
@@ -117,6 +121,13 @@ private slots:
         QVERIFY(!m_start.isEnabled());
         QVERIFY(m_again.isShowing());
         QCOMPARE(m_best.shownText(), QString());
+        QTRY_VERIFY_WITH_TIMEOUT(
+            told.insertedInto(QStringLiteral("消息")).contains(m_message.shownText()), kShowMs);
+        // Told once for each change: the second "√" changed nothing.
+        QCOMPARE(told.insertedInto(QStringLiteral("判定标记")),
+                 QStringList({QStringLiteral("√"), QStringLiteral("×")}));
+        QCOMPARE(told.insertedInto(QStringLiteral("上一个正确数字")),
+                 QStringList({QStringLiteral(" 1"), QStringLiteral(" 2")}));
 
         // The keyboard alone starts over: Enter on Play again, Enter on Start.
         E2E_STEP(playAgainWithKeys());

@@ -204,3 +204,45 @@ QRect Accessible::extents() const
     g_free(rect);
     return result;
 }
+
+namespace {
+const char kTextInserted[] = "object:text-changed:insert";
+}
+
+TextChanges::TextChanges()
+{
+    m_listener = atspi_event_listener_new(&TextChanges::received, this, nullptr);
+    GError *error = nullptr;
+    if (!atspi_event_listener_register(m_listener, kTextInserted, &error)) {
+        m_problem = QStringLiteral("cannot listen for text changes: %1")
+                        .arg(error ? QString::fromUtf8(error->message) : QString());
+    }
+    if (error)
+        g_error_free(error);
+}
+
+TextChanges::~TextChanges()
+{
+    atspi_event_listener_deregister(m_listener, kTextInserted, nullptr);
+    g_object_unref(m_listener);
+}
+
+void TextChanges::received(AtspiEvent *event, void *self)
+{
+    Change change;
+    change.control = ask(event->source, &atspi_accessible_get_name);
+    if (G_VALUE_HOLDS_STRING(&event->any_data))
+        change.text = QString::fromUtf8(g_value_get_string(&event->any_data));
+    static_cast<TextChanges *>(self)->m_changes.push_back(change);
+    g_boxed_free(ATSPI_TYPE_EVENT, event);
+}
+
+QStringList TextChanges::insertedInto(const QString &name) const
+{
+    QStringList texts;
+    for (const Change &c : m_changes) {
+        if (c.control == name)
+            texts << c.text;
+    }
+    return texts;
+}

@@ -2,12 +2,15 @@
 
 #include <QRect>
 #include <QString>
+#include <QStringList>
 
 #include <vector>
 
 // libatspi's object type, kept out of this header so that GLib's headers do
 // not meet Qt's keywords in the test sources.
 typedef struct _AtspiAccessible AtspiAccessible;
+typedef struct _AtspiEvent AtspiEvent;
+typedef struct _AtspiEventListener AtspiEventListener;
 
 // One object of the accessibility tree as an assistive technology sees it
 // over the AT-SPI bus: a reference to a remote widget of another process.
@@ -54,4 +57,31 @@ private:
     bool hasState(int state) const;
 
     AtspiAccessible *m_object = nullptr;
+};
+
+// What a screen reader is told while it listens: the texts put into
+// controls ("object:text-changed:insert"). Events arrive while the test
+// waits (QTest::qWait and the QTRY_ macros run the event loop).
+class TextChanges {
+public:
+    TextChanges();
+    ~TextChanges();
+    TextChanges(const TextChanges &) = delete;
+    TextChanges &operator=(const TextChanges &) = delete;
+
+    // Empty once listening, else what failed.
+    QString problem() const { return m_problem; }
+    // The texts told put into the control of this accessible name, oldest first.
+    QStringList insertedInto(const QString &name) const;
+
+private:
+    static void received(AtspiEvent *event, void *self);
+
+    struct Change {
+        QString control;
+        QString text;
+    };
+    std::vector<Change> m_changes;
+    AtspiEventListener *m_listener = nullptr;
+    QString m_problem;
 };
