@@ -5,7 +5,9 @@
 #include "fakeclock.h"
 
 #include <QString>
+#include <QStringList>
 
+#include <initializer_list>
 #include <memory>
 
 // A challenge model on a fake clock, opened for a level from a start screen,
@@ -25,6 +27,14 @@ public:
 
     ChallengeBoard &board() { return model->board(); }
     QString text(Control c) { return model->board().text(c); }
+    // Several controls' texts at once, for comparing a clock's figures together.
+    QStringList texts(std::initializer_list<Control> controls)
+    {
+        QStringList shown;
+        for (Control c : controls)
+            shown << text(c);
+        return shown;
+    }
 
     // One key; returns the code the rules left (0 = discarded).
     char16_t key(char16_t code)

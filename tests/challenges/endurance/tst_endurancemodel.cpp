@@ -35,9 +35,9 @@ private slots:
     void loadShowsTheScreenAndKeepsTheClockCaptions()
     {
         Rig rig(9, QStringLiteral("韩梅梅"));
-        QCOMPARE(rig.text(Control::Caption), QStringLiteral("Tavrino  V2.0 2017-11-22 "));
-        QCOMPARE(rig.text(Control::Label3), QStringLiteral("9"));
-        QCOMPARE(rig.text(Control::Label8), QStringLiteral("韩梅梅"));
+        QCOMPARE(rig.texts({Control::Caption, Control::Label3, Control::Label8}),
+                 QStringList({QStringLiteral("Tavrino  V2.0 2017-11-22 "), QStringLiteral("9"),
+                              QStringLiteral("韩梅梅")}));
         QCOMPARE(rig.text(Control::Label19),
                  QStringLiteral("9级规则: 不限时 不限位 不能改 按键间隔小于2秒"));
         for (Control c : {Control::Label15, Control::Label17, Control::Label21, Control::Label23,
@@ -63,10 +63,9 @@ private slots:
         QVERIFY(!rig.board().enabled(Control::Command1));
         QCOMPARE(rig.model->expected(), 1);
         rig.tickAfter(1500);
-        QCOMPARE(rig.text(Control::Label2), QStringLiteral("1"));
-        QCOMPARE(rig.text(Control::Label11), QStringLiteral("50"));
-        QCOMPARE(rig.text(Control::Label14), QStringLiteral("1"));
-        QCOMPARE(rig.text(Control::Label13), QStringLiteral("50"));
+        QCOMPARE(rig.texts({Control::Label2, Control::Label11, Control::Label14, Control::Label13}),
+                 QStringList({QStringLiteral("1"), QStringLiteral("50"), QStringLiteral("1"),
+                              QStringLiteral("50")}));
     }
 
     // Enter on an empty box restarts the gap clock, so a pupil who keeps
@@ -81,11 +80,10 @@ private slots:
         }
         rig.tickAfter(70);
         QVERIFY(rig.board().timerEnabled());
-        QCOMPARE(rig.text(Control::Label14), QStringLiteral("125"));
-        QCOMPARE(rig.text(Control::Label13), QStringLiteral("07"));
-        QCOMPARE(rig.text(Control::Label2), QStringLiteral("0"));
-        QCOMPARE(rig.text(Control::Label11), QStringLiteral("07"));
-        QCOMPARE(rig.text(Control::Mark), QString());
+        QCOMPARE(rig.texts({Control::Label14, Control::Label13, Control::Label2, Control::Label11,
+                            Control::Mark}),
+                 QStringList({QStringLiteral("125"), QStringLiteral("07"), QStringLiteral("0"),
+                              QStringLiteral("07"), QString()}));
     }
 
     // 1999 ms after the last key the round still runs; the first tick at or
@@ -101,12 +99,10 @@ private slots:
         QCOMPARE(rig.text(Control::Label11), QStringLiteral("99"));
         rig.tickAfter(1);
         QVERIFY(!rig.board().timerEnabled());
-        QCOMPARE(rig.text(Control::Label1), kGapEnd);
-        QCOMPARE(rig.text(Control::Label2), QStringLiteral("2"));
-        QCOMPARE(rig.text(Control::Label11), QStringLiteral("00"));
-        QCOMPARE(rig.text(Control::Mark), QString());
-        QCOMPARE(rig.text(Control::Label6), QStringLiteral("1"));
-        QCOMPARE(rig.text(Control::Label4), QStringLiteral(" 1"));
+        QCOMPARE(rig.texts({Control::Label1, Control::Label2, Control::Label11, Control::Mark,
+                            Control::Label6, Control::Label4}),
+                 QStringList({kGapEnd, QStringLiteral("2"), QStringLiteral("00"), QString(),
+                              QStringLiteral("1"), QStringLiteral(" 1")}));
         QVERIFY(!rig.board().enabled(Control::Text1));
         QVERIFY(rig.board().visible(Control::Command3));
         QVERIFY(rig.board().enabled(Control::Command3));
@@ -164,15 +160,12 @@ private slots:
         rig.type(typedBefore);
         rig.tickAfter(300);
         QCOMPARE(rig.key(fault) == 0, discarded);
-        QCOMPARE(rig.text(Control::Mark), mark);
-        QCOMPARE(rig.text(Control::Label1), message);
-        QCOMPARE(rig.text(Control::Text1), box);
-        QCOMPARE(rig.text(Control::Label4), QStringLiteral(" 2"));
+        QCOMPARE(rig.texts({Control::Mark, Control::Label1, Control::Text1, Control::Label4}),
+                 QStringList({mark, message, box, QStringLiteral(" 2")}));
         QCOMPARE(rig.model->expected(), 2);
         QCOMPARE(rig.model->bestCount(), 2);
-        QCOMPARE(rig.text(Control::Label6), QStringLiteral("2"));
-        QCOMPARE(rig.text(Control::Label21), QStringLiteral("0"));
-        QCOMPARE(rig.text(Control::Label23), QStringLiteral("60"));
+        QCOMPARE(rig.texts({Control::Label6, Control::Label21, Control::Label23}),
+                 QStringList({QStringLiteral("2"), QStringLiteral("0"), QStringLiteral("60")}));
         QVERIFY(!rig.board().timerEnabled());
         QVERIFY(!rig.board().enabled(Control::Text1));
         QVERIFY(!rig.board().enabled(Control::Command1));
@@ -184,9 +177,8 @@ private slots:
         Rig rig(9);
         rig.model->start();
         rig.type(QStringLiteral("01\n"));
-        QCOMPARE(rig.text(Control::Mark), kTick);
-        QCOMPARE(rig.text(Control::Label4), QStringLiteral(" 1"));
-        QCOMPARE(rig.text(Control::Text1), QString());
+        QCOMPARE(rig.texts({Control::Mark, Control::Label4, Control::Text1}),
+                 QStringList({kTick, QStringLiteral(" 1"), QString()}));
         rig.type(QStringLiteral("2"));
         QCOMPARE(rig.text(Control::Mark), QString());
         rig.type(QStringLiteral("\n"));
@@ -260,20 +252,17 @@ private slots:
         Rig rig(9);
         playRound(rig, 3, 2500);
         rig.model->playAgain();
-        QCOMPARE(rig.text(Control::Label2), QStringLiteral("0"));
-        QCOMPARE(rig.text(Control::Label11), QStringLiteral("00"));
-        QCOMPARE(rig.text(Control::Label14), QStringLiteral("0"));
-        QCOMPARE(rig.text(Control::Label13), QStringLiteral("00"));
-        QCOMPARE(rig.text(Control::Label1), QStringLiteral(" "));
-        QCOMPARE(rig.text(Control::Label4), QString());
+        QCOMPARE(rig.texts({Control::Label2, Control::Label11, Control::Label14, Control::Label13,
+                            Control::Label1, Control::Label4}),
+                 QStringList({QStringLiteral("0"), QStringLiteral("00"), QStringLiteral("0"),
+                              QStringLiteral("00"), QStringLiteral(" "), QString()}));
         QVERIFY(rig.board().visible(Control::Command3));
         QVERIFY(!rig.board().enabled(Control::Command3));
         QVERIFY(rig.board().enabled(Control::Command1));
         QVERIFY(!rig.board().enabled(Control::Text1));
         QCOMPARE(rig.board().takeFocusRequest(), std::optional(Control::Command1));
-        QCOMPARE(rig.text(Control::Label6), QStringLiteral("3"));
-        QCOMPARE(rig.text(Control::Label21), QStringLiteral("2"));
-        QCOMPARE(rig.text(Control::Label23), QStringLiteral("50"));
+        QCOMPARE(rig.texts({Control::Label6, Control::Label21, Control::Label23}),
+                 QStringList({QStringLiteral("3"), QStringLiteral("2"), QStringLiteral("50")}));
         QCOMPARE(rig.model->expected(), 0);
     }
 

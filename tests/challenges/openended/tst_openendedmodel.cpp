@@ -35,10 +35,8 @@ private slots:
         QFETCH(QString, rule);
         QFETCH(QString, minutes);
         Rig rig(level);
-        QCOMPARE(rig.text(Control::Label19), rule);
-        QCOMPARE(rig.text(Control::Label15), minutes);
-        QCOMPARE(rig.text(Control::Label3), QString::number(level));
-        QCOMPARE(rig.text(Control::Label6), QString());
+        QCOMPARE(rig.texts({Control::Label19, Control::Label15, Control::Label3, Control::Label6}),
+                 QStringList({rule, minutes, QString::number(level), QString()}));
         QVERIFY(!rig.board().visible(Control::Command3));
         QVERIFY(!rig.board().timerEnabled());
         QVERIFY(!rig.board().enabled(Control::Text1));
@@ -80,9 +78,8 @@ private slots:
         rig.model->start();
         rig.tickAfter(afterMs);
         QVERIFY(!rig.model->timeUp());
-        QCOMPARE(rig.text(Control::Label15), minutes);
-        QCOMPARE(rig.text(Control::Label14), seconds);
-        QCOMPARE(rig.text(Control::Label13), hundredths);
+        QCOMPARE(rig.texts({Control::Label15, Control::Label14, Control::Label13}),
+                 QStringList({minutes, seconds, hundredths}));
     }
 
     // The limit counts from the first Start across later rounds; each
@@ -97,11 +94,10 @@ private slots:
         rig.tickAfter(20'000);
         rig.model->start();
         rig.tickAfter(70'010);
-        QCOMPARE(rig.text(Control::Label15), QStringLiteral(" 2"));
-        QCOMPARE(rig.text(Control::Label14), QStringLiteral("59"));
-        QCOMPARE(rig.text(Control::Label13), QStringLiteral("99"));
-        QCOMPARE(rig.text(Control::Label2), QStringLiteral("70"));
-        QCOMPARE(rig.text(Control::Label11), QStringLiteral("01"));
+        QCOMPARE(rig.texts({Control::Label15, Control::Label14, Control::Label13, Control::Label2,
+                            Control::Label11}),
+                 QStringList({QStringLiteral(" 2"), QStringLiteral("59"), QStringLiteral("99"),
+                              QStringLiteral("70"), QStringLiteral("01")}));
     }
 
     void roundOfOneHundredSecondsShowsTwoDigits()
@@ -204,9 +200,8 @@ private slots:
             }
             QCOMPARE(rig.model->expected(), correct);
         }
-        QCOMPARE(rig.text(Control::Mark), kCross);
-        QCOMPARE(rig.text(Control::Label1), message);
-        QCOMPARE(rig.text(Control::Label6), best);
+        QCOMPARE(rig.texts({Control::Mark, Control::Label1, Control::Label6}),
+                 QStringList({kCross, message, best}));
         QCOMPARE(rig.model->bestCount(), best.toLongLong());
         QVERIFY(rig.model->roundOver());
         QVERIFY(!rig.board().enabled(Control::Text1));
@@ -260,9 +255,8 @@ private slots:
         QVERIFY(!rig.model->timeUp());
         rig.tickAfter(1);
         QVERIFY(rig.model->timeUp());
-        QCOMPARE(rig.text(Control::Label1), kTimeUp);
-        QCOMPARE(rig.text(Control::Label13), QStringLiteral("00"));
-        QCOMPARE(rig.text(Control::Label6), QStringLiteral("10"));
+        QCOMPARE(rig.texts({Control::Label1, Control::Label13, Control::Label6}),
+                 QStringList({kTimeUp, QStringLiteral("00"), QStringLiteral("10")}));
         QCOMPARE(rig.model->bestCount(), 10);
         QCOMPARE(rig.text(Control::Mark), kTick);
         QCOMPARE(rig.model->expected(), 26);
