@@ -1,5 +1,5 @@
+#include "app/program.h"
 #include "app/singleinstance.h"
-#include "app/startwindow.h"
 #include "core/systemclock.h"
 #include "ui/fonts.h"
 #include "ui/labelaccessible.h"
@@ -21,7 +21,7 @@ int main(int argc, char *argv[])
     Fonts::installSubstitutions();
     LabelAccessibility::install();
     SystemClock clock;
-    StartWindow window(clock);
-    window.show();
+    Program program(clock);
+    program.show();
     return QApplication::exec();
 }

@@ -11,8 +11,7 @@ SingleInstance::SingleInstance(const QString &lockDirectory)
     if (dir.isEmpty())
         dir = QDir::tempPath();
     QDir().mkpath(dir);
-    m_path = QDir(dir).filePath(QStringLiteral("tavrino.lock"));
-    m_lock = std::make_unique<QLockFile>(m_path);
+    m_lock = std::make_unique<QLockFile>(QDir(dir).filePath(QStringLiteral("tavrino.lock")));
     // Only a lock whose process is gone is stale, however old it is.
     m_lock->setStaleLockTime(0);
 }

@@ -16,9 +16,7 @@ public:
 
     // True when this copy is the only one running and now holds the lock.
     bool acquire();
-    QString lockPath() const { return m_path; }
 
 private:
-    QString m_path;
     std::unique_ptr<QLockFile> m_lock;
 };

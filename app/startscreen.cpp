@@ -1,6 +1,7 @@
 #include "app/startscreen.h"
 
 #include "app/starttexts.h"
+#include "challenges/challengetexts.h"
 
 #include <QTextBoundaryFinder>
 
@@ -8,7 +9,7 @@ using namespace StartTexts;
 
 void StartScreen::load()
 {
-    m_caption = QString::fromUtf8(kWindowTitle);
+    m_caption = QString::fromUtf8(ChallengeTexts::kVersionCaption);
     m_makerLink = QString::fromUtf8(kMakerAddress);
     m_platformLink = QString::fromUtf8(kPlatformAddress);
     m_plannerCredit = QString::fromUtf8(kPlannerPrefix) + QString::fromUtf8(kPlannerName);

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "app/leveltable.h"
+#include "challenges/leveltable.h"
+#include "challenges/startvalues.h"
 
 #include <QString>
 #include <QUrl>
@@ -8,7 +9,8 @@
 #include <optional>
 
 // The start screen's rules and the state of the controls they write. The
-// challenge screens read GameLevel, StudentName and School from here.
+// challenge screens read GameLevel, StudentName and School from here when
+// they open.
 class StartScreen {
 public:
     enum class Focus { None, Command1 };
@@ -24,10 +26,8 @@ public:
     // Click on the start button: the screen to open for the chosen level.
     ChallengeScreen startChallenge();
 
-    // Public properties read by the challenge screens.
-    int gameLevel() const { return m_GameLevel; }
-    QString studentName() const { return m_StudentName; }
-    QString school() const { return m_School; }
+    // The public properties the challenge screens read.
+    StartValues values() const { return {m_GameLevel, m_StudentName, m_School}; }
 
     // Control state.
     QString caption() const { return m_caption; }

@@ -3,13 +3,11 @@
 // The start screen's own texts, exactly as the pupil sees them.
 namespace StartTexts {
 
-inline constexpr char kWindowTitle[] = "Tavrino  V2.0 2017-11-22 ";
 inline constexpr char kSubtitle[] = "专注力和键盘输入专项训练软件";
 inline constexpr char kPlannerPrefix[] = "项目策划: ";
 inline constexpr char kDesignerPrefix[] = "设计制作: ";
 inline constexpr char kPlannerName[] = "林晓";
 inline constexpr char kDesignerName[] = "周航";
-inline constexpr char kNameTooltip[] = "请输入不大于4位数字或4个汉字";
 
 // The maker's site (its caption and the page a click opens) and the
 // competition platform's address.

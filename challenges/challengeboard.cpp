@@ -1,5 +1,7 @@
 #include "challenges/challengeboard.h"
 
+#include <utility>
+
 namespace {
 
 constexpr std::array<const char *, kControlCount> kNames{
@@ -27,7 +29,9 @@ std::optional<Control> controlFromName(const QString &name)
 void ChallengeBoard::reset()
 {
     m_controls.fill(ControlState{});
-    m_changed.set();
+    // New controls: each shows its layout text until the rules write it.
+    m_changes.texts.reset();
+    m_changes.states.set();
     m_focus.reset();
     m_timerEnabled = false;
 }
@@ -35,11 +39,9 @@ void ChallengeBoard::reset()
 void ChallengeBoard::setText(Control c, const QString &text)
 {
     ControlState &s = m_controls[index(c)];
-    if (s.textWritten && s.text == text)
-        return;
     s.text = text;
     s.textWritten = true;
-    m_changed.set(index(c));
+    m_changes.texts.set(index(c));
 }
 
 void ChallengeBoard::setEnabled(Control c, bool enabled)
@@ -48,7 +50,7 @@ void ChallengeBoard::setEnabled(Control c, bool enabled)
     if (s.enabled == enabled)
         return;
     s.enabled = enabled;
-    m_changed.set(index(c));
+    m_changes.states.set(index(c));
 }
 
 void ChallengeBoard::setVisible(Control c, bool visible)
@@ -57,14 +59,7 @@ void ChallengeBoard::setVisible(Control c, bool visible)
     if (s.visible == visible)
         return;
     s.visible = visible;
-    m_changed.set(index(c));
-}
-
-void ChallengeBoard::boxEdited(const QString &text)
-{
-    ControlState &s = m_controls[index(Control::Text1)];
-    s.text = text;
-    s.textWritten = true;
+    m_changes.states.set(index(c));
 }
 
 std::optional<Control> ChallengeBoard::takeFocusRequest()
@@ -74,9 +69,7 @@ std::optional<Control> ChallengeBoard::takeFocusRequest()
     return f;
 }
 
-std::bitset<kControlCount> ChallengeBoard::takeChanged()
+BoardChanges ChallengeBoard::takeChanges()
 {
-    std::bitset<kControlCount> changed = m_changed;
-    m_changed.reset();
-    return changed;
+    return std::exchange(m_changes, BoardChanges{});
 }

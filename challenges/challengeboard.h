@@ -6,30 +6,31 @@
 #include <bitset>
 #include <optional>
 
-// The controls of a challenge screen that its rules write. Controls whose
-// texts never change (title, headings, units, separators, Back) are not here.
+// The controls of a challenge screen that its rules write, by their design
+// names. Controls whose texts never change (title, headings, units,
+// separators, Back) are not here.
 enum class Control : int {
-    Caption, // the window title
-    Label1,  // message line
-    Label2,
-    Label3,
-    Label4,
-    Label6,
-    Label8,
-    Mark, // Label9(10)
-    Label11,
-    Label12,
-    Label13,
-    Label14,
-    Label15,
-    Label17,
-    Label19,
-    Label21,
-    Label23,
-    Text1,
-    Command1,
-    Command3,
-    Picture1,
+    Window,   // the window: its title; as the focus, the window itself and no control
+    Label1,   // message line
+    Label2,   // lower clock row, seconds: of the round (Form9: since the last key)
+    Label3,   // level number
+    Label4,   // last accepted number
+    Label6,   // best result (Form789: best number reached; Form9: best count)
+    Label8,   // pupil's name
+    Mark,     // Label9(10): mark of the last answer, "√", "×" or nothing
+    Label11,  // lower clock row, hundredths
+    Label12,  // school
+    Label13,  // upper clock row, hundredths: of the time left (Form9: of the duration)
+    Label14,  // upper clock row, seconds: of the time left (Form9: of the duration)
+    Label15,  // upper clock row, minutes of the time left (Form9: blank)
+    Label17,  // ":" after the minutes (Form9: blank)
+    Label19,  // rule line of the level
+    Label21,  // Form9: best round's duration, whole seconds
+    Label23,  // Form9: best round's duration, hundredths
+    Text1,    // answer box
+    Command1, // Start
+    Command3, // Play again
+    Picture1, // Form1: success picture
     Count
 };
 
@@ -39,6 +40,16 @@ inline constexpr int kControlCount = static_cast<int>(Control::Count);
 const char *controlName(Control c);
 std::optional<Control> controlFromName(const QString &name);
 
+// What the rules changed since the window last looked.
+struct BoardChanges {
+    // Controls whose text the rules wrote.
+    std::bitset<kControlCount> texts;
+    // Controls the rules enabled, disabled, showed or hid.
+    std::bitset<kControlCount> states;
+
+    bool none() const { return texts.none() && states.none(); }
+};
+
 struct ControlState {
     QString text;
     bool textWritten = false; // false: the control still shows its layout text
@@ -47,7 +58,7 @@ struct ControlState {
 };
 
 // The state of a challenge screen's controls as its rules left it. The window
-// copies the changed parts onto its widgets after every handler.
+// copies what the rules wrote onto its widgets after every handler.
 class ChallengeBoard {
 public:
     // Fresh controls, as a newly opened window has them.
@@ -58,26 +69,29 @@ public:
     bool enabled(Control c) const { return m_controls[index(c)].enabled; }
     bool visible(Control c) const { return m_controls[index(c)].visible; }
 
+    // Every write of a text is passed on, also of the text a control
+    // already had: the answer box's text changes as the pupil types, which
+    // the board does not follow, so emptying it must reach the box each time.
     void setText(Control c, const QString &text);
     void setEnabled(Control c, bool enabled);
     void setVisible(Control c, bool visible);
-    // The box's own edits, reported back by the window: already on screen.
-    void boxEdited(const QString &text);
 
+    // The control that gets the keyboard focus; Control::Window leaves it on
+    // no control.
     void requestFocus(Control c) { m_focus = c; }
     std::optional<Control> takeFocusRequest();
 
     bool timerEnabled() const { return m_timerEnabled; }
     void setTimerEnabled(bool on) { m_timerEnabled = on; }
 
-    // Controls changed since the last call.
-    std::bitset<kControlCount> takeChanged();
+    // What changed since the last call.
+    BoardChanges takeChanges();
 
 private:
     static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
 
     std::array<ControlState, kControlCount> m_controls{};
-    std::bitset<kControlCount> m_changed;
+    BoardChanges m_changes;
     std::optional<Control> m_focus;
     bool m_timerEnabled = false;
 };

@@ -1,27 +1,23 @@
 #include "challenges/challengemodel.h"
 
-#include "app/startscreen.h"
 #include "challenges/challengetexts.h"
 #include "core/gameclock.h"
 #include "core/timetext.h"
 
-ChallengeModel::ChallengeModel(GameClock &clock, const StartScreen &startScreen)
-    : m_start(startScreen), m_clock(clock)
-{
-}
+ChallengeModel::ChallengeModel(GameClock &clock) : m_clock(clock) {}
 
 void ChallengeModel::back()
 {
     m_board.setTimerEnabled(false);
 }
 
-void ChallengeModel::loadCommon(const QString &caption)
+void ChallengeModel::loadCommon(const QString &caption, const StartValues &start)
 {
     m_board.reset();
-    m_board.setText(Control::Caption, caption);
-    m_board.setText(Control::Label3, TimeText::plain(m_start.gameLevel()));
-    m_board.setText(Control::Label8, m_start.studentName());
-    m_board.setText(Control::Label12, m_start.school());
+    m_board.setText(Control::Window, caption);
+    m_board.setText(Control::Label3, TimeText::plain(start.GameLevel));
+    m_board.setText(Control::Label8, start.StudentName);
+    m_board.setText(Control::Label12, start.School);
     m_board.setText(Control::Label4, QString());
     m_board.setText(Control::Label6, QString());
     m_board.setVisible(Control::Command3, false);
@@ -46,7 +42,7 @@ void ChallengeModel::offerPlayAgain(bool focus)
         m_board.requestFocus(Control::Command3);
 }
 
-double ChallengeModel::readClock()
+qint64 ChallengeModel::readClock()
 {
     return m_clock.readClock();
 }

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "challenges/challengeboard.h"
+#include "challenges/startvalues.h"
 
 #include <QString>
 
 class GameClock;
-class StartScreen;
 
 // Character codes that the rules single out.
 inline constexpr char16_t kBackspace = 8;
@@ -20,32 +20,30 @@ inline bool isDigitKey(char16_t c)
 // Back and the end of a round. Each screen adds its own rules.
 class ChallengeModel {
 public:
-    ChallengeModel(GameClock &clock, const StartScreen &startScreen);
+    explicit ChallengeModel(GameClock &clock);
     virtual ~ChallengeModel() = default;
     ChallengeModel(const ChallengeModel &) = delete;
     ChallengeModel &operator=(const ChallengeModel &) = delete;
 
-    // The design's handlers.
-    virtual void load() = 0;
+    // The design's handlers. Opening the screen loads it with what the start
+    // screen holds at that moment.
+    virtual void load(const StartValues &start) = 0;
     virtual void start() = 0;
     virtual void playAgain() = 0;
     virtual void tick() = 0;
-    // A character typed into the answer box, before the box takes it; setting
-    // keyChar to 0 discards it.
-    virtual void keyPress(char16_t &keyChar) = 0;
+    // A character typed into the answer box, before the box takes it, with
+    // the box's text at that moment; setting keyChar to 0 discards it.
+    virtual void keyPress(char16_t &keyChar, const QString &boxText) = 0;
     // Back, or the window closed by any other route.
     void back();
-    // The answer box's own edits (a digit inserted, a character deleted).
-    void boxEdited(const QString &text) { m_board.boxEdited(text); }
 
     ChallengeBoard &board() { return m_board; }
     const ChallengeBoard &board() const { return m_board; }
-    qint64 expected() const { return m_Expected; }
 
 protected:
     // Load steps 1-4: caption, level, name, school, empty last number and best
     // result, Play again hidden. The controls are new, so the board starts fresh.
-    void loadCommon(const QString &caption);
+    void loadCommon(const QString &caption, const StartValues &start);
     // The part of ResetRound that all screens share.
     void resetRoundCommon();
     // Keys reach the rules only during a round begun by Start: the answer box
@@ -53,15 +51,11 @@ protected:
     bool acceptsKeys() const { return m_board.enabled(Control::Text1); }
     // Play again offered at the end of a round.
     void offerPlayAgain(bool focus);
-    double readClock();
+    qint64 readClock();
 
-    const StartScreen &m_start;
     ChallengeBoard m_board;
     qint64 m_Expected = 0;
-    double m_TickTime = 0;
-    double m_RoundStart = 0;
-    qint64 m_ShownSeconds = 0;
-    qint64 m_ShownHundredths = 0;
+    qint64 m_RoundStart = 0;
 
 private:
     GameClock &m_clock;

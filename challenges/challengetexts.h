@@ -4,6 +4,8 @@
 namespace ChallengeTexts {
 
 inline constexpr char kCaption[] = "Tavrino";
+// The start window's title, which the endurance screen also takes at load.
+inline constexpr char kVersionCaption[] = "Tavrino  V2.0 2017-11-22 ";
 inline constexpr char kTick[] = "√";
 inline constexpr char kCross[] = "×";
 inline constexpr char kTimeUp[] = "时间到!";

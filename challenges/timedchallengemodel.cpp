@@ -1,21 +1,22 @@
 #include "challenges/timedchallengemodel.h"
 
-#include "app/leveltable.h"
-#include "app/startscreen.h"
 #include "challenges/challengetexts.h"
+#include "challenges/leveltable.h"
 #include "core/gameclock.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
 
-void TimedChallengeModel::load()
+void TimedChallengeModel::load(const StartValues &start)
 {
-    loadCommon(QString::fromUtf8(kCaption));
-    loadOwnFields();
+    loadCommon(QString::fromUtf8(kCaption), start);
+    loadOwnFields(start);
     ResetRound();
-    const int level = m_start.gameLevel();
+    const int level = start.GameLevel;
     m_board.setText(Control::Label19, LevelTable::challengeRuleLine(level));
     m_board.setText(Control::Label15, LevelTable::limitMinutesCaption(level));
+    // The start screen cannot change the level while this screen is open.
+    m_limit = LevelTable::limitMilliseconds(level);
     m_Expected = 0;
     m_board.setTimerEnabled(false);
     m_Started = false;
@@ -58,10 +59,12 @@ void TimedChallengeModel::playAgain()
     m_board.setText(Control::Label11, QString::fromUtf8(kZeroZero));
     m_board.setVisible(Control::Text1, true);
     if (m_timeUp) {
-        // The board is cleared, but the limit is over: Start stays closed and
-        // the message still says why.
+        // The board is cleared, but the limit is over: Start stays closed, the
+        // message still says why, and the focus stays off the buttons, so that
+        // a late Enter or Space leaves the screen as it is.
         m_board.setEnabled(Control::Command1, false);
         m_board.setText(Control::Label1, QString::fromUtf8(kTimeUp));
+        m_board.requestFocus(Control::Window);
         return;
     }
     m_board.setEnabled(Control::Command1, true);
@@ -72,28 +75,22 @@ void TimedChallengeModel::tick()
 {
     if (!m_board.timerEnabled())
         return;
-    m_TickTime = readClock();
-    m_RoundElapsed = clockDifference(m_TickTime, m_RoundStart);
+    const qint64 tickTime = readClock();
+    m_RoundElapsed = clockDifference(tickTime, m_RoundStart);
     if (!m_RoundOver) {
-        const TimeText::Split e = TimeText::splitElapsed(m_RoundElapsed);
-        m_ShownSeconds = e.seconds;
-        m_ShownHundredths = e.hundredths;
-        m_board.setText(Control::Label2, TimeText::formatTwoDigits(m_ShownSeconds));
-        m_board.setText(Control::Label11, TimeText::formatTwoDigits(m_ShownHundredths));
+        const TimeText::Split elapsed = TimeText::splitElapsed(m_RoundElapsed);
+        m_board.setText(Control::Label2, TimeText::formatTwoDigits(elapsed.seconds));
+        m_board.setText(Control::Label11, TimeText::formatTwoDigits(elapsed.hundredths));
     }
-    const qint64 limit = LevelTable::limitMilliseconds(m_start.gameLevel());
-    const qint64 left = limit - clockDifference(m_TickTime, m_LimitStart) - countdownShift();
+    const qint64 left = m_limit - clockDifference(tickTime, m_LimitStart) - countdownShift();
     if (left < 0) {
         endLimit();
         return;
     }
-    const TimeText::Split r = TimeText::splitRemaining(left);
-    m_ShownMinutes = r.minutes;
-    m_ShownSeconds = r.seconds;
-    m_ShownHundredths = r.hundredths;
-    m_board.setText(Control::Label15, TimeText::formatMinutes(m_ShownMinutes));
-    m_board.setText(Control::Label14, TimeText::formatTwoDigits(m_ShownSeconds));
-    m_board.setText(Control::Label13, TimeText::formatTwoDigits(m_ShownHundredths));
+    const TimeText::Split remaining = TimeText::splitRemaining(left);
+    m_board.setText(Control::Label15, TimeText::formatMinutes(remaining.minutes));
+    m_board.setText(Control::Label14, TimeText::formatTwoDigits(remaining.seconds));
+    m_board.setText(Control::Label13, TimeText::formatTwoDigits(remaining.hundredths));
 }
 
 void TimedChallengeModel::endRound()
@@ -105,6 +102,9 @@ void TimedChallengeModel::endRound()
 void TimedChallengeModel::endLimit()
 {
     m_timeUp = true;
+    // A pupil may still be typing: the focus leaves the answer box for the
+    // window itself, never for a button that his next Enter would press.
+    m_board.requestFocus(Control::Window);
     m_board.setEnabled(Control::Text1, false);
     m_board.setTimerEnabled(false);
     m_board.setEnabled(Control::Command1, false);

@@ -9,21 +9,16 @@ class TimedChallengeModel : public ChallengeModel {
 public:
     using ChallengeModel::ChallengeModel;
 
-    void load() override;
+    void load(const StartValues &start) override;
     void start() override;
     void playAgain() override;
     void tick() override;
-
-    bool started() const { return m_Started; }
-    bool roundOver() const { return m_RoundOver; }
-    bool timeUp() const { return m_timeUp; }
-    qint32 roundElapsed() const { return m_RoundElapsed; }
 
 protected:
     // The screen's own ResetRound.
     virtual void ResetRound() = 0;
     // Load steps that come before the shared ones (the ranged screen keeps its level).
-    virtual void loadOwnFields() {}
+    virtual void loadOwnFields(const StartValues &) {}
     // Load steps after ResetRound and the shared rule line and minutes.
     virtual void finishLoad() {}
     // Milliseconds taken off the limit on every tick.
@@ -39,6 +34,7 @@ private:
 
     bool m_Started = false;
     bool m_timeUp = false;
-    double m_LimitStart = 0;
-    qint64 m_ShownMinutes = 0;
+    qint64 m_LimitStart = 0;
+    // The level's limit in milliseconds, read at load.
+    qint64 m_limit = 0;
 };

@@ -10,9 +10,9 @@ inline constexpr qint64 kMsPerDay = 86'400'000;
 class GameClock {
 public:
     virtual ~GameClock() = default;
-    virtual double readClock() = 0;
+    virtual qint64 readClock() = 0;
 };
 
 // later - earlier for two clock readings, taken modulo one day, so that a round
 // or a limit that runs across local midnight is still timed correctly.
-qint32 clockDifference(double later, double earlier);
+qint32 clockDifference(qint64 later, qint64 earlier);

@@ -7,7 +7,7 @@ SystemClock::SystemClock() : m_anchor(QTime::currentTime().msecsSinceStartOfDay(
     m_elapsed.start();
 }
 
-double SystemClock::readClock()
+qint64 SystemClock::readClock()
 {
-    return static_cast<double>((m_anchor + m_elapsed.elapsed()) % kMsPerDay);
+    return (m_anchor + m_elapsed.elapsed()) % kMsPerDay;
 }

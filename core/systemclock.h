@@ -10,7 +10,7 @@
 class SystemClock final : public GameClock {
 public:
     SystemClock();
-    double readClock() override;
+    qint64 readClock() override;
 
 private:
     qint64 m_anchor = 0;

@@ -54,7 +54,7 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (m_handler)
-        m_handler(code);
+        m_handler(code, text());
     event->accept();
     // Enter adds nothing to a single-line box; a discarded key goes nowhere;
     // a clipboard shortcut never edits the box even when its code passes.

@@ -6,13 +6,13 @@
 
 // The answer box of a challenge screen. Every key that produces a character
 // (Enter and Backspace included, from the main keys or the keypad) is passed
-// to the rules as its character code before the box sees it; the rules may
-// discard it. Nothing reaches the box in any other way: no paste (shortcut,
+// to the rules as its character code, with the box's text, before the box
+// sees it; the rules may discard it. Nothing reaches the box in any other way: no paste (shortcut,
 // context menu, middle click), no drag and drop, no input-method composition.
 class AnswerBox : public QLineEdit {
     Q_OBJECT
 public:
-    using KeyHandler = std::function<void(char16_t &)>;
+    using KeyHandler = std::function<void(char16_t &, const QString &)>;
 
     explicit AnswerBox(QWidget *parent = nullptr);
     void setKeyHandler(KeyHandler handler) { m_handler = std::move(handler); }

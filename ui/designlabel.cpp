@@ -2,6 +2,7 @@
 
 #include "ui/fonts.h"
 
+#include <QAccessible>
 #include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,6 +16,17 @@ DesignLabel::DesignLabel(const QString &text, QWidget *parent) : QLabel(text, pa
 }
 
 DesignLabel::~DesignLabel() = default;
+
+void DesignLabel::showText(const QString &text)
+{
+    const QString before = QLabel::text();
+    if (before == text)
+        return;
+    setText(text);
+    // Sent only while assistive technology listens.
+    QAccessibleTextUpdateEvent event(this, 0, before, text);
+    QAccessible::updateAccessibility(&event);
+}
 
 void DesignLabel::changeEvent(QEvent *event)
 {

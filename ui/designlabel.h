@@ -18,6 +18,11 @@ public:
     explicit DesignLabel(const QString &text = QString(), QWidget *parent = nullptr);
     ~DesignLabel() override;
 
+    // Shows the text and tells assistive technology what changed, so that a
+    // listening screen reader hears each new mark, number and message once.
+    // Does nothing when the label already shows it.
+    void showText(const QString &text);
+
 protected:
     void paintEvent(QPaintEvent *event) override;
     void changeEvent(QEvent *event) override;

@@ -78,15 +78,4 @@ void install()
     QAccessible::installFactory(&labelFactory);
 }
 
-void setText(QLabel *label, const QString &text)
-{
-    const QString before = label->text();
-    if (before == text)
-        return;
-    label->setText(text);
-    // Sent only while assistive technology listens.
-    QAccessibleTextUpdateEvent event(label, 0, before, text);
-    QAccessible::updateAccessibility(&event);
-}
-
 } // namespace LabelAccessibility

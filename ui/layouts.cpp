@@ -71,12 +71,13 @@ std::vector<ControlSpec> challengeStyles()
         ControlSpec c;
         c.name = u("Picture1");
         c.kind = Kind::Picture;
+        c.picture = Pictures::Picture::Success;
         s.push_back(c);
     }
     {
         ControlSpec c;
         c.name = u("Text1");
-        c.kind = Kind::TextBox;
+        c.kind = Kind::AnswerBox;
         c.font = heiti(219.75, true);
         c.text = kRed;
         c.align = Align::Right;
@@ -298,7 +299,6 @@ ScreenLayout buildForm0()
     l.name = u("form0");
     l.clientWidth = 15240;
     l.clientHeight = 10995;
-    l.fixedFrame = true;
     l.tabOrder = {u("Command0"), u("Text1"), u("Command1")};
     auto add = [&](const char *name, Kind kind, int left, int top, int width, int height, Font f,
                    std::optional<QColor> fg, std::optional<QColor> bg, Align a,
@@ -319,12 +319,14 @@ ScreenLayout buildForm0()
         return l.controls.back();
     };
     const std::optional<QColor> none;
+    // Texts that the start screen's rules write at start-up (subtitle,
+    // credits, links, rule line) are theirs; the table leaves them empty.
     add("lblTitle", Kind::Label, 2040, 360, 9885, 1185, heiti(48, true), kRed, none, Align::Center,
         "Q u e l l i b o");
     add("Label23", Kind::Label, 11520, 840, 2055, 615, heiti(21.75, true), kRed, none, Align::Left,
         "(第二版)");
     add("Label5", Kind::Label, 3390, 1680, 7995, 615, heiti(24, true), kBlue, none, Align::Center,
-        "专注力和键盘输入专项训练软件");
+        "");
     add("Label9", Kind::Label, 3000, 2400, 1575, 2175, {Face::Arial, 99.75, 700, false}, kRed,
         kWhite, Align::Center, "1")
         .border = true;
@@ -335,12 +337,13 @@ ScreenLayout buildForm0()
     for (int i = 0; i < 9; ++i) {
         const QByteArray name = "Label" + QByteArray::number(13 + i);
         const QByteArray text = QByteArray::number(i + 1);
-        add(name.constData(), Kind::Label, lefts[static_cast<std::size_t>(i % 3)],
+        add(name.constData(), Kind::ClickLabel, lefts[static_cast<std::size_t>(i % 3)],
             tops[static_cast<std::size_t>(i / 3)], 855, 795, heiti(39.75, true), none, kGreen,
             Align::Center, text.constData())
             .pointer = Pointer::LevelHand;
     }
-    add("picIcon", Kind::Picture, 5400, 2760, 4560, 4560, {}, none, kSilver, Align::Left, "");
+    add("picIcon", Kind::Picture, 5400, 2760, 4560, 4560, {}, none, kSilver, Align::Left, "")
+        .picture = Pictures::Picture::Badge;
     add("Label6", Kind::Label, 10560, 2760, 3600, 600, songti(24), none, none, Align::Left, "姓名");
     add("Text1", Kind::TextBox, 10560, 3360, 3600, 960, songti(42), kDarkBlue, none, Align::Center,
         "")
@@ -361,15 +364,15 @@ ScreenLayout buildForm0()
         Align::Center, "");
     add("Line1(1)", Kind::Line, 1320, 8400, 14280 - 1320, 15, {}, kGrey, none, Align::Left, "");
     add("Label11", Kind::Label, 2880, 8640, 4005, 405, songti(21.75), kBlack, none, Align::Left,
-        "项目策划: ");
+        "");
     add("Label12", Kind::Label, 2880, 9300, 4005, 405, songti(21.75), kBlack, none, Align::Left,
-        "设计制作: ");
+        "");
     Font link = songti(18);
     link.underline = true;
-    add("Label3", Kind::Label, 7440, 8640, 4995, 495, link, kBlue, none, Align::Left, "").pointer =
-        Pointer::LinkHand;
-    add("Label1", Kind::Label, 7440, 9360, 4995, 495, link, kBlue, none, Align::Left, "").pointer =
-        Pointer::LinkHand;
+    add("Label3", Kind::ClickLabel, 7440, 8640, 4995, 495, link, kBlue, none, Align::Left, "")
+        .pointer = Pointer::LinkHand;
+    add("Label1", Kind::ClickLabel, 7440, 9360, 4995, 495, link, kBlue, none, Align::Left, "")
+        .pointer = Pointer::LinkHand;
     add("Label4", Kind::Label, 5040, 9960, 4815, 495, songti(15.75), none, none, Align::Center,
         "2017-10-21");
     nameForScreenReaders(
@@ -388,29 +391,21 @@ ScreenLayout buildForm0()
 
 } // namespace
 
-const ControlSpec *ScreenLayout::find(const QString &controlName) const
-{
-    for (const ControlSpec &c : controls) {
-        if (c.name == controlName)
-            return &c;
-    }
-    return nullptr;
-}
-
-const ScreenLayout &challengeLayout(ChallengeForm form)
+const ScreenLayout &challengeLayout(ChallengeScreen screen)
 {
     static const ScreenLayout form1 = buildForm1();
     static const ScreenLayout form789 = buildForm789();
     static const ScreenLayout form9 = buildForm9();
-    switch (form) {
-    case ChallengeForm::Form1:
-        return form1;
-    case ChallengeForm::Form789:
-        return form789;
-    case ChallengeForm::Form9:
+    switch (screen) {
+    case ChallengeScreen::Ranged:
+    case ChallengeScreen::None: // a level without a screen opens none
         break;
+    case ChallengeScreen::OpenEnded:
+        return form789;
+    case ChallengeScreen::Endurance:
+        return form9;
     }
-    return form9;
+    return form1;
 }
 
 const ScreenLayout &startLayout()

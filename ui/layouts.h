@@ -1,19 +1,33 @@
 #pragma once
 
+#include "challenges/leveltable.h"
+#include "ui/pictures.h"
+
 #include <QColor>
 #include <QString>
 
 #include <optional>
 #include <vector>
 
-// The designed look of every screen, as data: the windows are built from these
-// tables and the geometry tests read the same tables. Places and sizes are in
-// twips, 15 to a device-independent pixel.
+// The designed look of every screen, as data: every window is built from its
+// table (see WindowBuilder). Places and sizes are in twips, 15 to a
+// device-independent pixel.
 namespace Layouts {
 
 inline constexpr int kTwipsPerPixel = 15;
+// The screens' pictures are 300 x 300 pixel images, drawn from the top-left
+// corner of their box.
+inline constexpr int kPictureSide = 300;
 
-enum class Kind { Label, TextBox, Button, Picture, Line };
+enum class Kind {
+    Label,      // text drawn as designed (DesignLabel)
+    ClickLabel, // a label that reports clicks: the level buttons and the links
+    TextBox,    // the start screen's name box
+    AnswerBox,  // a challenge screen's answer box
+    Button,
+    Picture,
+    Line,
+};
 enum class Face { Default, Heiti, Songti, Arial, ArialBlack };
 enum class Align { Left, Center, Right };
 enum class Pointer { Arrow, LevelHand, LinkHand };
@@ -38,6 +52,8 @@ struct ControlSpec {
     bool hidden = false;
     Pointer pointer = Pointer::Arrow;
     QString toolTip;
+    // What a picture box shows.
+    Pictures::Picture picture = Pictures::Picture::Success;
     // What a screen reader says for the control.
     QString accessibleName;
 };
@@ -45,16 +61,11 @@ struct ControlSpec {
 struct ScreenLayout {
     QString name;
     int clientWidth = 0, clientHeight = 0; // twips
-    bool fixedFrame = false;
     std::vector<ControlSpec> controls;
     std::vector<QString> tabOrder;
-
-    const ControlSpec *find(const QString &controlName) const;
 };
 
-enum class ChallengeForm { Form1, Form789, Form9 };
-
-const ScreenLayout &challengeLayout(ChallengeForm form);
+const ScreenLayout &challengeLayout(ChallengeScreen screen);
 const ScreenLayout &startLayout();
 
 // Twips to device-independent pixels, and points to pixels at 96 dpi.

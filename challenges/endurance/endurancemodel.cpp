@@ -1,6 +1,5 @@
 #include "challenges/endurance/endurancemodel.h"
 
-#include "app/startscreen.h"
 #include "challenges/challengetexts.h"
 #include "challenges/endurance/endurancetexts.h"
 #include "challenges/entry.h"
@@ -26,9 +25,9 @@ QString twoDigits(qint64 hundredths)
 
 } // namespace
 
-void EnduranceModel::load()
+void EnduranceModel::load(const StartValues &start)
 {
-    loadCommon(QString::fromUtf8(kWindowTitle));
+    loadCommon(QString::fromUtf8(kVersionCaption), start);
     ResetRound();
     m_board.setText(Control::Label19, QString::fromUtf8(kRuleLine));
     m_board.setText(Control::Label15, QString());
@@ -81,25 +80,22 @@ void EnduranceModel::tick()
 {
     if (!m_board.timerEnabled())
         return;
-    m_TickTime = readClock();
+    const qint64 tickTime = readClock();
     // Both differences are taken modulo one day on a steady clock, so neither
     // midnight nor a change of the system clock can make them negative.
-    m_KeyGap = clockDifference(m_TickTime, m_LastKeyTime);
-    m_ShownSeconds = m_KeyGap / 1000;
-    m_ShownHundredths = TimeText::hundredthsOf(m_KeyGap);
-    m_board.setText(Control::Label2, gapSecondsText(m_ShownSeconds));
-    m_board.setText(Control::Label11, twoDigits(m_ShownHundredths));
-    if (m_ShownSeconds >= kGapSeconds)
+    const qint32 keyGap = clockDifference(tickTime, m_LastKeyTime);
+    const qint64 gapSeconds = keyGap / 1000;
+    m_board.setText(Control::Label2, gapSecondsText(gapSeconds));
+    m_board.setText(Control::Label11, twoDigits(TimeText::hundredthsOf(keyGap)));
+    if (gapSeconds >= kGapSeconds)
         endRound(Ending::Gap);
-    const qint32 duration = clockDifference(m_TickTime, m_RoundStart);
-    m_ShownSeconds = duration / 1000;
-    m_ShownHundredths = TimeText::hundredthsOf(duration);
-    m_board.setText(Control::Label14, TimeText::plain(m_ShownSeconds));
-    m_board.setText(Control::Label13, twoDigits(m_ShownHundredths));
-    m_shownDuration = {m_ShownSeconds, m_ShownHundredths};
+    const qint32 duration = clockDifference(tickTime, m_RoundStart);
+    m_shownDuration = {duration / 1000, TimeText::hundredthsOf(duration)};
+    m_board.setText(Control::Label14, TimeText::plain(m_shownDuration.seconds));
+    m_board.setText(Control::Label13, twoDigits(m_shownDuration.hundredths));
 }
 
-void EnduranceModel::keyPress(char16_t &keyChar)
+void EnduranceModel::keyPress(char16_t &keyChar, const QString &boxText)
 {
     if (!acceptsKeys()) {
         keyChar = 0;
@@ -112,7 +108,7 @@ void EnduranceModel::keyPress(char16_t &keyChar)
         endRound(Ending::Backspace);
         keyChar = 0;
     } else if (keyChar == kEnter) {
-        judgeEntry();
+        judgeEntry(boxText);
     } else if (isDigitKey(keyChar)) {
         m_board.setText(Control::Mark, QString());
     } else {
@@ -121,12 +117,11 @@ void EnduranceModel::keyPress(char16_t &keyChar)
     }
 }
 
-void EnduranceModel::judgeEntry()
+void EnduranceModel::judgeEntry(const QString &boxText)
 {
-    const QString text = m_board.text(Control::Text1);
-    if (text.isEmpty())
+    if (boxText.isEmpty())
         return;
-    if (readEntry(text) != m_Expected) {
+    if (readEntry(boxText) != m_Expected) {
         endRound(Ending::WrongNumber);
         return;
     }

@@ -9,6 +9,13 @@ class EnduranceModel final : public ChallengeModel {
 public:
     using ChallengeModel::ChallengeModel;
 
+    void load(const StartValues &start) override;
+    void start() override;
+    void playAgain() override;
+    void tick() override;
+    void keyPress(char16_t &keyChar, const QString &boxText) override;
+
+private:
     // A duration as the screen shows it: whole seconds and hundredths.
     struct Duration {
         qint64 seconds = 0;
@@ -18,24 +25,12 @@ public:
 
     enum class Ending { Backspace, WrongNumber, NonDigit, Gap };
 
-    void load() override;
-    void start() override;
-    void playAgain() override;
-    void tick() override;
-    void keyPress(char16_t &keyChar) override;
-
-    qint64 bestCount() const { return m_BestCount; }
-    Duration bestDuration() const { return m_bestDuration; }
-    qint32 keyGap() const { return m_KeyGap; }
-
-private:
     void ResetRound();
-    void judgeEntry();
+    void judgeEntry(const QString &boxText);
     void endRound(Ending how);
     void UpdateBest();
 
-    double m_LastKeyTime = 0;
-    qint32 m_KeyGap = 0;
+    qint64 m_LastKeyTime = 0;
     // Counts are wide: a round may go on past 32767 numbers.
     qint64 m_BestCount = 0;
     // The duration last shown by a tick of this round, and that of the best round.

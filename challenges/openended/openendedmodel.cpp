@@ -18,7 +18,7 @@ void OpenEndedModel::finishLoad()
     m_BestCount = 0;
 }
 
-void OpenEndedModel::keyPress(char16_t &keyChar)
+void OpenEndedModel::keyPress(char16_t &keyChar, const QString &boxText)
 {
     if (!acceptsKeys()) {
         keyChar = 0;
@@ -32,7 +32,7 @@ void OpenEndedModel::keyPress(char16_t &keyChar)
         return;
     }
     if (keyChar == kEnter) {
-        judgeEntry();
+        judgeEntry(boxText);
         return;
     }
     if (isDigitKey(keyChar)) {
@@ -42,12 +42,11 @@ void OpenEndedModel::keyPress(char16_t &keyChar)
     keyChar = 0;
 }
 
-void OpenEndedModel::judgeEntry()
+void OpenEndedModel::judgeEntry(const QString &boxText)
 {
-    const QString text = m_board.text(Control::Text1);
-    if (text.isEmpty())
+    if (boxText.isEmpty())
         return;
-    if (readEntry(text) == m_Expected) {
+    if (readEntry(boxText) == m_Expected) {
         m_board.setText(Control::Mark, QString::fromUtf8(kTick));
         m_Expected += 1;
         m_board.setText(Control::Label4,

@@ -8,9 +8,7 @@ class OpenEndedModel final : public TimedChallengeModel {
 public:
     using TimedChallengeModel::TimedChallengeModel;
 
-    void keyPress(char16_t &keyChar) override;
-
-    qint64 bestCount() const { return m_BestCount; }
+    void keyPress(char16_t &keyChar, const QString &boxText) override;
 
 protected:
     void ResetRound() override;
@@ -20,7 +18,7 @@ protected:
 private:
     enum class Ending { Backspace, WrongEntry };
 
-    void judgeEntry();
+    void judgeEntry(const QString &boxText);
     void finishRound(Ending how);
 
     qint64 m_BestCount = 0;

@@ -1,18 +1,17 @@
 #include "challenges/ranged/rangedmodel.h"
 
-#include "app/leveltable.h"
-#include "app/startscreen.h"
 #include "challenges/challengetexts.h"
 #include "challenges/entry.h"
+#include "challenges/leveltable.h"
 #include "challenges/ranged/rangedtexts.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
 using namespace RangedTexts;
 
-void RangedModel::loadOwnFields()
+void RangedModel::loadOwnFields(const StartValues &start)
 {
-    m_Level = m_start.gameLevel();
+    m_target = LevelTable::target(start.GameLevel);
 }
 
 void RangedModel::ResetRound()
@@ -21,7 +20,7 @@ void RangedModel::ResetRound()
     resetRoundCommon();
 }
 
-void RangedModel::keyPress(char16_t &keyChar)
+void RangedModel::keyPress(char16_t &keyChar, const QString &boxText)
 {
     if (!acceptsKeys()) {
         keyChar = 0;
@@ -31,22 +30,20 @@ void RangedModel::keyPress(char16_t &keyChar)
     if (keyChar == kBackspace)
         m_board.setText(Control::Mark, QString());
     if (keyChar == kEnter) {
-        judgeEntry();
+        judgeEntry(boxText);
         return;
     }
     if (!isDigitKey(keyChar) && keyChar != kBackspace)
         keyChar = 0;
 }
 
-void RangedModel::judgeEntry()
+void RangedModel::judgeEntry(const QString &boxText)
 {
-    const QString text = m_board.text(Control::Text1);
-    if (text.isEmpty())
+    if (boxText.isEmpty())
         return;
-    const int target = LevelTable::target(m_Level);
-    if (readEntry(text) == m_Expected) {
+    if (readEntry(boxText) == m_Expected) {
         m_board.setText(Control::Mark, QString::fromUtf8(kTick));
-        if (m_Expected <= target) {
+        if (m_Expected <= m_target) {
             m_board.setEnabled(Control::Text1, true);
             m_Expected += 1;
             m_board.setText(Control::Label4,
@@ -55,7 +52,7 @@ void RangedModel::judgeEntry()
                                 : TimeText::lastChars(TimeText::signPadded(m_Expected - 1), 3));
             m_board.setText(Control::Text1, QString());
         }
-        if (m_Expected == target + 1)
+        if (m_Expected == m_target + 1)
             succeed();
         return;
     }
@@ -73,7 +70,7 @@ void RangedModel::succeed()
     m_board.setEnabled(Control::Text1, false);
     m_board.setVisible(Control::Picture1, true);
     m_board.setText(Control::Label1, QString::fromUtf8(kSuccess));
-    m_board.setText(Control::Text1, TimeText::plain(LevelTable::target(m_Level)));
+    m_board.setText(Control::Text1, TimeText::plain(m_target));
     m_RoundOver = true;
     offerPlayAgain(true);
     m_board.setText(Control::Mark, QString());

@@ -8,24 +8,21 @@ class RangedModel final : public TimedChallengeModel {
 public:
     using TimedChallengeModel::TimedChallengeModel;
 
-    void keyPress(char16_t &keyChar) override;
-
-    int level() const { return m_Level; }
-    // Hundredths of a second; 0 = no result yet. Kept for the whole run.
-    qint64 bestResult() const { return m_BestResult; }
-    qint64 roundResult() const { return m_RoundResult; }
+    void keyPress(char16_t &keyChar, const QString &boxText) override;
 
 protected:
     void ResetRound() override;
-    void loadOwnFields() override;
+    void loadOwnFields(const StartValues &start) override;
     qint32 countdownShift() const override { return 100; }
 
 private:
-    void judgeEntry();
+    void judgeEntry(const QString &boxText);
     void succeed();
 
-    int m_Level = 0;
-    // Wide enough for any successful round within the longest limit.
+    // The last number of the round, 50 x level, read at load.
+    qint64 m_target = 0;
+    // Hundredths of a second, wide enough for any successful round within the
+    // longest limit; 0 = no result yet. The best is kept for the whole run.
     qint64 m_RoundResult = 0;
     qint64 m_BestResult = 0;
 };

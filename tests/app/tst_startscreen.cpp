@@ -1,6 +1,6 @@
-#include "app/leveltable.h"
 #include "app/singleinstance.h"
 #include "app/startscreen.h"
+#include "challenges/leveltable.h"
 
 #include <QDir>
 #include <QFile>
@@ -68,8 +68,8 @@ private slots:
         QCOMPARE(s.levelDisplay(), QStringLiteral("1"));
         QCOMPARE(s.ruleLine(), LevelTable::startRuleLine(1));
         QCOMPARE(s.nameText(), QString());
-        QCOMPARE(s.studentName(), QString());
-        QCOMPARE(s.gameLevel(), 0);
+        QCOMPARE(s.values().StudentName, QString());
+        QCOMPARE(s.values().GameLevel, 0);
         QVERIFY(!s.captionsShown());
         QVERIFY(s.plannerCredit().startsWith(QStringLiteral("项目策划: ")));
         QVERIFY(s.designerCredit().startsWith(QStringLiteral("设计制作: ")));
@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(s.levelDisplay(), QString::number(level));
         QCOMPARE(s.ruleLine(), LevelTable::startRuleLine(level));
         QCOMPARE(int(s.startChallenge()), screen);
-        QCOMPARE(s.gameLevel(), level);
+        QCOMPARE(s.values().GameLevel, level);
     }
 
     // The name is cut to four characters as the pupil sees them, on Enter
@@ -132,15 +132,15 @@ private slots:
         onEnter.nameChanged(typed);
         onEnter.confirmName();
         QCOMPARE(onEnter.nameText(), kept);
-        QCOMPARE(onEnter.studentName(), kept);
+        QCOMPARE(onEnter.values().StudentName, kept);
         QCOMPARE(onEnter.takeFocusRequest(), std::optional(StartScreen::Focus::Command1));
 
         StartScreen onStart;
         onStart.load();
         onStart.nameChanged(typed);
         onStart.startChallenge();
-        QCOMPARE(onStart.studentName(), kept);
-        QCOMPARE(onStart.school(), QString());
+        QCOMPARE(onStart.values().StudentName, kept);
+        QCOMPARE(onStart.values().School, QString());
     }
 
     void linksOpenTheirPages()

@@ -1,31 +1,40 @@
-#include "app/startwindow.h"
+#include "app/program.h"
+#include "app/startscreen.h"
 #include "fakeclock.h"
 #include "modal.h"
 #include "ui/fonts.h"
 
+#include <QDesktopServices>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QTest>
 
 class TestStartWindow : public QObject {
     Q_OBJECT
+public slots:
+    // Where the desktop would hand a web address to the browser.
+    void openUrl(const QUrl &url) { m_opened.append(url); }
+
 private slots:
-    void initTestCase() { Fonts::installSubstitutions(); }
+    void initTestCase()
+    {
+        Fonts::installSubstitutions();
+        QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "openUrl");
+    }
+    void cleanupTestCase() { QDesktopServices::unsetUrlHandler(QStringLiteral("https")); }
 
     void init()
     {
-        m_window = std::make_unique<StartWindow>(m_clock);
+        m_program = std::make_unique<Program>(m_clock);
         m_opened.clear();
-        m_window->setUrlOpener([this](const QUrl &url) {
-            m_opened.append(url);
-            return true;
-        });
-        m_window->show();
-        QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+        m_program->show();
+        m_window = topLevel("form0");
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
-    void cleanup() { m_window.reset(); }
+    void cleanup() { m_program.reset(); }
 
     void opensWithLevelOneAndTheDesignNames()
     {
@@ -58,21 +67,21 @@ private slots:
     {
         name()->setFocus();
         QTest::keyClicks(name(), QStringLiteral("12345"));
-        QCOMPARE(m_window->startScreen().studentName(), QStringLiteral("12345"));
         QTest::keyClick(name(), Qt::Key_Return);
         QCOMPARE(name()->text(), QStringLiteral("1234"));
-        QCOMPARE(m_window->startScreen().studentName(), QStringLiteral("1234"));
-        QVERIFY(child<QPushButton>(m_window.get(), "Command1")->hasFocus());
-        QTest::keyClick(child<QPushButton>(m_window.get(), "Command1"), Qt::Key_Return);
+        QVERIFY(child<QPushButton>(m_window, "Command1")->hasFocus());
+        QTest::keyClick(child<QPushButton>(m_window, "Command1"), Qt::Key_Return);
         QVERIFY(!m_window->isVisible());
     }
 
-    // A pasted name is taken as it is, like a typed one.
+    // A pasted name is taken as it is, like a typed one, and cut on Enter.
     void pastedNameIsTaken()
     {
         name()->setFocus();
         name()->insert(QStringLiteral("王小明同学好"));
-        QCOMPARE(m_window->startScreen().studentName(), QStringLiteral("王小明同学好"));
+        QCOMPARE(name()->text(), QStringLiteral("王小明同学好"));
+        QTest::keyClick(name(), Qt::Key_Return);
+        QCOMPARE(name()->text(), QStringLiteral("王小明同"));
     }
 
     void startOpensTheLevelsScreenModally_data()
@@ -117,12 +126,26 @@ private slots:
                 QVERIFY(!w->isVisible());
             },
             &ran);
-        clickButton(m_window.get(), "Command0");
+        clickButton(m_window, "Command0");
         QVERIFY(ran);
         // Back returns with the level and the name as they were.
         QCOMPARE(label("Label9")->text(), level);
         QCOMPARE(name()->text(), QStringLiteral("王小明同"));
         QVERIFY(m_window->isVisible());
+    }
+
+    // A challenge window opens centred on the screen that holds the start
+    // window, not over the start window wherever it was moved.
+    void challengeOpensCentredOnTheScreen()
+    {
+        m_window->move(0, 0);
+        QPoint centre;
+        whenModalOpens([&](ChallengeWindow *w) {
+            centre = w->geometry().center();
+            clickButton(w, "Command2");
+        });
+        clickButton(m_window, "Command0");
+        QCOMPARE(centre, m_window->screen()->availableGeometry().center());
     }
 
     // The links open their pages through the desktop, never through a
@@ -151,11 +174,12 @@ private slots:
     }
 
 private:
-    QLabel *label(const char *n) { return child<QLabel>(m_window.get(), n); }
-    QLineEdit *name() { return child<QLineEdit>(m_window.get(), "Text1"); }
+    QLabel *label(const char *n) { return child<QLabel>(m_window, n); }
+    QLineEdit *name() { return child<QLineEdit>(m_window, "Text1"); }
 
     FakeClock m_clock;
-    std::unique_ptr<StartWindow> m_window;
+    std::unique_ptr<Program> m_program;
+    QWidget *m_window = nullptr;
     QList<QUrl> m_opened;
 };
 

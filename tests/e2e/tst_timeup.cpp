@@ -47,6 +47,14 @@ private slots:
         QVERIFY(again.isEnabled());
         QCOMPARE(form.find(QStringLiteral("上一个正确数字")).shownText(), QStringLiteral(" 3"));
 
+        // The pupil was still typing: his late Enter and Space land on no
+        // button, so the board stays as time left it.
+        QVERIFY(!again.isFocused());
+        E2E_DO(Pupil::press(QStringLiteral("Return space")));
+        E2E_STEP(waitForInputHandled(*m_game, form));
+        QVERIFY(again.isEnabled());
+        QCOMPARE(form.find(QStringLiteral("上一个正确数字")).shownText(), QStringLiteral(" 3"));
+
         // Play again clears the board, but no round can start in this visit.
         E2E_DO(Pupil::click(again));
         E2E_TRY_SHOWS(box, QString());
@@ -54,9 +62,12 @@ private slots:
         QCOMPARE(form.find(QStringLiteral("用时秒数")).shownText(), QStringLiteral("00"));
         QCOMPARE(form.find(QStringLiteral("用时百分秒")).shownText(), QStringLiteral("00"));
         QVERIFY(!start.isEnabled());
+        // Play again closed under the mouse leaves the focus on no button
+        // either: Enter and Space do not fall through to Back.
         E2E_DO(Pupil::click(start));
-        E2E_DO(Pupil::press(QStringLiteral("5")));
+        E2E_DO(Pupil::press(QStringLiteral("Return space 5")));
         E2E_STEP(waitForInputHandled(*m_game, form));
+        QVERIFY(m_game->dialog());
         QVERIFY(!box.isEnabled());
         QCOMPARE(box.shownText(), QString());
         QCOMPARE(message.shownText(), QStringLiteral("时间到!"));

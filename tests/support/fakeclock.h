@@ -2,16 +2,14 @@
 
 #include "core/gameclock.h"
 
-#include <cmath>
-
 // A clock the test moves by hand. Readings wrap at midnight like the real one.
 class FakeClock final : public GameClock {
 public:
-    explicit FakeClock(double start = 36'000'000) : m_now(start) {}
-    double readClock() override { return m_now; }
-    void set(double ms) { m_now = std::fmod(ms, static_cast<double>(kMsPerDay)); }
-    void advance(double ms) { set(m_now + ms); }
+    explicit FakeClock(qint64 start = 36'000'000) : m_now(start) {}
+    qint64 readClock() override { return m_now; }
+    void set(qint64 ms) { m_now = ms % kMsPerDay; }
+    void advance(qint64 ms) { set(m_now + ms); }
 
 private:
-    double m_now;
+    qint64 m_now;
 };

@@ -31,6 +31,21 @@ template <typename T> T *child(QWidget *parent, const char *name)
     return parent->findChild<T *>(QLatin1String(name));
 }
 
+// A top-level window by its design name, as a user's tool finds it.
+inline QWidget *topLevel(const char *name)
+{
+    for (QWidget *w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == QLatin1String(name))
+            return w;
+    }
+    return nullptr;
+}
+
+inline QTimer *timer1(QWidget *challengeWindow)
+{
+    return child<QTimer>(challengeWindow, "Timer1");
+}
+
 inline void clickButton(QWidget *parent, const char *name)
 {
     QTest::mouseClick(child<QPushButton>(parent, name), Qt::LeftButton);

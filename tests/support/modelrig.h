@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/startscreen.h"
 #include "challenges/challengemodel.h"
 #include "fakeclock.h"
 
@@ -10,19 +9,15 @@
 #include <initializer_list>
 #include <memory>
 
-// A challenge model on a fake clock, opened for a level from a start screen,
-// with an answer box that behaves like the real one: a character that the
-// rules let through is inserted, a Backspace that they let through deletes.
+// A challenge model on a fake clock, loaded for a level as the start screen
+// opens it. Keys are given with the text the answer box holds when each
+// arrives; what the box then does with a key is the box's business.
 template <typename Model> class ModelRig {
 public:
     explicit ModelRig(int level, const QString &name = QString())
+        : values{qint16(level), name, QString()}, model(std::make_unique<Model>(clock))
     {
-        start.load();
-        start.nameChanged(name);
-        start.chooseLevel(level);
-        start.startChallenge();
-        model = std::make_unique<Model>(clock, start);
-        model->load();
+        model->load(values);
     }
 
     ChallengeBoard &board() { return model->board(); }
@@ -36,44 +31,45 @@ public:
         return shown;
     }
 
-    // One key; returns the code the rules left (0 = discarded).
-    char16_t key(char16_t code)
+    // One key with the box's text; returns the code the rules left (0 = discarded).
+    char16_t key(char16_t code, const QString &boxText = QString())
     {
-        model->keyPress(code);
-        QString box = model->board().text(Control::Text1);
-        if (code == kBackspace) {
-            box.chop(1);
-            model->boxEdited(box);
-        } else if (code != 0 && code != kEnter) {
-            model->boxEdited(box + QChar(code));
-        }
+        model->keyPress(code, boxText);
         return code;
     }
-    // Each character of keys in turn; '\n' stands for Enter, '\b' for Backspace.
-    void type(const QString &keys)
+    // Enter with this text in the box.
+    char16_t enter(const QString &boxText) { return key(kEnter, boxText); }
+    // A number typed digit by digit, then Enter.
+    void typeNumber(qint64 n)
     {
-        for (QChar ch : keys)
-            key(ch == QLatin1Char('\n') ? kEnter : ch.unicode());
+        const QString digits = QString::number(n);
+        for (qsizetype i = 0; i < digits.size(); ++i)
+            key(digits[i].unicode(), digits.left(i));
+        enter(digits);
     }
     // The numbers from..to, each followed by Enter, with a tick of the
-    // timer between keys every stepMs.
-    void typeNumbers(qint64 from, qint64 to, double stepMs = 0)
+    // timer before each number every stepMs.
+    void typeNumbers(qint64 from, qint64 to, qint64 stepMs = 0)
     {
         for (qint64 n = from; n <= to; ++n) {
-            if (stepMs > 0) {
-                clock.advance(stepMs);
-                model->tick();
-            }
-            type(QString::number(n) + QLatin1Char('\n'));
+            if (stepMs > 0)
+                tickAfter(stepMs);
+            typeNumber(n);
         }
     }
-    void tickAfter(double ms)
+    void tickAfter(qint64 ms)
     {
         clock.advance(ms);
         model->tick();
     }
+    // Back, then the screen opened again with the same values.
+    void reopen()
+    {
+        model->back();
+        model->load(values);
+    }
 
     FakeClock clock;
-    StartScreen start;
+    StartValues values;
     std::unique_ptr<Model> model;
 };

@@ -14,8 +14,10 @@ private slots:
     {
         m_box = std::make_unique<AnswerBox>();
         m_seen.clear();
-        m_box->setKeyHandler([this](char16_t &c) {
+        m_texts.clear();
+        m_box->setKeyHandler([this](char16_t &c, const QString &text) {
             m_seen.append(c);
+            m_texts.append(text);
             if (c != u'0' && c != 8 && c != 13 && (c < u'1' || c > u'9'))
                 c = 0;
         });
@@ -31,6 +33,9 @@ private slots:
         QTest::keyClick(m_box.get(), Qt::Key_Return);
         QTest::keyClick(m_box.get(), Qt::Key_Enter, Qt::KeypadModifier);
         QCOMPARE(m_seen, (QList<char16_t>{u'4', u'2', 13, 13}));
+        // Each key comes with the text the box held before it.
+        QCOMPARE(m_texts, (QStringList{QString(), QStringLiteral("4"), QStringLiteral("42"),
+                                       QStringLiteral("42")}));
         QCOMPARE(m_box->text(), QStringLiteral("42"));
     }
 
@@ -87,6 +92,7 @@ private slots:
 private:
     std::unique_ptr<AnswerBox> m_box;
     QList<char16_t> m_seen;
+    QStringList m_texts;
 };
 
 QTEST_MAIN(TestAnswerBox)

@@ -1,10 +1,8 @@
-#include "app/startscreen.h"
-#include "app/startwindow.h"
-#include "challenges/ranged/rangedmodel.h"
 #include "fakeclock.h"
+#include "ui/challengescreens.h"
 #include "ui/challengewindow.h"
 #include "ui/fonts.h"
-#include "ui/layouts.h"
+#include "ui/startwindow.h"
 
 #include <QLabel>
 #include <QTest>
@@ -19,11 +17,10 @@ private slots:
     void picturesAndTextAreSharpAtTwiceThePixels()
     {
         FakeClock clock;
-        StartScreen pupil;
-        pupil.load();
-        pupil.startChallenge();
-        RangedModel model(clock, pupil);
-        ChallengeWindow w(model, Layouts::challengeLayout(Layouts::ChallengeForm::Form1));
+        ChallengeScreens screens(clock);
+        const std::unique_ptr<ChallengeWindow> window =
+            screens.open(ChallengeScreen::Ranged, {1, QString(), QString()});
+        ChallengeWindow &w = *window;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         QCOMPARE(w.devicePixelRatioF(), 2.0);
@@ -39,8 +36,7 @@ private slots:
 
     void startScreenBadgeIsDrawnForTheDensity()
     {
-        FakeClock clock;
-        StartWindow w(clock);
+        StartWindow w;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QPixmap badge = w.findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap();

@@ -1,4 +1,4 @@
-#include "app/leveltable.h"
+#include "challenges/leveltable.h"
 
 #include <array>
 

@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+// What a challenge screen reads from the start screen when it loads. Nothing
+// changes these while a challenge screen is open, so a screen keeps its copy
+// for the visit.
+struct StartValues {
+    qint16 GameLevel = 0;
+    QString StudentName;
+    QString School;
+};

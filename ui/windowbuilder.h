@@ -1,0 +1,34 @@
+#pragma once
+
+#include "ui/layouts.h"
+
+#include <QSize>
+
+#include <vector>
+
+class QWidget;
+
+// Builds a window's controls from its layout table, one widget per row, each
+// named as the design names it, styled as its row says and in the table's tab
+// order; then keeps them placed at the window's scale of the design.
+class WindowBuilder {
+public:
+    WindowBuilder(QWidget *window, const Layouts::ScreenLayout &layout);
+
+    // The window's size at the design's scale.
+    QSize designSize() const;
+    // Places, sizes and sets the fonts of every control for a window of this
+    // size: the design scaled to fit and centred, keeping its proportions
+    // (letterboxed where they differ). Pictures are drawn again for it.
+    void fit(QSize windowSize);
+    // Draws the pictures again at the window's pixel density (after a move
+    // to another screen).
+    void refreshPictures();
+
+private:
+    QWidget *m_window;
+    const Layouts::ScreenLayout &m_layout;
+    // In the order of the table's rows.
+    std::vector<QWidget *> m_widgets;
+    double m_scale = 1.0;
+};
