@@ -17,15 +17,6 @@ const char *controlName(Control c)
     return kNames[static_cast<std::size_t>(c)];
 }
 
-std::optional<Control> controlFromName(const QString &name)
-{
-    for (int i = 1; i < kControlCount; ++i) {
-        if (name == QLatin1String(kNames[static_cast<std::size_t>(i)]))
-            return static_cast<Control>(i);
-    }
-    return std::nullopt;
-}
-
 void ChallengeBoard::reset()
 {
     m_controls.fill(ControlState{});

@@ -38,7 +38,6 @@ inline constexpr int kControlCount = static_cast<int>(Control::Count);
 
 // The control's name as the windows give it to their widgets.
 const char *controlName(Control c);
-std::optional<Control> controlFromName(const QString &name);
 
 // What the rules changed since the window last looked.
 struct BoardChanges {
