@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "core/systemclock.h"

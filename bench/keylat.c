@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Key latency seen from outside the program. Types the numbers FIRST..LAST
  * into a challenge window with XTest, as real key events from the X server,
  * and for every key reads the pixels of the regions it must change with

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Starts a program and reports, in milliseconds from the exec, when its first
  * top-level window whose title starts with a given prefix is mapped and when
  * that window first shows more than one colour (painted). Uses Xlib and, where

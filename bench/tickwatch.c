@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* Watches a region of a window, typically a clock label, by reading its
  * pixels with XGetImage every POLL_US microseconds for SECONDS seconds, and
  * reports each time the picture changes: every change is a timer tick that

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 /* What the outside probes share: a monotonic clock in milliseconds, window
  * regions read from the command line, and copies of a region's pixels taken
  * with XGetImage to see when the program has drawn something new there. */

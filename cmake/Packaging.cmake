@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: 2026 The Tavrino authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where `cmake --install` puts the game, its desktop entry, icons and AppStream
 # metadata, and the Debian package that CPack builds from them (cpack -G DEB).
 

@@ -1,10 +1,17 @@
+# SPDX-FileCopyrightText: 2026 The Tavrino authors
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the Debian packages a task needs when they are missing.
 # Sourced by tools/play and tools/test; not meant to be run on its own.
 
 TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-noto-cjk fonts-dejavu-core"
-# The end-to-end tests also need a session bus, the accessibility bus and its
-# client library, xmodmap and the X client library.
+# The tests need an X server with xdotool, lintian and the desktop-entry and
+# AppStream validators for the package, reuse for the licences, and for the
+# end-to-end tests a session bus, the accessibility bus and its client
+# library, xmodmap and the X client library.
 TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils x11-xserver-utils lintian dpkg-dev pkgconf
+  reuse desktop-file-utils appstream
   dbus-daemon dbus-bin at-spi2-core libatspi2.0-dev libx11-dev"
 
 tavrino_missing_packages() {

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The smallest Qt Widgets window worth comparing with: one label and one line
 // edit in a window of the start window's size. The label says "Name", or the
 // first argument, so that e.g. a Chinese label shows what one CJK font costs.

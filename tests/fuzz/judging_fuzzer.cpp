@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Coverage-guided fuzzing of the rules of the three challenge screens: the
 // input is read as a stream of events (keys, clock advances, Start, Play
 // again, reopening); the program aborts when an invariant breaks.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Draws a vector picture into square PNG files at build time, one per size,
 // for the icon theme folders of the package and for pictures that would cost
 // too much to draw at start-up: render PICTURE.svg OUTPUT_DIR NAME SIZE...
