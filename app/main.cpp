@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/commandline.h"
 #include "app/program.h"
 #include "app/singleinstance.h"
 #include "core/systemclock.h"
@@ -10,9 +11,77 @@
 
 #include <QApplication>
 
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+namespace {
+
+// While the application connects to the display, Qt's platform messages are
+// held back: when no display can be opened, Qt ends the program with an
+// abort and a page of advice about plugins; the pupil's teacher gets one
+// clear line and a plain failure status instead.
+class DisplayConnection {
+public:
+    DisplayConnection() { s_previous = qInstallMessageHandler(&DisplayConnection::message); }
+    // Connected: what was held back goes out as usual.
+    ~DisplayConnection()
+    {
+        qInstallMessageHandler(s_previous);
+        for (const Held &h : s_held)
+            s_previous(h.type, QMessageLogContext(), h.text);
+        s_held.clear();
+    }
+
+private:
+    struct Held {
+        QtMsgType type;
+        QString text;
+    };
+
+    static void message(QtMsgType type, const QMessageLogContext &context, const QString &text)
+    {
+        if (type == QtFatalMsg) {
+            std::fprintf(stderr, "%s\n", CommandLine::noDisplayText().toUtf8().constData());
+            std::_Exit(EXIT_FAILURE);
+        }
+        if (context.category && QByteArray(context.category).startsWith("qt.qpa")) {
+            s_held.push_back({type, text});
+            return;
+        }
+        s_previous(type, context, text);
+    }
+
+    static inline QtMessageHandler s_previous = nullptr;
+    static inline std::vector<Held> s_held;
+};
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine command = CommandLine::parse(arguments);
+    switch (command.action()) {
+    case CommandLine::Action::Help:
+        std::fputs(CommandLine::helpText().toUtf8().constData(), stdout);
+        return EXIT_SUCCESS;
+    case CommandLine::Action::Version:
+        std::fputs(CommandLine::versionText().toUtf8().constData(), stdout);
+        return EXIT_SUCCESS;
+    case CommandLine::Action::Error:
+        std::fprintf(stderr, "%s\n", command.error().toUtf8().constData());
+        return 2;
+    case CommandLine::Action::Play:
+        break;
+    }
+
+    std::optional<DisplayConnection> connecting(std::in_place);
     QApplication app(argc, argv);
+    connecting.reset();
     QApplication::setApplicationName(QStringLiteral("tavrino"));
     // No application display name: on X11 Qt would append it to every window
     // title, and the titles are shown exactly as designed.

@@ -1,0 +1,108 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/commandline.h"
+
+#include <QCommandLineParser>
+
+namespace {
+
+// What --help prints; the manual page (packaging/tavrino.1) says the same.
+constexpr char kHelp[] =
+    "用法 Usage: tavrino [选项 OPTIONS]\n"
+    "\n"
+    "Tavrino 数字专注力训练：输入姓名，选择九个级别之一，然后按顺序输入数字\n"
+    "1、2、3……，每个数字后按回车键。\n"
+    "Tavrino, a number typing and concentration trainer: type your name, pick one\n"
+    "of nine levels, then type the numbers 1, 2, 3 ... in order, each followed by\n"
+    "Enter.\n"
+    "\n"
+    "选项 Options:\n"
+    "  -h, --help     显示本帮助后退出。\n"
+    "                 Show this help and exit.\n"
+    "  -v, --version  显示版本后退出。\n"
+    "                 Show the version and exit.\n"
+    "\n"
+    "每个用户只运行一份；再次启动的一份立即结束，不显示窗口。\n"
+    "Only one copy runs for each user; a second one ends at once without a window.\n";
+
+constexpr char kUnknownOption[] = "tavrino: 未知选项 unknown option: %1 (tavrino --help)";
+constexpr char kWrongUse[] = "tavrino: 选项用法不对 option used wrongly: %1 (tavrino --help)";
+constexpr char kUnexpectedArgument[] =
+    "tavrino: 多余的参数 unexpected argument: %1 (tavrino --help)";
+constexpr char kNoDisplay[] = "tavrino: 无法连接到图形显示，游戏需要在桌面上运行。 "
+                              "Cannot open a display: the game runs on a desktop.";
+
+} // namespace
+
+CommandLine CommandLine::parse(const QStringList &arguments)
+{
+    QCommandLineParser parser;
+    // Qt's own options are written with one dash (-platform xcb).
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
+    const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    parser.addOption(help);
+    parser.addOption(version);
+    for (const char *qtOption : {"platform", "display", "style"})
+        parser.addOption(
+            QCommandLineOption(QLatin1String(qtOption), QString(), QStringLiteral("x")));
+
+    CommandLine result;
+    if (!parser.parse(arguments)) {
+        result.m_action = Action::Error;
+        const QStringList unknown = parser.unknownOptionNames();
+        if (unknown.isEmpty()) {
+            // A value given to an option that takes none (--help=3), or an
+            // option that takes one given none at the end (-platform).
+            QString wrong = arguments.last();
+            for (const QString &argument : arguments.mid(1)) {
+                if (argument.startsWith(QLatin1Char('-')) && argument.contains(QLatin1Char('='))) {
+                    wrong = argument;
+                    break;
+                }
+            }
+            result.m_error = QString::fromUtf8(kWrongUse).arg(wrong);
+            return result;
+        }
+        // The option as the user wrote it, dashes and all.
+        QString written = unknown.first();
+        for (const QString &argument : arguments.mid(1)) {
+            QString name = argument.section(QLatin1Char('='), 0, 0);
+            while (name.startsWith(QLatin1Char('-')))
+                name.remove(0, 1);
+            if (argument.startsWith(QLatin1Char('-')) && name == unknown.first()) {
+                written = argument;
+                break;
+            }
+        }
+        result.m_error = QString::fromUtf8(kUnknownOption).arg(written);
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        result.m_action = Action::Error;
+        result.m_error =
+            QString::fromUtf8(kUnexpectedArgument).arg(parser.positionalArguments().first());
+    } else if (parser.isSet(help)) {
+        result.m_action = Action::Help;
+    } else if (parser.isSet(version)) {
+        result.m_action = Action::Version;
+    }
+    return result;
+}
+
+QString CommandLine::helpText()
+{
+    return QString::fromUtf8(kHelp);
+}
+
+QString CommandLine::versionText()
+{
+    return QStringLiteral("tavrino " TAVRINO_VERSION "\n");
+}
+
+QString CommandLine::noDisplayText()
+{
+    return QString::fromUtf8(kNoDisplay);
+}

@@ -1,0 +1,32 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// What the command line asks of the program. It is read before anything
+// needs a display, so that --help and --version answer on a text console.
+class CommandLine {
+public:
+    enum class Action { Play, Help, Version, Error };
+
+    // arguments[0] is the program; options of Qt's own (-platform, -display,
+    // -style) are let through for the application to read.
+    static CommandLine parse(const QStringList &arguments);
+
+    Action action() const { return m_action; }
+    // For Action::Error: one line saying what is wrong.
+    QString error() const { return m_error; }
+
+    static QString helpText();
+    static QString versionText();
+    // Printed when no display can be opened.
+    static QString noDisplayText();
+
+private:
+    Action m_action = Action::Play;
+    QString m_error;
+};
