@@ -6,7 +6,7 @@
 
 #include <QDesktopServices>
 
-Program::Program(GameClock &clock) : m_challenges(clock)
+Program::Program(GameClock &clock) : m_challenges(clock, m_history)
 {
     QObject::connect(&m_window, &StartWindow::levelClicked, &m_window, [this](int level) {
         m_screen.chooseLevel(level);

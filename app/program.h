@@ -5,6 +5,7 @@
 #pragma once
 
 #include "app/startscreen.h"
+#include "challenges/roundhistory.h"
 #include "ui/challengescreens.h"
 #include "ui/startwindow.h"
 
@@ -26,5 +27,6 @@ private:
 
     StartScreen m_screen;
     StartWindow m_window;
+    RoundHistory m_history;
     ChallengeScreens m_challenges;
 };

@@ -9,9 +9,9 @@
 namespace {
 
 constexpr std::array<const char *, kControlCount> kNames{
-    "",           "Label1",  "Label2",  "Label3",  "Label4",   "Label6",   "Label8",
-    "Label9(10)", "Label11", "Label12", "Label13", "Label14",  "Label15",  "Label17",
-    "Label19",    "Label21", "Label23", "Text1",   "Command1", "Command3", "Picture1",
+    "",        "Label1",  "Label2",   "Label3",   "Label4",   "Label6",    "Label8",  "Label9(10)",
+    "Label11", "Label12", "Label13",  "Label14",  "Label15",  "Label17",   "Label19", "Label21",
+    "Label23", "Text1",   "Command1", "Command3", "Picture1", "lblReport",
 };
 
 } // namespace

@@ -5,19 +5,28 @@
 #include "challenges/challengemodel.h"
 
 #include "challenges/challengetexts.h"
+#include "challenges/roundhistory.h"
 #include "core/gameclock.h"
 #include "core/timetext.h"
 
-ChallengeModel::ChallengeModel(GameClock &clock) : m_clock(clock) {}
+ChallengeModel::ChallengeModel(GameClock &clock, RoundHistory &history)
+    : m_clock(clock), m_history(history)
+{
+}
 
 void ChallengeModel::back()
 {
+    if (roundRunning())
+        finishRound(RoundEnding::Back, sinceStart(readClock()));
     m_board.setTimerEnabled(false);
 }
 
 void ChallengeModel::loadCommon(const QString &caption, const StartValues &start)
 {
     m_board.reset();
+    m_start = start;
+    m_lastRound = nullptr;
+    m_board.setVisible(Control::lblReport, false);
     m_board.setText(Control::Window, caption);
     m_board.setText(Control::Label3, TimeText::plain(start.GameLevel));
     m_board.setText(Control::Label8, start.StudentName);
@@ -49,4 +58,47 @@ void ChallengeModel::offerPlayAgain(bool focus)
 qint64 ChallengeModel::readClock()
 {
     return m_clock.readClock();
+}
+
+void ChallengeModel::beginRound()
+{
+    RoundRecord round;
+    round.level = m_start.GameLevel;
+    round.name = m_start.StudentName;
+    round.started = m_clock.localDateTime();
+    m_round = std::move(round);
+    m_firstDigit.reset();
+    m_board.setVisible(Control::lblReport, false);
+}
+
+qint32 ChallengeModel::sinceStart(qint64 reading) const
+{
+    return clockDifference(reading, m_RoundStart);
+}
+
+void ChallengeModel::noteDigit(qint64 reading)
+{
+    if (m_round && !m_firstDigit)
+        m_firstDigit = sinceStart(reading);
+}
+
+void ChallengeModel::noteAccepted(qint64 reading)
+{
+    if (!m_round)
+        return;
+    const qint32 enter = sinceStart(reading);
+    m_round->numbers.push_back({m_firstDigit.value_or(enter), enter});
+    m_firstDigit.reset();
+}
+
+void ChallengeModel::finishRound(RoundEnding how, qint64 durationMs, const QString &result)
+{
+    if (!m_round)
+        return;
+    m_round->ending = how;
+    m_round->durationMs = durationMs;
+    m_round->result = result.isNull() ? QString::number(m_round->numbers.size()) : result;
+    m_lastRound = &m_history.add(std::move(*m_round));
+    m_round.reset();
+    m_board.setVisible(Control::lblReport, true);
 }

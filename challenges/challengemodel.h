@@ -5,11 +5,15 @@
 #pragma once
 
 #include "challenges/challengeboard.h"
+#include "challenges/roundrecord.h"
 #include "challenges/startvalues.h"
 
 #include <QString>
 
+#include <optional>
+
 class GameClock;
+class RoundHistory;
 
 // Character codes that the rules single out.
 inline constexpr char16_t kBackspace = 8;
@@ -20,11 +24,12 @@ inline bool isDigitKey(char16_t c)
 }
 
 // What the three challenge screens share: the clock, the values read from the
-// start screen, the board of controls, and the common steps of load, reset,
-// Back and the end of a round. Each screen adds its own rules.
+// start screen, the board of controls, the record of each round, and the
+// common steps of load, reset, Back and the end of a round. Each screen adds
+// its own rules.
 class ChallengeModel {
 public:
-    explicit ChallengeModel(GameClock &clock);
+    ChallengeModel(GameClock &clock, RoundHistory &history);
     virtual ~ChallengeModel() = default;
     ChallengeModel(const ChallengeModel &) = delete;
     ChallengeModel &operator=(const ChallengeModel &) = delete;
@@ -43,6 +48,9 @@ public:
 
     ChallengeBoard &board() { return m_board; }
     const ChallengeBoard &board() const { return m_board; }
+    // The round this screen ended last in this visit, for its report; none
+    // before the first end.
+    const RoundRecord *lastRound() const { return m_lastRound; }
 
 protected:
     // Load steps 1-4: caption, level, name, school, empty last number and best
@@ -57,10 +65,28 @@ protected:
     void offerPlayAgain(bool focus);
     qint64 readClock();
 
+    // The record of a round: begun at Start (after RoundStart is read),
+    // each accepted number's first digit and Enter noted with the clock
+    // reading the rules took for the key, and at the end handed to the
+    // history. The result defaults to the count of accepted numbers.
+    void beginRound();
+    bool roundRunning() const { return m_round.has_value(); }
+    void noteDigit(qint64 reading);
+    void noteAccepted(qint64 reading);
+    void finishRound(RoundEnding how, qint64 durationMs, const QString &result = QString());
+
     ChallengeBoard m_board;
     qint64 m_Expected = 0;
     qint64 m_RoundStart = 0;
 
 private:
+    qint32 sinceStart(qint64 reading) const;
+
     GameClock &m_clock;
+    RoundHistory &m_history;
+    StartValues m_start;
+    std::optional<RoundRecord> m_round;
+    // The first digit of the number being typed, or none yet.
+    std::optional<qint32> m_firstDigit;
+    const RoundRecord *m_lastRound = nullptr;
 };

@@ -46,6 +46,7 @@ void TimedChallengeModel::start()
         m_RoundStart = readClock();
     }
     m_RoundOver = false;
+    beginRound();
     m_board.setText(Control::Label1, QString());
     m_board.setEnabled(Control::Text1, true);
     m_Expected += 1;
@@ -88,7 +89,7 @@ void TimedChallengeModel::tick()
     }
     const qint64 left = m_limit - clockDifference(tickTime, m_LimitStart) - countdownShift();
     if (left < 0) {
-        endLimit();
+        endLimit(tickTime);
         return;
     }
     const TimeText::Split remaining = TimeText::splitRemaining(left);
@@ -103,9 +104,11 @@ void TimedChallengeModel::endRound()
     m_RoundOver = true;
 }
 
-void TimedChallengeModel::endLimit()
+void TimedChallengeModel::endLimit(qint64 tickTime)
 {
     m_timeUp = true;
+    if (roundRunning())
+        finishRound(RoundEnding::TimeUp, clockDifference(tickTime, m_RoundStart));
     // A pupil may still be typing: the focus leaves the answer box for the
     // window itself, never for a button that his next Enter would press.
     m_board.requestFocus(Control::Window);

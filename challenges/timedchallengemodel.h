@@ -34,7 +34,7 @@ protected:
     qint32 m_RoundElapsed = 0;
 
 private:
-    void endLimit();
+    void endLimit(qint64 tickTime);
 
     bool m_Started = false;
     bool m_timeUp = false;

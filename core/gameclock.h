@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include <QtGlobal>
+#include <QDateTime>
 
 // Milliseconds in one day: every clock value lies in [0, kMsPerDay).
 inline constexpr qint64 kMsPerDay = 86'400'000;
@@ -15,6 +15,8 @@ class GameClock {
 public:
     virtual ~GameClock() = default;
     virtual qint64 readClock() = 0;
+    // The local date and time, to say when a round began; never used to time it.
+    virtual QDateTime localDateTime() = 0;
 };
 
 // later - earlier for two clock readings, taken modulo one day, so that a round

@@ -15,6 +15,7 @@ class SystemClock final : public GameClock {
 public:
     SystemClock();
     qint64 readClock() override;
+    QDateTime localDateTime() override { return QDateTime::currentDateTime(); }
 
 private:
     qint64 m_anchor = 0;

@@ -34,6 +34,11 @@ QString formatMinutes(qint64 n)
     return lastChars(signPadded(n), 2);
 }
 
+QString secondsWithHundredths(qint64 hundredths)
+{
+    return plain(hundredths / 100) + QLatin1Char('.') + formatTwoDigits(hundredths % 100);
+}
+
 qint64 hundredthsOf(qint64 ms)
 {
     return (ms % 1000) / 10;

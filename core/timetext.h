@@ -21,6 +21,9 @@ QString formatTwoDigits(qint64 n);
 // At most two characters for minutes, no leading zero: 4 -> " 4".
 QString formatMinutes(qint64 n);
 
+// Hundredths of a second as seconds with two decimals: 2345 -> "23.45", 7 -> "0.07".
+QString secondsWithHundredths(qint64 hundredths);
+
 struct Split {
     qint64 minutes = 0;
     qint64 seconds = 0;

@@ -12,7 +12,10 @@
 
 #include <QScreen>
 
-ChallengeScreens::ChallengeScreens(GameClock &clock) : m_clock(clock) {}
+ChallengeScreens::ChallengeScreens(GameClock &clock, RoundHistory &history)
+    : m_clock(clock), m_history(history)
+{
+}
 
 ChallengeScreens::~ChallengeScreens() = default;
 
@@ -23,14 +26,14 @@ ChallengeModel &ChallengeScreens::model(ChallengeScreen screen)
     if (!slot) {
         switch (screen) {
         case ChallengeScreen::Ranged:
-            slot = std::make_unique<RangedModel>(m_clock);
+            slot = std::make_unique<RangedModel>(m_clock, m_history);
             break;
         case ChallengeScreen::OpenEnded:
-            slot = std::make_unique<OpenEndedModel>(m_clock);
+            slot = std::make_unique<OpenEndedModel>(m_clock, m_history);
             break;
         case ChallengeScreen::Endurance:
         case ChallengeScreen::None:
-            slot = std::make_unique<EnduranceModel>(m_clock);
+            slot = std::make_unique<EnduranceModel>(m_clock, m_history);
             break;
         }
     }
@@ -42,8 +45,8 @@ std::unique_ptr<ChallengeWindow> ChallengeScreens::open(ChallengeScreen screen,
 {
     if (screen == ChallengeScreen::None)
         return nullptr;
-    return std::make_unique<ChallengeWindow>(model(screen), Layouts::challengeLayout(screen), start,
-                                             parent);
+    return std::make_unique<ChallengeWindow>(model(screen), m_history,
+                                             Layouts::challengeLayout(screen), start, parent);
 }
 
 void ChallengeScreens::showModal(ChallengeScreen screen, const StartValues &start,

@@ -14,6 +14,7 @@ class ChallengeModel;
 class ChallengeWindow;
 class GameClock;
 class QWidget;
+class RoundHistory;
 
 // The three challenge screens of one run. A screen's rules are created the
 // first time it opens and kept until the program ends, so that what a screen
@@ -21,7 +22,8 @@ class QWidget;
 // lives for one visit.
 class ChallengeScreens {
 public:
-    explicit ChallengeScreens(GameClock &clock);
+    // Every screen's rounds go to the one history of the run.
+    ChallengeScreens(GameClock &clock, RoundHistory &history);
     ~ChallengeScreens();
     ChallengeScreens(const ChallengeScreens &) = delete;
     ChallengeScreens &operator=(const ChallengeScreens &) = delete;
@@ -38,5 +40,6 @@ private:
     ChallengeModel &model(ChallengeScreen screen);
 
     GameClock &m_clock;
+    RoundHistory &m_history;
     std::array<std::unique_ptr<ChallengeModel>, 3> m_models;
 };

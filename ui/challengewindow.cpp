@@ -7,15 +7,18 @@
 #include "challenges/challengemodel.h"
 #include "ui/answerbox.h"
 #include "ui/designlabel.h"
+#include "ui/linklabel.h"
 #include "ui/pictures.h"
+#include "ui/report/reportwindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QWindow>
 
-ChallengeWindow::ChallengeWindow(ChallengeModel &model, const Layouts::ScreenLayout &layout,
-                                 const StartValues &start, QWidget *parent)
-    : QDialog(parent), m_model(model), m_builder(this, layout)
+ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
+                                 const Layouts::ScreenLayout &layout, const StartValues &start,
+                                 QWidget *parent)
+    : QDialog(parent), m_model(model), m_history(history), m_builder(this, layout)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     // A sizable frame with minimise and maximise, and no context-help button.
@@ -51,6 +54,8 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const Layouts::ScreenLay
         sync();
     });
     connectButton("Command2", [this] { reject(); });
+    connect(findChild<LinkLabel *>(QStringLiteral("lblReport")), &ClickLabel::clicked, this,
+            &ChallengeWindow::openReport);
 
     resize(m_builder.designSize());
     m_model.load(start);
@@ -78,6 +83,19 @@ void ChallengeWindow::showEvent(QShowEvent *event)
         connect(handle, &QWindow::screenChanged, this, [this] { m_builder.refreshPictures(); });
     }
     m_builder.refreshPictures();
+}
+
+void ChallengeWindow::openReport()
+{
+    // The link shows only once a round has ended.
+    const RoundRecord *round = m_model.lastRound();
+    if (!round)
+        return;
+    ReportWindow report(m_history, *round, this);
+    report.exec();
+    // Back to the screen and to the link, also where no window manager
+    // gives the focus back.
+    activateWindow();
 }
 
 void ChallengeWindow::tick()

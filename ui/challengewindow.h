@@ -15,6 +15,7 @@
 #include <array>
 
 class ChallengeModel;
+class RoundHistory;
 
 // The window of a challenge screen: built from its layout table, it turns
 // clicks, key presses and the 7 ms timer into calls of the screen's rules and
@@ -23,8 +24,10 @@ class ChallengeModel;
 class ChallengeWindow : public QDialog {
     Q_OBJECT
 public:
-    ChallengeWindow(ChallengeModel &model, const Layouts::ScreenLayout &layout,
-                    const StartValues &start, QWidget *parent = nullptr);
+    // The run's rounds are listed in the reports it opens.
+    ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
+                    const Layouts::ScreenLayout &layout, const StartValues &start,
+                    QWidget *parent = nullptr);
     ~ChallengeWindow() override;
 
     // One tick of Timer1, as the timer delivers it.
@@ -43,7 +46,10 @@ private:
     // Opening: enables and shows; otherwise disables and hides.
     void applyState(Control c, bool opening);
 
+    void openReport();
+
     ChallengeModel &m_model;
+    const RoundHistory &m_history;
     WindowBuilder m_builder;
     QTimer m_timer;
     std::array<QWidget *, kControlCount> m_widgets{};

@@ -5,6 +5,7 @@
 #include "ui/labelaccessible.h"
 
 #include "ui/designlabel.h"
+#include "ui/linklabel.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -18,7 +19,10 @@ namespace {
 // selected.
 class LabelInterface : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
-    explicit LabelInterface(QLabel *label) : QAccessibleWidget(label, QAccessible::StaticText) {}
+    explicit LabelInterface(QLabel *label, QAccessible::Role role = QAccessible::StaticText)
+        : QAccessibleWidget(label, role)
+    {
+    }
 
     void *interface_cast(QAccessible::InterfaceType type) override
     {
@@ -61,9 +65,24 @@ private:
     QString shown() const { return static_cast<const QLabel *>(object())->text(); }
 };
 
+// A link: its text read like a label's, and pressed like a button.
+class LinkInterface : public LabelInterface {
+public:
+    explicit LinkInterface(LinkLabel *link) : LabelInterface(link, QAccessible::Link) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &action) override
+    {
+        if (action == pressAction())
+            QMetaObject::invokeMethod(object(), "activate", Qt::QueuedConnection);
+    }
+};
+
 QAccessibleInterface *labelFactory(const QString &, QObject *object)
 {
     // Only the game's text labels; its pictures keep Qt's own interface.
+    if (auto *link = qobject_cast<LinkLabel *>(object))
+        return new LinkInterface(link);
     if (auto *label = qobject_cast<DesignLabel *>(object))
         return new LabelInterface(label);
     return nullptr;

@@ -114,6 +114,28 @@ struct Place {
     int left, top, width, height;
 };
 
+// Our own link to the report of the round that has just ended, in free
+// space under Start, after Back in the tab order.
+void addReportLink(ScreenLayout &layout, int left, int top, int width, int height)
+{
+    ControlSpec c;
+    c.name = u("lblReport");
+    c.kind = Kind::Link;
+    c.left = left;
+    c.top = top;
+    c.width = width;
+    c.height = height;
+    c.font = songti(18);
+    c.font.underline = true;
+    c.text = kBlue;
+    c.align = Align::Center;
+    c.designText = u("本轮分析");
+    c.pointer = Pointer::LinkHand;
+    c.accessibleName = u("本轮分析");
+    layout.controls.push_back(c);
+    layout.tabOrder.push_back(c.name);
+}
+
 ScreenLayout buildChallenge(const char *name, const std::vector<Place> &places,
                             const std::vector<QString> &tabOrder)
 {
@@ -225,6 +247,7 @@ ScreenLayout buildForm1()
     controls.erase(pic);
     controls.push_back(picture);
     nameChallengeControls(l, false);
+    addReportLink(l, 12480, 6240, 1984, 495);
     return l;
 }
 
@@ -254,6 +277,7 @@ ScreenLayout buildForm789()
     control(l, "Label4").designText = u("2789");
     control(l, "Label19").font.points = 26.25;
     nameChallengeControls(l, false);
+    addReportLink(l, 13080, 6360, 1984, 450);
     return l;
 }
 
@@ -294,6 +318,7 @@ ScreenLayout buildForm9()
     control(l, "Label4").designText = u("2789");
     control(l, "Label19").font.points = 24;
     nameChallengeControls(l, true);
+    addReportLink(l, 13080, 6360, 1984, 450);
     return l;
 }
 

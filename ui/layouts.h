@@ -26,6 +26,7 @@ inline constexpr int kPictureSide = 300;
 enum class Kind {
     Label,      // text drawn as designed (DesignLabel)
     ClickLabel, // a label that reports clicks: the level buttons and the links
+    Link,       // a link that the keyboard reaches too (LinkLabel)
     TextBox,    // the start screen's name box
     AnswerBox,  // a challenge screen's answer box
     Button,

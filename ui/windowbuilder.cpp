@@ -8,6 +8,7 @@
 #include "ui/clicklabel.h"
 #include "ui/designlabel.h"
 #include "ui/fonts.h"
+#include "ui/linklabel.h"
 #include "ui/pictures.h"
 
 #include <QLabel>
@@ -36,8 +37,13 @@ Qt::Alignment horizontal(Layouts::Align a)
 
 QWidget *makeLabel(const ControlSpec &item, QWidget *window)
 {
-    DesignLabel *label = item.kind == Kind::ClickLabel ? new ClickLabel(item.designText, window)
-                                                       : new DesignLabel(item.designText, window);
+    DesignLabel *label = nullptr;
+    if (item.kind == Kind::Link)
+        label = new LinkLabel(item.designText, window);
+    else if (item.kind == Kind::ClickLabel)
+        label = new ClickLabel(item.designText, window);
+    else
+        label = new DesignLabel(item.designText, window);
     label->setAlignment(horizontal(item.align) | Qt::AlignTop);
     if (item.border) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -51,6 +57,7 @@ QWidget *makeWidget(const ControlSpec &item, QWidget *window)
     switch (item.kind) {
     case Kind::Label:
     case Kind::ClickLabel:
+    case Kind::Link:
         return makeLabel(item, window);
     case Kind::TextBox:
     case Kind::AnswerBox: {

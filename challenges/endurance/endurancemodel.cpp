@@ -58,6 +58,7 @@ void EnduranceModel::start()
     m_RoundStart = readClock();
     m_LastKeyTime = m_RoundStart;
     m_shownDuration = {};
+    beginRound();
     m_board.setTimerEnabled(true);
     m_board.setText(Control::Label1, QString());
     m_board.setEnabled(Control::Text1, true);
@@ -114,6 +115,7 @@ void EnduranceModel::keyPress(char16_t &keyChar, const QString &boxText)
     } else if (keyChar == kEnter) {
         judgeEntry(boxText);
     } else if (isDigitKey(keyChar)) {
+        noteDigit(m_LastKeyTime);
         m_board.setText(Control::Mark, QString());
     } else {
         endRound(Ending::NonDigit);
@@ -129,6 +131,7 @@ void EnduranceModel::judgeEntry(const QString &boxText)
         endRound(Ending::WrongNumber);
         return;
     }
+    noteAccepted(m_LastKeyTime);
     m_board.setText(Control::Mark, QString::fromUtf8(kTick));
     m_Expected += 1;
     m_board.setText(Control::Label4,
@@ -144,21 +147,27 @@ void EnduranceModel::endRound(Ending how)
     m_board.setText(Control::Mark, crossed ? QString::fromUtf8(kCross) : QString());
     UpdateBest();
     const char *message = kEndGap;
+    RoundEnding ending = RoundEnding::Pause;
     switch (how) {
     case Ending::Backspace:
         message = kEndBackspace;
+        ending = RoundEnding::Backspace;
         break;
     case Ending::WrongNumber:
         message = kEndWrongNumber;
+        ending = RoundEnding::WrongNumber;
         break;
     case Ending::NonDigit:
         message = kEndNonDigit;
+        ending = RoundEnding::NonDigit;
         break;
     case Ending::Gap:
         break;
     }
     m_board.setText(Control::Label1, QString::fromUtf8(message));
     offerPlayAgain(true);
+    // The duration the screen showed last, as the best duration takes it.
+    finishRound(ending, m_shownDuration.seconds * 1000 + m_shownDuration.hundredths * 10);
 }
 
 void EnduranceModel::UpdateBest()

@@ -7,6 +7,7 @@
 #include "challenges/challengetexts.h"
 #include "challenges/entry.h"
 #include "challenges/openended/openendedtexts.h"
+#include "core/gameclock.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
@@ -31,7 +32,7 @@ void OpenEndedModel::keyPress(char16_t &keyChar, const QString &boxText)
     m_board.setText(Control::Label1, QString());
     if (keyChar == kBackspace) {
         // No correction: a Backspace ends the round and never removes a character.
-        finishRound(Ending::Backspace);
+        endRoundBy(Ending::Backspace);
         keyChar = 0;
         return;
     }
@@ -40,6 +41,7 @@ void OpenEndedModel::keyPress(char16_t &keyChar, const QString &boxText)
         return;
     }
     if (isDigitKey(keyChar)) {
+        noteDigit(readClock());
         m_board.setText(Control::Mark, QString());
         return;
     }
@@ -51,6 +53,7 @@ void OpenEndedModel::judgeEntry(const QString &boxText)
     if (boxText.isEmpty())
         return;
     if (readEntry(boxText) == m_Expected) {
+        noteAccepted(readClock());
         m_board.setText(Control::Mark, QString::fromUtf8(kTick));
         m_Expected += 1;
         m_board.setText(Control::Label4,
@@ -58,10 +61,10 @@ void OpenEndedModel::judgeEntry(const QString &boxText)
         m_board.setText(Control::Text1, QString());
         return;
     }
-    finishRound(Ending::WrongEntry);
+    endRoundBy(Ending::WrongEntry);
 }
 
-void OpenEndedModel::finishRound(Ending how)
+void OpenEndedModel::endRoundBy(Ending how)
 {
     const bool backspace = how == Ending::Backspace;
     m_board.setText(Control::Mark, QString::fromUtf8(kCross));
@@ -91,4 +94,6 @@ void OpenEndedModel::finishRound(Ending how)
         m_board.setEnabled(Control::Command1, false);
         offerPlayAgain(true);
     }
+    finishRound(backspace ? RoundEnding::Backspace : RoundEnding::WrongNumber,
+                clockDifference(readClock(), m_RoundStart));
 }

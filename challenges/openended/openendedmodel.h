@@ -23,7 +23,7 @@ private:
     enum class Ending { Backspace, WrongEntry };
 
     void judgeEntry(const QString &boxText);
-    void finishRound(Ending how);
+    void endRoundBy(Ending how);
 
     qint64 m_BestCount = 0;
 };

@@ -8,6 +8,7 @@
 #include "challenges/entry.h"
 #include "challenges/leveltable.h"
 #include "challenges/ranged/rangedtexts.h"
+#include "core/gameclock.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
@@ -37,7 +38,9 @@ void RangedModel::keyPress(char16_t &keyChar, const QString &boxText)
         judgeEntry(boxText);
         return;
     }
-    if (!isDigitKey(keyChar) && keyChar != kBackspace)
+    if (isDigitKey(keyChar))
+        noteDigit(readClock());
+    else if (keyChar != kBackspace)
         keyChar = 0;
 }
 
@@ -48,6 +51,7 @@ void RangedModel::judgeEntry(const QString &boxText)
     if (readEntry(boxText) == m_Expected) {
         m_board.setText(Control::Mark, QString::fromUtf8(kTick));
         if (m_Expected <= m_target) {
+            noteAccepted(readClock());
             m_board.setEnabled(Control::Text1, true);
             m_Expected += 1;
             m_board.setText(Control::Label4,
@@ -66,6 +70,7 @@ void RangedModel::judgeEntry(const QString &boxText)
                     QString::fromUtf8(kRangeMessage) + TimeText::signPadded(m_Expected - 1));
     m_board.setEnabled(Control::Command1, false);
     offerPlayAgain(true);
+    finishRound(RoundEnding::WrongNumber, clockDifference(readClock(), m_RoundStart));
 }
 
 void RangedModel::succeed()
@@ -85,6 +90,8 @@ void RangedModel::succeed()
         m_BestResult = m_RoundResult;
         m_board.setText(Control::Label1, QString::fromUtf8(kRecordBroken));
     }
-    m_board.setText(Control::Label6, TimeText::plain(m_BestResult / 100) + QLatin1Char('.') +
-                                         TimeText::formatTwoDigits(m_BestResult % 100));
+    m_board.setText(Control::Label6, TimeText::secondsWithHundredths(m_BestResult));
+    // The round's own time, as its result was taken: from the latest tick.
+    finishRound(RoundEnding::Success, m_RoundElapsed,
+                TimeText::secondsWithHundredths(m_RoundResult));
 }

@@ -73,6 +73,41 @@ private slots:
         QCOMPARE(control("上一个正确数字").shownText(), QStringLiteral(" 12"));
     }
 
+    // The link to the round's report shows only once the round has ended;
+    // the keyboard reaches it after Back, opens the report and closes it,
+    // and the screen is as it was.
+    void reportOpensAndClosesByKeyboard()
+    {
+        const Accessible link = control("本轮分析");
+        QVERIFY(link);
+        QCOMPARE(link.role(), QStringLiteral("link"));
+        QVERIFY(!link.isShowing());
+        E2E_STEP(clickStart(m_form));
+        E2E_DO(Pupil::press(QStringLiteral("1 Return 2 Return")));
+        E2E_TRY_SHOWS(m_mark, QStringLiteral("√"));
+        QVERIFY(!link.isShowing());
+        E2E_DO(Pupil::press(QStringLiteral("BackSpace")));
+        E2E_TRY_SHOWS(m_message, QStringLiteral("不能退格，挑战结束！"));
+        QTRY_VERIFY_WITH_TIMEOUT(link.isShowing(), kShowMs);
+
+        QTRY_VERIFY_WITH_TIMEOUT(m_again.isFocused(), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("Tab Tab")));
+        QTRY_VERIFY_WITH_TIMEOUT(link.isFocused(), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("Return")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_game->window(QStringLiteral("本轮分析")), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("Escape")));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_game->window(QStringLiteral("本轮分析")), kShowMs);
+        QCOMPARE(m_message.shownText(), QStringLiteral("不能退格，挑战结束！"));
+        QCOMPARE(m_best.shownText(), QStringLiteral("2"));
+        QCOMPARE(m_game->dialog().name(), kStartTitle);
+        // Space opens it as well.
+        QTRY_VERIFY_WITH_TIMEOUT(link.isFocused(), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("space")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_game->window(QStringLiteral("本轮分析")), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("Escape")));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_game->window(QStringLiteral("本轮分析")), kShowMs);
+    }
+
     void playAgainClearsTheClocks()
     {
         E2E_STEP(clickStart(m_form));

@@ -11,6 +11,11 @@ class FakeClock final : public GameClock {
 public:
     explicit FakeClock(qint64 start = 36'000'000) : m_now(start) {}
     qint64 readClock() override { return m_now; }
+    // A school day, at the clock's time of day.
+    QDateTime localDateTime() override
+    {
+        return QDateTime(QDate(2026, 12, 8), QTime::fromMSecsSinceStartOfDay(int(m_now)));
+    }
     void set(qint64 ms) { m_now = ms % kMsPerDay; }
     void advance(qint64 ms) { set(m_now + ms); }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "challenges/challengemodel.h"
+#include "challenges/roundhistory.h"
 #include "fakeclock.h"
 
 #include <QString>
@@ -19,7 +20,7 @@
 template <typename Model> class ModelRig {
 public:
     explicit ModelRig(int level, const QString &name = QString())
-        : values{qint16(level), name, QString()}, model(std::make_unique<Model>(clock))
+        : values{qint16(level), name, QString()}, model(std::make_unique<Model>(clock, history))
     {
         model->load(values);
     }
@@ -74,6 +75,7 @@ public:
     }
 
     FakeClock clock;
+    RoundHistory history;
     StartValues values;
     std::unique_ptr<Model> model;
 };

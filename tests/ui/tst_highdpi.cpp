@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/roundhistory.h"
 #include "fakeclock.h"
 #include "ui/challengescreens.h"
 #include "ui/challengewindow.h"
@@ -21,7 +22,8 @@ private slots:
     void picturesAndTextAreSharpAtTwiceThePixels()
     {
         FakeClock clock;
-        ChallengeScreens screens(clock);
+        RoundHistory history;
+        ChallengeScreens screens(clock, history);
         const std::unique_ptr<ChallengeWindow> window =
             screens.open(ChallengeScreen::Ranged, {1, QString(), QString()});
         ChallengeWindow &w = *window;

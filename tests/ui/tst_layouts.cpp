@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/roundhistory.h"
 #include "fakeclock.h"
 #include "ui/challengescreens.h"
 #include "ui/challengewindow.h"
@@ -111,6 +112,10 @@ const Designed kDesigned[] = {
     {"Form9", "Command1", 13080, 5760, 1984, 597, "S21.75b", -1, -1, 'L', false},
     {"Form9", "Command2", 240, 8880, 1984, 597, "S21.75b", -1, -1, 'L', false},
     {"Form9", "Label19", 3000, 9000, 11415, 855, "H24b", 0x0000C0, -1, 'C', false},
+    // Our own link to the round's report, in free space under Start.
+    {"Form1", "lblReport", 12480, 6240, 1984, 495, "S18u", 0x0000FF, -1, 'C', false},
+    {"Form789", "lblReport", 13080, 6360, 1984, 450, "S18u", 0x0000FF, -1, 'C', false},
+    {"Form9", "lblReport", 13080, 6360, 1984, 450, "S18u", 0x0000FF, -1, 'C', false},
     {"form0", "lblTitle", 2040, 360, 9885, 1185, "H48b", 0xFF0000, -1, 'C', false},
     {"form0", "Label23", 11520, 840, 2055, 615, "H21.75b", 0xFF0000, -1, 'L', false},
     {"form0", "Label5", 3390, 1680, 7995, 615, "H24b", 0x0000FF, -1, 'C', false},
@@ -199,7 +204,7 @@ private slots:
     {
         Fonts::installSubstitutions();
         m_start = std::make_unique<StartWindow>();
-        m_screens = std::make_unique<ChallengeScreens>(m_clock);
+        m_screens = std::make_unique<ChallengeScreens>(m_clock, m_history);
         m_form1 = m_screens->open(ChallengeScreen::Ranged, {1, QString(), QString()});
         m_form789 = m_screens->open(ChallengeScreen::OpenEnded, {7, QString(), QString()});
         m_form9 = m_screens->open(ChallengeScreen::Endurance, {9, QString(), QString()});
@@ -404,7 +409,9 @@ private slots:
         QTest::addColumn<QStringList>("order");
         QTest::newRow("form0") << "form0" << QStringList{"Command0", "Text1", "Command1"};
         for (const char *s : {"Form1", "Form789", "Form9"})
-            QTest::newRow(s) << s << QStringList{"Command1", "Text1", "Command3", "Command2"};
+            QTest::newRow(s) << s
+                             << QStringList{"Command1", "Text1", "Command3", "Command2",
+                                            "lblReport"};
     }
     void tabOrders()
     {
@@ -482,6 +489,7 @@ private slots:
 
 private:
     FakeClock m_clock;
+    RoundHistory m_history;
     std::unique_ptr<StartWindow> m_start;
     std::unique_ptr<ChallengeScreens> m_screens;
     std::unique_ptr<ChallengeWindow> m_form1, m_form789, m_form9;

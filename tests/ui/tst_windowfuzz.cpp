@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/roundhistory.h"
 #include "fakeclock.h"
 #include "ui/answerbox.h"
 #include "ui/challengescreens.h"
@@ -81,7 +82,8 @@ private slots:
         qint64 events = 0;
         for (quint32 seed : m_seeds) {
             FakeClock clock;
-            ChallengeScreens screens(clock);
+            RoundHistory history;
+            ChallengeScreens screens(clock, history);
             const StartValues values{qint16(level), QStringLiteral("测试"), QString()};
             QRandomGenerator rng(seed);
             std::unique_ptr<ChallengeWindow> window = screens.open(screen, values);
