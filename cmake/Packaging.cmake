@@ -15,6 +15,7 @@ set(tavrino_pkg ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 set(tavrino_doc ${CMAKE_INSTALL_DATAROOTDIR}/doc/tavrino)
 
 install(TARGETS tavrino RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS tavrino-print LIBRARY DESTINATION ${TAVRINO_MODULE_DIR})
 install(FILES ${tavrino_pkg}/${TAVRINO_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/applications)
 install(FILES ${tavrino_pkg}/${TAVRINO_APP_ID}.metainfo.xml
@@ -87,6 +88,6 @@ if(TAVRINO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), fonts-noto-cjk")
+        "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6printsupport6 (>= 6.4), fonts-noto-cjk")
 endif()
 include(CPack)

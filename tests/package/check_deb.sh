@@ -48,6 +48,8 @@ has() { # mode-prefix path
     grep -Eq "^$1 +root/root +[0-9]+ .* \./$2\$" "$work/contents" || fail "the package lacks $2 (with mode $1)"
 }
 has '-rwxr-xr-x' usr/bin/tavrino
+grep -Eq '^-rw-r--r-- +root/root +[0-9]+ .* \./usr/lib/(.*/)?tavrino/tavrino-print\.so$' "$work/contents" ||
+    fail "the package lacks the printing module"
 has '-rw-r--r--' "usr/share/applications/$app.desktop"
 has '-rw-r--r--' "usr/share/metainfo/$app.metainfo.xml"
 has '-rw-r--r--' usr/share/doc/tavrino/copyright
@@ -110,7 +112,7 @@ grep -qF '/usr/share/common-licenses/GPL-3' "$copyright" ||
 field() { dpkg-deb -f "$deb" "$1"; }
 depends=$(field Depends)
 echo "Depends: $depends"
-for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 fonts-noto-cjk; do
+for p in libqt6widgets6 libqt6gui6 libqt6core6 libqt6svg6 libqt6printsupport6 fonts-noto-cjk; do
     echo "$depends" | grep -Eq "(^|, )$p( |,|$)" || fail "Depends lacks $p"
 done
 [ "$(field Package)" = tavrino ] || fail "the package is not called tavrino"

@@ -141,6 +141,13 @@ private slots:
             press(report, QStringLiteral("保存图片"));
             QVERIFY2(warning.contains(unwritable), qPrintable(warning));
 
+            // Printing loads its module and asks for a printer.
+            bool asked = false;
+            whenShown<QDialog>(
+                [&](QDialog *printDialog) { asked = printDialog->inherits("QPrintDialog"); });
+            press(report, QStringLiteral("打印"));
+            QVERIFY(asked);
+
             press(report, QStringLiteral("复制"));
             const QString copied = QApplication::clipboard()->text();
             QVERIFY2(copied.contains(QStringLiteral("小明")), qPrintable(copied));

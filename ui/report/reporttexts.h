@@ -50,5 +50,6 @@ inline constexpr char kCopy[] = "复制";
 inline constexpr char kClose[] = "关闭";
 inline constexpr char kImageFiles[] = "PNG 图片 (*.png)";
 inline constexpr char kSaveFailed[] = "图片没有保存：%1\n%2";
+inline constexpr char kPrintMissing[] = "无法打印：找不到打印模块。\n%1";
 
 } // namespace ReportTexts

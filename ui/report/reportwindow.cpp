@@ -18,11 +18,10 @@
 #include <QGridLayout>
 #include <QImageWriter>
 #include <QLabel>
+#include <QLibrary>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSaveFile>
@@ -276,17 +275,30 @@ void ReportWindow::saveImage()
 
 void ReportWindow::print()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
-    printer.setDocName(u(kTitle));
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    QPainter painter(&printer);
-    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min(page.width() / m_page->width(), page.height() / m_page->height());
-    painter.scale(scale, scale);
-    m_page->render(&painter);
+    // Qt Print Support comes with the printing module, the first time a
+    // report is printed: the build tree holds it beside the program, an
+    // installation in the program's library folder, and else the system's
+    // library path may lead to it.
+    using PrintPage = bool (*)(QWidget *, QWidget *, const QString &);
+    static PrintPage printPage = nullptr;
+    if (!printPage) {
+        QLibrary module;
+        const QDir programs(QCoreApplication::applicationDirPath());
+        const QString name = QStringLiteral("tavrino-print");
+        for (const QString &file :
+             {programs.filePath(name),
+              programs.filePath(QStringLiteral(TAVRINO_MODULE_DIR "/") + name), name}) {
+            module.setFileName(file);
+            printPage = reinterpret_cast<PrintPage>(module.resolve("tavrinoPrintPage"));
+            if (printPage)
+                break;
+        }
+        if (!printPage) {
+            QMessageBox::warning(this, u(kPrint), u(kPrintMissing).arg(module.errorString()));
+            return;
+        }
+    }
+    printPage(m_page, this, u(kTitle));
 }
 
 void ReportWindow::copy()
