@@ -23,6 +23,14 @@ constexpr char kHelp[] =
     "                 Show this help and exit.\n"
     "  -v, --version  显示版本后退出。\n"
     "                 Show the version and exit.\n"
+    "  --log FILE     把每一轮的成绩追加到班级记录 FILE（CSV 表格）。\n"
+    "                 Append every finished round to the class log FILE (CSV).\n"
+    "\n"
+    "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
+    "电脑打开班级记录；两者都没有时，程序不写任何文件。\n"
+    "Without --log, an administrator may switch the class log on for the whole\n"
+    "computer with log=FILE in /etc/xdg/tavrino/tavrino.conf; without either,\n"
+    "the program writes no file at all.\n"
     "\n"
     "每个用户只运行一份；再次启动的一份立即结束，不显示窗口。\n"
     "Only one copy runs for each user; a second one ends at once without a window.\n";
@@ -43,8 +51,10 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
+    const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
     parser.addOption(help);
     parser.addOption(version);
+    parser.addOption(log);
     for (const char *qtOption : {"platform", "display", "style"})
         parser.addOption(
             QCommandLineOption(QLatin1String(qtOption), QString(), QStringLiteral("x")));
@@ -88,6 +98,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.m_action = Action::Help;
     } else if (parser.isSet(version)) {
         result.m_action = Action::Version;
+    } else if (parser.isSet(log)) {
+        result.m_logFile = parser.value(log);
+        if (result.m_logFile.isEmpty()) {
+            result.m_action = Action::Error;
+            result.m_error = QString::fromUtf8(kWrongUse).arg(QStringLiteral("--log"));
+        }
     }
     return result;
 }

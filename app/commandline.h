@@ -20,6 +20,8 @@ public:
     Action action() const { return m_action; }
     // For Action::Error: one line saying what is wrong.
     QString error() const { return m_error; }
+    // The class log's file as given with --log; empty without.
+    QString logFile() const { return m_logFile; }
 
     static QString helpText();
     static QString versionText();
@@ -29,4 +31,5 @@ public:
 private:
     Action m_action = Action::Play;
     QString m_error;
+    QString m_logFile;
 };

@@ -2,6 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "app/classlog.h"
 #include "app/commandline.h"
 #include "app/program.h"
 #include "app/singleinstance.h"
@@ -94,7 +95,9 @@ int main(int argc, char *argv[])
     Fonts::installSubstitutions();
     LabelAccessibility::install();
     SystemClock clock;
-    Program program(clock);
+    Program program(clock, ClassLog::configuredPath(command.logFile()));
     program.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    program.finish();
+    return status;
 }

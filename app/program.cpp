@@ -4,10 +4,40 @@
 
 #include "app/program.h"
 
-#include <QDesktopServices>
+#include "app/classlogtexts.h"
+#include "ui/notewindow.h"
 
-Program::Program(GameClock &clock) : m_challenges(clock, m_history)
+#include <QDesktopServices>
+#include <QMessageBox>
+
+#include <cstdio>
+
+using namespace ClassLogTexts;
+
+namespace {
+
+QString u(const char *text)
 {
+    return QString::fromUtf8(text);
+}
+
+void printLine(const QString &line)
+{
+    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+}
+
+} // namespace
+
+Program::Program(GameClock &clock, const QString &logPath) : m_challenges(clock, m_history)
+{
+    if (!logPath.isEmpty()) {
+        m_log = std::make_unique<ClassLog>(logPath);
+        m_logProblem = m_log->check();
+        if (m_logProblem.isEmpty())
+            m_history.listen([this](const RoundRecord &round) { logRound(round); });
+        else
+            printLine(u(kUnusableLine).arg(logPath, m_logProblem));
+    }
     QObject::connect(&m_window, &StartWindow::levelClicked, &m_window, [this](int level) {
         m_screen.chooseLevel(level);
         sync();
@@ -27,9 +57,41 @@ Program::Program(GameClock &clock) : m_challenges(clock, m_history)
     sync();
 }
 
+Program::~Program() = default;
+
 void Program::show()
 {
     m_window.show();
+    if (m_logProblem.isEmpty())
+        return;
+    // Once, and the game runs on without the log.
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, u(kTitle),
+                        u(kUnusable).arg(m_log->path(), m_logProblem), QMessageBox::Ok, &m_window);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->open();
+    m_log.reset();
+}
+
+void Program::logRound(const RoundRecord &round)
+{
+    if (m_log->append(round)) {
+        if (m_note)
+            m_note->hide();
+        return;
+    }
+    if (!m_note)
+        m_note = std::make_unique<NoteWindow>(u(kTitle));
+    m_note->showNote(u(kWaiting).arg(m_log->waiting()).arg(m_log->problem()));
+}
+
+void Program::finish()
+{
+    if (!m_log || m_log->flush())
+        return;
+    const QString count = QString::number(m_log->waiting());
+    printLine(u(kLostLine).arg(count, m_log->path(), m_log->problem()));
+    QMessageBox::warning(nullptr, u(kTitle), u(kLost).arg(count, m_log->path(), m_log->problem()));
 }
 
 void Program::sync()

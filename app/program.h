@@ -4,23 +4,35 @@
 
 #pragma once
 
+#include "app/classlog.h"
 #include "app/startscreen.h"
 #include "challenges/roundhistory.h"
 #include "ui/challengescreens.h"
 #include "ui/startwindow.h"
 
-class GameClock;
+#include <memory>
 
-// One run of the game: the start screen's rules and its window, and the
-// challenge screens it opens. Every handler of the start screen runs here:
-// the window reports, the rules decide, the window shows what they hold.
+class GameClock;
+class NoteWindow;
+
+// One run of the game: the start screen's rules and its window, the
+// challenge screens it opens, the run's rounds and, where it is switched on,
+// the class log. Every handler of the start screen runs here: the window
+// reports, the rules decide, the window shows what they hold.
 class Program {
 public:
-    explicit Program(GameClock &clock);
+    // logPath: the class log's file; empty for none.
+    Program(GameClock &clock, const QString &logPath = QString());
+    ~Program();
 
+    // Shows the start window, and tells of a class log that cannot be used.
     void show();
+    // At the end of the run: a last attempt at rounds that wait for the
+    // class log; says so when they could not be written.
+    void finish();
 
 private:
+    void logRound(const RoundRecord &round);
     void sync();
     void openChallenge();
     void openLink(const QString &label);
@@ -29,4 +41,7 @@ private:
     StartWindow m_window;
     RoundHistory m_history;
     ChallengeScreens m_challenges;
+    std::unique_ptr<ClassLog> m_log;
+    QString m_logProblem;
+    std::unique_ptr<NoteWindow> m_note;
 };

@@ -4,7 +4,9 @@
 
 #include "suite.h"
 
+#include <QFile>
 #include <QRegularExpression>
+#include <QTemporaryDir>
 
 #include <memory>
 
@@ -210,6 +212,38 @@ private slots:
         QCOMPARE(minutes.shownText().trimmed(), QStringLiteral("4"));
         QCOMPARE(secondsLeft.shownText().size(), 2);
         QCOMPARE(hundredthsLeft.shownText().size(), 2);
+    }
+
+    // Started with --log, the game appends a won round to the class log: a
+    // new file with its byte-order mark and header, and the round's line
+    // with the result the screen showed.
+    void classLogHoldsTheRound()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("四年级.csv"));
+        forget();
+        m_game = std::make_unique<Game>(m_desktop);
+        m_game->process().setArguments({QStringLiteral("--log"), path});
+        E2E_STEP(startGame(*m_game, &m_startWindow));
+        E2E_STEP(prepare());
+        E2E_STEP(clickStart(m_form));
+        E2E_DO(Pupil::enterRun(1, 50));
+        E2E_TRY_SHOWS(m_message, QStringLiteral("挑战成功,你真棒!"));
+        auto bytes = [&path] {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        };
+        auto lines = [&] {
+            return QString::fromUtf8(bytes()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(lines().size(), 2, kShowMs);
+        QVERIFY(bytes().startsWith("\xEF\xBB\xBF"));
+        QCOMPARE(lines().at(0), QStringLiteral("开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,"
+                                               "用时(秒),中位用时(毫秒),失误"));
+        const QStringList cells = lines().at(1).split(QLatin1Char(','));
+        QCOMPARE(cells.size(), 10);
+        QCOMPARE(cells.mid(3, 4), (QStringList{QStringLiteral("1"), QStringLiteral("挑战成功"),
+                                               m_best.shownText(), QStringLiteral("50")}));
     }
 };
 

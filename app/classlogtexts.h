@@ -1,0 +1,34 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Texts of the class log: its header and what a teacher is told when the
+// file cannot be written. %1, %2 ... are filled in with QString::arg.
+namespace ClassLogTexts {
+
+inline constexpr char kHeader[] =
+    "开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),中位用时(毫秒),失误";
+
+// Why a file cannot be used.
+inline constexpr char kNoFile[] = "没有给出文件名";
+inline constexpr char kIsFolder[] = "这是一个文件夹，不是文件";
+inline constexpr char kNoFolder[] = "文件所在的文件夹不存在";
+inline constexpr char kCannotWrite[] = "无法写入（%1）";
+inline constexpr char kCannotLock[] = "无法在文件旁边建立锁文件，文件夹不允许写入";
+inline constexpr char kLockHeld[] = "文件被另一份程序锁住太久";
+
+inline constexpr char kTitle[] = "班级记录";
+// At start-up: the path and the reason.
+inline constexpr char kUnusable[] =
+    "班级记录无法使用：%1\n原因：%2\n游戏照常进行，本次不写班级记录。";
+inline constexpr char kUnusableLine[] =
+    "tavrino: 班级记录无法使用：%1（%2），游戏照常进行，本次不写班级记录。";
+// While playing: how many rounds wait, and why.
+inline constexpr char kWaiting[] = "有 %1 轮成绩还没有写入班级记录（%2），结束下一轮时会再试。";
+// At quit, when the last attempt failed.
+inline constexpr char kLost[] = "有 %1 轮成绩没能写入班级记录：%2\n原因：%3";
+inline constexpr char kLostLine[] = "tavrino: 有 %1 轮成绩没能写入班级记录 %2（%3）";
+
+} // namespace ClassLogTexts

@@ -1,0 +1,288 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "app/classlog.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <csignal>
+
+namespace {
+
+const QByteArray kBom("\xEF\xBB\xBF");
+
+QByteArray read(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+void write(const QString &path, const QByteArray &bytes)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
+
+RoundRecord round(const QString &name, const QString &result = QStringLiteral("3"))
+{
+    RoundRecord r;
+    r.level = 2;
+    r.name = name;
+    r.started = QDateTime(QDate(2026, 12, 8), QTime(9, 30, 5));
+    r.ending = RoundEnding::WrongNumber;
+    r.result = result;
+    r.durationMs = 1507;
+    r.numbers = {{300, 500}, {800, 1000}, {1200, 1500}};
+    return r;
+}
+
+// The data lines of a log: each must end in CRLF, none may be torn.
+QList<QByteArray> dataLines(const QByteArray &file)
+{
+    QList<QByteArray> lines = file.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    if (!lines.isEmpty())
+        lines.removeFirst(); // the header
+    return lines;
+}
+
+QProcess *writer(const QString &path, int count, const QString &name)
+{
+    auto *p = new QProcess;
+    p->start(QStringLiteral(CLASSLOG_WRITER), {path, QString::number(count), name});
+    return p;
+}
+
+} // namespace
+
+// The class log as a teacher's spreadsheet and thirty writers meet it.
+class TestClassLog : public QObject {
+    Q_OBJECT
+private slots:
+    // RFC 4180 cells; a text cell a spreadsheet would evaluate is kept text.
+    void cells_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("cell");
+        QTest::newRow("plain") << "小明"
+                               << "小明";
+        QTest::newRow("comma") << "李,雷"
+                               << "\"李,雷\"";
+        QTest::newRow("quotes") << "王\"小\""
+                                << "\"王\"\"小\"\"\"";
+        QTest::newRow("line break") << "一\n二"
+                                    << "\"一\n二\"";
+        QTest::newRow("formula") << "=1+1"
+                                 << "'=1+1";
+        QTest::newRow("plus") << "+86"
+                              << "'+86";
+        QTest::newRow("minus") << "-2+3"
+                               << "'-2+3";
+        QTest::newRow("at") << "@SUM(A1)"
+                            << "'@SUM(A1)";
+        QTest::newRow("tab") << "\t=1"
+                             << "'\t=1";
+        QTest::newRow("carriage return") << "\r=1"
+                                         << "\"'\r=1\"";
+        QTest::newRow("formula with comma") << "=HYPERLINK(\"x\",1)"
+                                            << "\"'=HYPERLINK(\"\"x\"\",1)\"";
+    }
+    void cells()
+    {
+        QFETCH(QString, value);
+        QFETCH(QString, cell);
+        QCOMPARE(ClassLog::csvField(value, true), cell);
+    }
+
+    void aRoundsLine()
+    {
+        const QDateTime start(QDate(2026, 12, 8), QTime(9, 30, 5));
+        const int offset = start.offsetFromUtc();
+        const QString zone = offset == 0
+                                 ? QStringLiteral("Z")
+                                 : QStringLiteral("%1%2:%3")
+                                       .arg(offset < 0 ? '-' : '+')
+                                       .arg(qAbs(offset) / 3600, 2, 10, QLatin1Char('0'))
+                                       .arg(qAbs(offset) % 3600 / 60, 2, 10, QLatin1Char('0'));
+        QCOMPARE(
+            QString::fromUtf8(
+                ClassLog::roundLine(round(QStringLiteral("李,雷")), QStringLiteral("pc-07"))),
+            QStringLiteral("2026-12-08T09:30:05%1,pc-07,\"李,雷\",2,数字错误,3,3,1.50,500,0\r\n")
+                .arg(zone));
+    }
+
+    // A new file starts with a byte-order mark and the header, and is made
+    // for a class: owner and group write, others read. Later lines only
+    // append. A file that is not ours is never cut: lines go after it.
+    void newOursAndForeignFiles()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        ClassLog log(path);
+        QCOMPARE(log.check(), QString());
+        QVERIFY(log.append(round(QStringLiteral("甲"))));
+        QVERIFY(log.append(round(QStringLiteral("乙"))));
+        const QByteArray file = read(path);
+        QVERIFY(file.startsWith(kBom + ClassLog::headerLine()));
+        QCOMPARE(file.count(kBom), 1);
+        QCOMPARE(dataLines(file).size(), 2);
+        QCOMPARE(QFile::permissions(path) &
+                     (QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
+                 QFile::WriteGroup | QFile::ReadOther);
+
+        const QString foreign = dir.filePath(QStringLiteral("theirs.csv"));
+        write(foreign, "Name;Score\nAnna;12");
+        ClassLog theirs(foreign);
+        QVERIFY(theirs.append(round(QStringLiteral("丙"))));
+        const QByteArray after = read(foreign);
+        QVERIFY(after.startsWith("Name;Score\nAnna;12\r\n"));
+        QVERIFY(!after.contains(kBom));
+        QVERIFY(after.endsWith(
+            ClassLog::roundLine(round(QStringLiteral("丙")), QSysInfo::machineHostName())));
+    }
+
+    // A writer stopped in the middle of a line of ours: the next writer
+    // takes the torn piece away.
+    void tornLineOfOursIsTakenAway()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        const QByteArray whole =
+            ClassLog::roundLine(round(QStringLiteral("甲")), QStringLiteral("a"));
+        write(path, kBom + ClassLog::headerLine() + whole + whole.left(20));
+        ClassLog log(path);
+        QVERIFY(log.append(round(QStringLiteral("乙"))));
+        const QList<QByteArray> lines = dataLines(read(path));
+        QCOMPARE(lines.size(), 2);
+        QCOMPARE(lines[0] + '\n', whole);
+    }
+
+    // Where the log goes: the command line first, then the administrator's
+    // setting for the computer; ~/ and environment variables are expanded.
+    void configuredPaths()
+    {
+        QTemporaryDir settings;
+        QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settings.path());
+        QCOMPARE(ClassLog::configuredPath(QString()), QString());
+        {
+            QSettings system(QSettings::SystemScope, QStringLiteral("tavrino"),
+                             QStringLiteral("tavrino"));
+            system.setValue(QStringLiteral("log"), QStringLiteral("${HOME}/room 12/$USER.csv"));
+        }
+        qputenv("USER", "teacher");
+        QCOMPARE(ClassLog::configuredPath(QString()),
+                 QDir::homePath() + QStringLiteral("/room 12/teacher.csv"));
+        QCOMPARE(ClassLog::configuredPath(QStringLiteral("~/mine.csv")),
+                 QDir::homePath() + QStringLiteral("/mine.csv"));
+        QCOMPARE(ClassLog::expandPath(QStringLiteral("/a/$NOT_SET_ANYWHERE/b.csv")),
+                 QStringLiteral("/a//b.csv"));
+    }
+
+    // A path that cannot be used is said so, with its reason.
+    void unusablePaths_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("missing folder") << "%1/missing/class.csv"
+                                        << "文件所在的文件夹不存在";
+        QTest::newRow("a folder") << "%1"
+                                  << "这是一个文件夹，不是文件";
+        // /proc takes no new files, not even from root.
+        QTest::newRow("a file system that takes no files") << "/proc/tavrino-class.csv"
+                                                           << "无法写入";
+    }
+    void unusablePaths()
+    {
+        QFETCH(QString, path);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        ClassLog log(path.contains(QLatin1String("%1")) ? path.arg(dir.path()) : path);
+        QVERIFY2(log.check().startsWith(reason), qPrintable(log.check()));
+    }
+
+    // A write that fails (a full disk) loses nothing: the line waits and
+    // goes into the file with the next attempt, whole.
+    void fullDiskKeepsTheLine()
+    {
+        if (!QFile::exists(QStringLiteral("/dev/full")))
+            QSKIP("no /dev/full here");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
+        ClassLog log(path);
+        QVERIFY(!log.append(round(QStringLiteral("甲"))));
+        QVERIFY(!log.append(round(QStringLiteral("乙"))));
+        QCOMPARE(log.waiting(), 2);
+        QVERIFY(!log.problem().isEmpty());
+        // The disk has room again.
+        QVERIFY(QFile::remove(path));
+        QVERIFY(log.flush());
+        QCOMPARE(log.waiting(), 0);
+        const QByteArray file = read(path);
+        QVERIFY(file.startsWith(kBom + ClassLog::headerLine()));
+        QCOMPARE(dataLines(file).size(), 2);
+    }
+
+    // Two copies appending 1,000 rounds each to one file: every line whole,
+    // none lost, none twice.
+    void twoWritersOneFile()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        QElapsedTimer timer;
+        timer.start();
+        std::unique_ptr<QProcess> a(writer(path, 1000, QStringLiteral("A")));
+        std::unique_ptr<QProcess> b(writer(path, 1000, QStringLiteral("B")));
+        QVERIFY(a->waitForFinished(120'000) && b->waitForFinished(120'000));
+        QCOMPARE(a->exitCode(), 0);
+        QCOMPARE(b->exitCode(), 0);
+        const qint64 ms = timer.elapsed();
+        const QList<QByteArray> lines = dataLines(read(path));
+        QMap<QByteArray, QSet<int>> results;
+        for (const QByteArray &line : lines) {
+            QVERIFY2(line.endsWith('\r'), line.constData());
+            const QList<QByteArray> cells = line.chopped(1).split(',');
+            QCOMPARE(cells.size(), 10);
+            results[cells[2]].insert(cells[5].toInt());
+        }
+        QCOMPARE(lines.size(), 2000);
+        QCOMPARE(results.value("A").size(), 1000);
+        QCOMPARE(results.value("B").size(), 1000);
+        qInfo("2 writers, 2000 lines, %lld ms, 0 lost", ms);
+    }
+
+    // A writer killed in the middle leaves whole lines only, and its lock
+    // does not keep the next writer out: at once when it names the dead
+    // process, within the stale time when it was killed while making it.
+    void killedWriterLeavesWholeLines()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        std::unique_ptr<QProcess> doomed(writer(path, 1'000'000, QStringLiteral("K")));
+        QTRY_VERIFY_WITH_TIMEOUT(read(path).count('\n') > 50, 30'000);
+        ::kill(pid_t(doomed->processId()), SIGKILL);
+        QVERIFY(doomed->waitForFinished(10'000));
+        std::unique_ptr<QProcess> next(writer(path, 10, QStringLiteral("N")));
+        QVERIFY(next->waitForFinished(60'000));
+        QCOMPARE(next->exitCode(), 0);
+        const QList<QByteArray> lines = dataLines(read(path));
+        int fromNext = 0;
+        for (const QByteArray &line : lines) {
+            QVERIFY2(line.endsWith('\r') && line.count(',') == 9, line.constData());
+            fromNext += line.split(',').at(2) == "N" ? 1 : 0;
+        }
+        QCOMPARE(fromNext, 10);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClassLog)
+#include "tst_classlog.moc"
