@@ -96,7 +96,7 @@ int main(int argc, char *argv[])
     LabelAccessibility::install();
     SystemClock clock;
     Program program(clock, ClassLog::configuredPath(command.logFile()));
-    program.show();
+    program.showStartWindow();
     const int status = QApplication::exec();
     program.finish();
     return status;

@@ -59,7 +59,7 @@ Program::Program(GameClock &clock, const QString &logPath) : m_challenges(clock,
 
 Program::~Program() = default;
 
-void Program::show()
+void Program::showStartWindow()
 {
     m_window.show();
     if (m_logProblem.isEmpty())

@@ -26,7 +26,7 @@ public:
     ~Program();
 
     // Shows the start window, and tells of a class log that cannot be used.
-    void show();
+    void showStartWindow();
     // At the end of the run: a last attempt at rounds that wait for the
     // class log; says so when they could not be written.
     void finish();

@@ -34,7 +34,7 @@ private slots:
     {
         m_program = std::make_unique<Program>(m_clock);
         m_opened.clear();
-        m_program->show();
+        m_program->showStartWindow();
         m_window = topLevel("form0");
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }

@@ -29,7 +29,7 @@ private slots:
     {
         FakeClock clock;
         Program program(clock);
-        program.show();
+        program.showStartWindow();
         QWidget *start = topLevel("form0");
         QVERIFY(QTest::qWaitForWindowExposed(start));
         QTest::mouseClick(child<ClickLabel>(start, "Label19"), Qt::LeftButton);

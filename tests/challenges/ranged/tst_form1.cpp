@@ -36,7 +36,7 @@ private slots:
     void init()
     {
         m_program = std::make_unique<Program>(m_clock);
-        m_program->show();
+        m_program->showStartWindow();
         m_window = topLevel("form0");
         QVERIFY(QTest::qWaitForWindowExposed(m_window));
     }
