@@ -266,8 +266,9 @@ private slots:
                                 .arg(designed.height())));
         const QString font = QLatin1String(d.font);
         if (!font.isEmpty()) {
-            static const QRegularExpression spec(QStringLiteral("^([HSAK])([\\d.]+)(b?)(u?)$"));
-            const QRegularExpressionMatch m = spec.match(font);
+            static const QRegularExpression fontPattern(
+                QStringLiteral("^([HSAK])([\\d.]+)(b?)(u?)$"));
+            const QRegularExpressionMatch m = fontPattern.match(font);
             QVERIFY(m.hasMatch());
             const QFont f = w->font();
             QCOMPARE(f.pixelSize(), int(std::lround(m.captured(2).toDouble() * 4 / 3)));
