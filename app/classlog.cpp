@@ -12,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QRegularExpression>
 #include <QSettings>
 #include <QSysInfo>
 
@@ -60,20 +59,36 @@ QString ClassLog::configuredPath(const QString &commandLinePath)
 
 QString ClassLog::expandPath(const QString &path)
 {
-    QString expanded = path;
-    if (expanded == QLatin1String("~") || expanded.startsWith(QLatin1String("~/")))
-        expanded.replace(0, 1, QDir::homePath());
-    static const QRegularExpression variable(
-        QStringLiteral("\\$(?:\\{([A-Za-z_][A-Za-z0-9_]*)\\}|([A-Za-z_][A-Za-z0-9_]*))"));
-    QString result;
-    qsizetype from = 0;
-    for (const QRegularExpressionMatch &m : variable.globalMatch(expanded)) {
-        result += expanded.mid(from, m.capturedStart() - from);
-        const QString name = m.captured(1).isEmpty() ? m.captured(2) : m.captured(1);
-        result += qEnvironmentVariable(name.toLocal8Bit().constData());
-        from = m.capturedEnd();
+    // Read by hand rather than with a regular expression: this runs at every
+    // start, and the expression engine would cost the start-up its memory.
+    QString expanded;
+    qsizetype i = 0;
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/"))) {
+        expanded = QDir::homePath();
+        i = 1;
     }
-    return result + expanded.mid(from);
+    auto isNameChar = [](QChar c, bool first) {
+        return c == QLatin1Char('_') || (c.isLetter() && c.unicode() < 128) ||
+               (!first && c.isDigit() && c.unicode() < 128);
+    };
+    while (i < path.size()) {
+        if (path[i] != QLatin1Char('$')) {
+            expanded += path[i++];
+            continue;
+        }
+        const bool braced = i + 1 < path.size() && path[i + 1] == QLatin1Char('{');
+        qsizetype start = i + (braced ? 2 : 1), end = start;
+        while (end < path.size() && isNameChar(path[end], end == start))
+            ++end;
+        if (end == start || (braced && (end >= path.size() || path[end] != QLatin1Char('}')))) {
+            // Not a variable: the dollar sign stands for itself.
+            expanded += path[i++];
+            continue;
+        }
+        expanded += qEnvironmentVariable(path.mid(start, end - start).toLatin1().constData());
+        i = braced ? end + 1 : end;
+    }
+    return expanded;
 }
 
 ClassLog::ClassLog(const QString &path) : m_path(path), m_host(QSysInfo::machineHostName()) {}
@@ -187,8 +202,9 @@ QString ClassLog::csvField(const QString &value, bool text)
     static const QString formulaStarts = QStringLiteral("=+-@\t\r");
     if (text && !field.isEmpty() && formulaStarts.contains(field.front()))
         field.prepend(QLatin1Char('\''));
-    static const QRegularExpression needsQuotes(QStringLiteral("[\",\r\n]"));
-    if (field.contains(needsQuotes) || field != field.trimmed()) {
+    const bool needsQuotes = field.contains(QLatin1Char('"')) || field.contains(QLatin1Char(',')) ||
+                             field.contains(QLatin1Char('\r')) || field.contains(QLatin1Char('\n'));
+    if (needsQuotes || field != field.trimmed()) {
         field.replace(QLatin1Char('"'), QStringLiteral("\"\""));
         field = QLatin1Char('"') + field + QLatin1Char('"');
     }

@@ -185,6 +185,9 @@ private slots:
                  QDir::homePath() + QStringLiteral("/mine.csv"));
         QCOMPARE(ClassLog::expandPath(QStringLiteral("/a/$NOT_SET_ANYWHERE/b.csv")),
                  QStringLiteral("/a//b.csv"));
+        // Dollar signs that name no variable stay.
+        QCOMPARE(ClassLog::expandPath(QStringLiteral("/a/$/b${c/$1")),
+                 QStringLiteral("/a/$/b${c/$1"));
     }
 
     // A path that cannot be used is said so, with its reason.
