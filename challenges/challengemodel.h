@@ -71,6 +71,9 @@ protected:
     // history. The result defaults to the count of accepted numbers.
     void beginRound();
     bool roundRunning() const { return m_round.has_value(); }
+    // Whether the number being typed still lacks its first digit: the timed
+    // screens read the clock for a digit only then.
+    bool awaitingFirstDigit() const { return m_round.has_value() && !m_firstDigit; }
     void noteDigit(qint64 reading);
     void noteAccepted(qint64 reading);
     void finishRound(RoundEnding how, qint64 durationMs, const QString &result = QString());

@@ -41,7 +41,8 @@ void OpenEndedModel::keyPress(char16_t &keyChar, const QString &boxText)
         return;
     }
     if (isDigitKey(keyChar)) {
-        noteDigit(readClock());
+        if (awaitingFirstDigit())
+            noteDigit(readClock());
         m_board.setText(Control::Mark, QString());
         return;
     }

@@ -38,10 +38,12 @@ void RangedModel::keyPress(char16_t &keyChar, const QString &boxText)
         judgeEntry(boxText);
         return;
     }
-    if (isDigitKey(keyChar))
-        noteDigit(readClock());
-    else if (keyChar != kBackspace)
+    if (isDigitKey(keyChar)) {
+        if (awaitingFirstDigit())
+            noteDigit(readClock());
+    } else if (keyChar != kBackspace) {
         keyChar = 0;
+    }
 }
 
 void RangedModel::judgeEntry(const QString &boxText)
