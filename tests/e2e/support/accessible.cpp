@@ -231,21 +231,28 @@ TextChanges::~TextChanges()
     g_object_unref(m_listener);
 }
 
+// Runs inside libatspi's dispatch, which may be in the middle of a call to
+// the program (a reply being awaited for name()). A call made from here would
+// re-enter libatspi and can fill the same object's cached name twice, losing
+// one copy; so the source is only kept, and asked for its name later.
 void TextChanges::received(AtspiEvent *event, void *self)
 {
     Change change;
-    change.control = ask(event->source, &atspi_accessible_get_name);
+    if (event->source)
+        change.control = Accessible(static_cast<AtspiAccessible *>(g_object_ref(event->source)));
     if (G_VALUE_HOLDS_STRING(&event->any_data))
         change.text = QString::fromUtf8(g_value_get_string(&event->any_data));
-    static_cast<TextChanges *>(self)->m_changes.push_back(change);
+    static_cast<TextChanges *>(self)->m_changes.push_back(std::move(change));
     g_boxed_free(ATSPI_TYPE_EVENT, event);
 }
 
 QStringList TextChanges::insertedInto(const QString &name) const
 {
+    // Asking for names lets events in, which append to m_changes: walk a copy.
+    const std::vector<Change> changes = m_changes;
     QStringList texts;
-    for (const Change &c : m_changes) {
-        if (c.control == name)
+    for (const Change &c : changes) {
+        if (c.control.name() == name)
             texts << c.text;
     }
     return texts;

@@ -82,7 +82,7 @@ private:
     static void received(AtspiEvent *event, void *self);
 
     struct Change {
-        QString control;
+        Accessible control;
         QString text;
     };
     std::vector<Change> m_changes;
