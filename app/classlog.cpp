@@ -153,9 +153,10 @@ bool ClassLog::write()
     if (size == 0) {
         chunk = QByteArray(kBom) + headerLine();
     } else {
-        const QByteArray ours = QByteArray(kBom) + headerLine();
         file.seek(0);
-        const bool isOurs = file.read(ours.size()) == ours;
+        const QByteArray start = file.read(QByteArray(kBom).size() + headerLine().size());
+        const bool isOurs = start == QByteArray(kBom) + headerLine() ||
+                            start.startsWith(QByteArray(kBom) + kEarlierHeader + kLineEnd);
         file.seek(size - 1);
         if (file.read(1) != "\n") {
             // Our own file ends inside a line only where a writer was stopped
@@ -224,8 +225,8 @@ QByteArray ClassLog::roundLine(const RoundRecord &round, const QString &host)
         csvField(round.result, false),
         QString::number(figures.count),
         TimeText::secondsWithHundredths(round.durationMs / 10),
-        number(figures.medianMs),
-        number(figures.lapses),
+        number(figures.typicalMs),
+        number(figures.pauses),
     };
     return cells.join(QLatin1Char(',')).toUtf8() + kLineEnd;
 }

@@ -8,7 +8,11 @@
 // file cannot be written. %1, %2 ... are filled in with QString::arg.
 namespace ClassLogTexts {
 
+// The header of a new file, in the round report's words; files begun by an
+// earlier version keep theirs, which names the same columns in the same order.
 inline constexpr char kHeader[] =
+    "开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),平常用时(毫秒),停顿";
+inline constexpr char kEarlierHeader[] =
     "开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),中位用时(毫秒),失误";
 
 // Why a file cannot be used.

@@ -39,6 +39,9 @@ constexpr char kUnknownOption[] = "tavrino: 未知选项 unknown option: %1 (tav
 constexpr char kWrongUse[] = "tavrino: 选项用法不对 option used wrongly: %1 (tavrino --help)";
 constexpr char kUnexpectedArgument[] =
     "tavrino: 多余的参数 unexpected argument: %1 (tavrino --help)";
+constexpr char kAlreadyRunning[] =
+    "tavrino: 已经有一份游戏在运行，这一份的选项不起作用，现在结束。 "
+    "A copy is already running; this one's options are not used, and it ends.";
 constexpr char kNoDisplay[] = "tavrino: 无法连接到图形显示，游戏需要在桌面上运行。 "
                               "Cannot open a display: the game runs on a desktop.";
 
@@ -116,6 +119,11 @@ QString CommandLine::helpText()
 QString CommandLine::versionText()
 {
     return QStringLiteral("tavrino " TAVRINO_VERSION "\n");
+}
+
+QString CommandLine::alreadyRunningText()
+{
+    return QString::fromUtf8(kAlreadyRunning);
 }
 
 QString CommandLine::noDisplayText()

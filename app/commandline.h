@@ -23,6 +23,9 @@ public:
     // The class log's file as given with --log; empty without.
     QString logFile() const { return m_logFile; }
 
+    // Printed by a second copy that ends because one already runs, when it
+    // was given options it cannot use.
+    static QString alreadyRunningText();
     static QString helpText();
     static QString versionText();
     // Printed when no display can be opened.

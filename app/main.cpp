@@ -87,10 +87,15 @@ int main(int argc, char *argv[])
     // No application display name: on X11 Qt would append it to every window
     // title, and the titles are shown exactly as designed.
 
-    // A second copy ends at once and silently, before any window shows.
+    // A second copy ends at once and silently, before any window shows; a
+    // teacher who gave it options is told on the terminal that they are not
+    // used.
     SingleInstance instance;
-    if (!instance.acquire())
+    if (!instance.acquire()) {
+        if (!command.logFile().isEmpty())
+            std::fprintf(stderr, "%s\n", CommandLine::alreadyRunningText().toUtf8().constData());
         return 0;
+    }
 
     Fonts::installSubstitutions();
     LabelAccessibility::install();

@@ -5,6 +5,7 @@
 #include "app/program.h"
 
 #include "app/classlogtexts.h"
+#include "ui/dialogs.h"
 #include "ui/notewindow.h"
 
 #include <QDesktopServices>
@@ -65,6 +66,7 @@ void Program::showStartWindow()
     if (m_logProblem.isEmpty())
         return;
     // Once, and the game runs on without the log.
+    Dialogs::prepare();
     auto *box =
         new QMessageBox(QMessageBox::Warning, u(kTitle),
                         u(kUnusable).arg(m_log->path(), m_logProblem), QMessageBox::Ok, &m_window);
@@ -91,6 +93,7 @@ void Program::finish()
         return;
     const QString count = QString::number(m_log->waiting());
     printLine(u(kLostLine).arg(count, m_log->path(), m_log->problem()));
+    Dialogs::prepare();
     QMessageBox::warning(nullptr, u(kTitle), u(kLost).arg(count, m_log->path(), m_log->problem()));
 }
 

@@ -17,8 +17,16 @@ ChallengeModel::ChallengeModel(GameClock &clock, RoundHistory &history)
 void ChallengeModel::back()
 {
     if (roundRunning())
-        finishRound(RoundEnding::Back, sinceStart(readClock()));
+        finishRound(RoundEnding::Back);
     m_board.setTimerEnabled(false);
+}
+
+bool ChallengeModel::keysMayPlayAgain()
+{
+    if (m_playAgainFocusedAt &&
+        clockDifference(readClock(), *m_playAgainFocusedAt) >= kPlayAgainKeyDelayMs)
+        m_playAgainFocusedAt.reset();
+    return !m_playAgainFocusedAt;
 }
 
 void ChallengeModel::loadCommon(const QString &caption, const StartValues &start)
@@ -26,6 +34,7 @@ void ChallengeModel::loadCommon(const QString &caption, const StartValues &start
     m_board.reset();
     m_start = start;
     m_lastRound = nullptr;
+    m_playAgainFocusedAt.reset();
     m_board.setVisible(Control::lblReport, false);
     m_board.setText(Control::Window, caption);
     m_board.setText(Control::Label3, TimeText::plain(start.GameLevel));
@@ -51,8 +60,10 @@ void ChallengeModel::offerPlayAgain(bool focus)
 {
     m_board.setVisible(Control::Command3, true);
     m_board.setEnabled(Control::Command3, true);
-    if (focus)
+    if (focus) {
         m_board.requestFocus(Control::Command3);
+        m_playAgainFocusedAt = readClock();
+    }
 }
 
 qint64 ChallengeModel::readClock()
@@ -91,12 +102,13 @@ void ChallengeModel::noteAccepted(qint64 reading)
     m_firstDigit.reset();
 }
 
-void ChallengeModel::finishRound(RoundEnding how, qint64 durationMs, const QString &result)
+void ChallengeModel::finishRound(RoundEnding how, const QString &result)
 {
     if (!m_round)
         return;
     m_round->ending = how;
-    m_round->durationMs = durationMs;
+    m_round->durationMs = shownDurationMs();
+    m_round->endMs = sinceStart(readClock());
     m_round->result = result.isNull() ? QString::number(m_round->numbers.size()) : result;
     m_lastRound = &m_history.add(std::move(*m_round));
     m_round.reset();

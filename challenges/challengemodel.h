@@ -15,6 +15,12 @@
 class GameClock;
 class RoundHistory;
 
+// How long after the end of a round Enter and Space on Play again do
+// nothing: the late Enters seen came 0.5 to 1 s after the end; this covers
+// them with a margin and stays well under the 2 seconds the game itself takes
+// for the end of a rhythm, so a pupil who has read the message rarely meets it.
+inline constexpr qint64 kPlayAgainKeyDelayMs = 1200;
+
 // Character codes that the rules single out.
 inline constexpr char16_t kBackspace = 8;
 inline constexpr char16_t kEnter = 13;
@@ -45,6 +51,11 @@ public:
     virtual void keyPress(char16_t &keyChar, const QString &boxText) = 0;
     // Back, or the window closed by any other route.
     void back();
+    // Whether Enter or Space on Play again may press it now. A pupil typing
+    // in rhythm has his next Enter on its way when a key ends the round;
+    // pressed within a moment of the end, it would wipe the message that
+    // says why before it was read. A click always presses it.
+    bool keysMayPlayAgain();
 
     ChallengeBoard &board() { return m_board; }
     const ChallengeBoard &board() const { return m_board; }
@@ -61,7 +72,8 @@ protected:
     // Keys reach the rules only during a round begun by Start: the answer box
     // is enabled exactly then.
     bool acceptsKeys() const { return m_board.enabled(Control::Text1); }
-    // Play again offered at the end of a round.
+    // Play again offered at the end of a round; with the focus, the keys
+    // reach it only once kPlayAgainKeyDelayMs have passed.
     void offerPlayAgain(bool focus);
     qint64 readClock();
 
@@ -76,7 +88,10 @@ protected:
     bool awaitingFirstDigit() const { return m_round.has_value() && !m_firstDigit; }
     void noteDigit(qint64 reading);
     void noteAccepted(qint64 reading);
-    void finishRound(RoundEnding how, qint64 durationMs, const QString &result = QString());
+    // The round's duration is the one the screen shows at its end.
+    void finishRound(RoundEnding how, const QString &result = QString());
+    // The elapsed time or duration the screen shows now, in milliseconds.
+    virtual qint64 shownDurationMs() const = 0;
 
     ChallengeBoard m_board;
     qint64 m_Expected = 0;
@@ -92,4 +107,7 @@ private:
     // The first digit of the number being typed, or none yet.
     std::optional<qint32> m_firstDigit;
     const RoundRecord *m_lastRound = nullptr;
+    // The clock reading at the end of the round that gave Play again the
+    // focus; none while the keys may press it.
+    std::optional<qint64> m_playAgainFocusedAt;
 };

@@ -5,7 +5,7 @@
 #include "challenges/roundfigures.h"
 
 #include <algorithm>
-#include <cmath>
+#include <numeric>
 
 namespace {
 
@@ -21,22 +21,22 @@ qint64 median(std::vector<qint64> &values)
     return (lower + *middle) / 2;
 }
 
-int percent(double part, double whole)
+double mean(std::vector<qint64>::const_iterator first, std::vector<qint64>::const_iterator last)
 {
-    return int(std::lround(100.0 * part / whole));
+    return double(std::accumulate(first, last, qint64(0))) / double(last - first);
 }
 
 } // namespace
 
-NumberTime numberTime(const std::vector<NumberTimes> &numbers, std::size_t index)
+NumberTime numberTime(const std::vector<NumberKeys> &numbers, std::size_t index)
 {
     const qint64 previous = index == 0 ? 0 : numbers[index - 1].enter;
-    const NumberTimes &n = numbers[index];
+    const NumberKeys &n = numbers[index];
     const qint64 firstDigit = std::clamp<qint64>(n.firstDigit, previous, n.enter);
     return {firstDigit - previous, std::max<qint64>(n.enter - firstDigit, 0)};
 }
 
-RoundFigures figuresOf(const std::vector<NumberTimes> &numbers)
+RoundFigures figuresOf(const std::vector<NumberKeys> &numbers)
 {
     RoundFigures f;
     f.count = qint64(numbers.size());
@@ -45,20 +45,20 @@ RoundFigures figuresOf(const std::vector<NumberTimes> &numbers)
     const qint64 lastEnter = numbers.back().enter;
     if (lastEnter > 0)
         f.perMinute = f.count * 60'000.0 / double(lastEnter);
+    if (numbers.size() < 2)
+        return f;
 
+    // From the second number on, in the order typed.
     std::vector<qint64> totals, finding, typing;
-    totals.reserve(numbers.size());
-    finding.reserve(numbers.size());
-    typing.reserve(numbers.size());
     std::vector<RoundFigures::Slow> all;
-    all.reserve(numbers.size());
-    for (std::size_t i = 0; i < numbers.size(); ++i) {
+    for (std::size_t i = 1; i < numbers.size(); ++i) {
         const NumberTime t = numberTime(numbers, i);
         totals.push_back(t.totalMs());
         finding.push_back(t.findingMs);
         typing.push_back(t.typingMs);
         all.push_back({qint64(i) + 1, t});
     }
+    f.countedNumbers = qint64(totals.size());
     const std::size_t slowCount = std::min<std::size_t>(3, all.size());
     std::partial_sort(all.begin(), all.begin() + std::ptrdiff_t(slowCount), all.end(),
                       [](const RoundFigures::Slow &a, const RoundFigures::Slow &b) {
@@ -67,28 +67,27 @@ RoundFigures figuresOf(const std::vector<NumberTimes> &numbers)
                       });
     f.slowest.assign(all.begin(), all.begin() + std::ptrdiff_t(slowCount));
 
-    // In the order typed, for the two halves.
-    const std::vector<qint64> inOrder = totals;
-    const qint64 m = median(totals);
-    f.medianMs = m;
-    f.medianFindingMs = median(finding);
-    f.medianTypingMs = median(typing);
+    std::vector<qint64> sorted = totals;
+    const qint64 typical = median(sorted);
+    f.typicalMs = typical;
+    f.typicalFindingMs = median(finding);
+    f.typicalTypingMs = median(typing);
     if (!f.enoughToAnalyse())
         return f;
 
-    qint64 lapses = 0, steady = 0;
-    for (qint64 t : inOrder) {
-        lapses += isLapse(t, m) ? 1 : 0;
-        steady += 2 * t >= m && 2 * t <= 3 * m ? 1 : 0;
+    qint64 pauses = 0, even = 0;
+    for (qint64 t : totals) {
+        pauses += isPause(t, typical) ? 1 : 0;
+        even += 2 * t >= typical && 2 * t <= 3 * typical ? 1 : 0;
     }
-    f.lapses = lapses;
-    f.steadinessPercent = percent(double(steady), double(f.count));
-    const auto half = std::ptrdiff_t(inOrder.size() / 2);
-    std::vector<qint64> first(inOrder.begin(), inOrder.begin() + half);
-    std::vector<qint64> second(inOrder.begin() + half, inOrder.end());
-    const qint64 firstMedian = median(first);
-    if (firstMedian > 0)
-        f.fatiguePercent = percent(double(median(second) - firstMedian), double(firstMedian));
+    f.pauses = pauses;
+    f.evenNumbers = even;
+    // By the average time of a number, so that the comparison agrees with
+    // the time each half took; with an odd count the middle number goes to
+    // the second half.
+    const auto half = totals.begin() + std::ptrdiff_t(totals.size() / 2);
+    f.firstHalfMeanMs = mean(totals.begin(), half);
+    f.secondHalfMeanMs = mean(half, totals.end());
     return f;
 }
 

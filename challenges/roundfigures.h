@@ -17,9 +17,11 @@ struct NumberTime {
     qint64 typingMs = 0;
     qint64 totalMs() const { return findingMs + typingMs; }
 };
-NumberTime numberTime(const std::vector<NumberTimes> &numbers, std::size_t index);
+NumberTime numberTime(const std::vector<NumberKeys> &numbers, std::size_t index);
 
-// What a round's rhythm says. Figures that need more numbers than the round
+// What a round's rhythm says. The first number is timed from Start, so it
+// holds the hand's way from the mouse to the keys: every figure but the count
+// and the pace leaves it out. Figures that need more numbers than the round
 // has are left out, never computed from nothing.
 struct RoundFigures {
     struct Slow {
@@ -28,31 +30,34 @@ struct RoundFigures {
     };
 
     qint64 count = 0;
-    // Over the time from Start to the last Enter.
+    // Numbers per minute, over the time from Start to the last Enter.
     std::optional<double> perMinute;
-    std::optional<qint64> medianMs;
-    std::optional<qint64> medianFindingMs;
-    std::optional<qint64> medianTypingMs;
+    // The typical time of a number (the median), and of its two parts.
+    std::optional<qint64> typicalMs;
+    std::optional<qint64> typicalFindingMs;
+    std::optional<qint64> typicalTypingMs;
     // The slowest numbers, slowest first; three at most.
     std::vector<Slow> slowest;
-    // From two numbers on: numbers that took more than twice the median; the
-    // share whose time lies between half and one and a half times the median
-    // (steadiness); and the median of the second half against the first
-    // half's, as a percent, positive when slower (fatigue).
-    std::optional<qint64> lapses;
-    std::optional<int> steadinessPercent;
-    std::optional<int> fatiguePercent;
+    // From two numbers after the first on: the numbers that took more than
+    // twice the typical time (pauses); how many of the numbers took between
+    // half and one and a half times it (an even rhythm), of how many; and the
+    // average time of a number in the first and in the second half.
+    std::optional<qint64> pauses;
+    std::optional<qint64> evenNumbers;
+    qint64 countedNumbers = 0;
+    std::optional<double> firstHalfMeanMs;
+    std::optional<double> secondHalfMeanMs;
 
-    bool enoughToAnalyse() const { return count >= 2; }
+    bool enoughToAnalyse() const { return countedNumbers >= 2; }
 };
 
-RoundFigures figuresOf(const std::vector<NumberTimes> &numbers);
+RoundFigures figuresOf(const std::vector<NumberKeys> &numbers);
 
 // The numbers up to count at which the numbers take one digit more: 10, 100 ...
 std::vector<qint64> digitCountSteps(qint64 count);
 
-// A number took longer than twice the median.
-inline bool isLapse(qint64 ms, qint64 medianMs)
+// A number took longer than twice the typical time.
+inline bool isPause(qint64 ms, qint64 typicalMs)
 {
-    return ms > 2 * medianMs;
+    return ms > 2 * typicalMs;
 }

@@ -15,7 +15,7 @@ QString endingText(RoundEnding ending)
         return QStringLiteral("按了退格键");
     case RoundEnding::NonDigit:
         return QStringLiteral("按了非数字键");
-    case RoundEnding::Pause:
+    case RoundEnding::Gap:
         return QStringLiteral("停顿超过2秒");
     case RoundEnding::TimeUp:
         return QStringLiteral("时间到");

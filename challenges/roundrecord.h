@@ -10,14 +10,15 @@
 #include <vector>
 
 // How a round ended.
-enum class RoundEnding { Success, WrongNumber, Backspace, NonDigit, Pause, TimeUp, Back };
+// Gap: the endurance screen's 2 seconds without a key.
+enum class RoundEnding { Success, WrongNumber, Backspace, NonDigit, Gap, TimeUp, Back };
 
 // The words the round report and the class log use for an ending.
 QString endingText(RoundEnding ending);
 
 // When one accepted number was typed: its first digit key and its Enter, in
 // milliseconds since the round's Start, read from the game clock.
-struct NumberTimes {
+struct NumberKeys {
     qint32 firstDigit = 0;
     qint32 enter = 0;
 };
@@ -32,7 +33,11 @@ struct RoundRecord {
     // Seconds with two decimals for a ranged success, else the count of
     // numbers the round reached.
     QString result;
-    // Milliseconds from Start to the end, as the round's figures took it.
+    // Milliseconds from Start to the end, as the screen showed it.
     qint64 durationMs = 0;
-    std::vector<NumberTimes> numbers;
+    // Milliseconds from Start to what ended the round: the ending key, the
+    // tick that found the pause or the time up, Back; for a success its last
+    // Enter.
+    qint64 endMs = 0;
+    std::vector<NumberKeys> numbers;
 };

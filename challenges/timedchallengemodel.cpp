@@ -89,7 +89,7 @@ void TimedChallengeModel::tick()
     }
     const qint64 left = m_limit - clockDifference(tickTime, m_LimitStart) - countdownShift();
     if (left < 0) {
-        endLimit(tickTime);
+        endLimit();
         return;
     }
     const TimeText::Split remaining = TimeText::splitRemaining(left);
@@ -104,11 +104,11 @@ void TimedChallengeModel::endRound()
     m_RoundOver = true;
 }
 
-void TimedChallengeModel::endLimit(qint64 tickTime)
+void TimedChallengeModel::endLimit()
 {
     m_timeUp = true;
     if (roundRunning())
-        finishRound(RoundEnding::TimeUp, clockDifference(tickTime, m_RoundStart));
+        finishRound(RoundEnding::TimeUp);
     // A pupil may still be typing: the focus leaves the answer box for the
     // window itself, never for a button that his next Enter would press.
     m_board.requestFocus(Control::Window);

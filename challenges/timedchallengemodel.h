@@ -29,12 +29,13 @@ protected:
     virtual qint32 countdownShift() const = 0;
     // The end of a round by the screen's own judging.
     void endRound();
+    qint64 shownDurationMs() const override { return m_RoundElapsed; }
 
     bool m_RoundOver = false;
     qint32 m_RoundElapsed = 0;
 
 private:
-    void endLimit(qint64 tickTime);
+    void endLimit();
 
     bool m_Started = false;
     bool m_timeUp = false;

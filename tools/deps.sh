@@ -11,8 +11,12 @@ TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-
 # end-to-end tests a session bus, the accessibility bus and its client
 # library, xmodmap and the X client library.
 TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils x11-xserver-utils lintian dpkg-dev pkgconf
-  reuse desktop-file-utils appstream
+  reuse desktop-file-utils appstream poppler-utils
   dbus-daemon dbus-bin at-spi2-core libatspi2.0-dev libx11-dev"
+# The Windows program: the MinGW-w64 cross compiler, Debian's Qt host tools
+# and its source package, Ninja, Wine under Xvfb to run it, NSIS and zip.
+TAVRINO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools ninja-build dpkg-dev
+  wine wine64 nsis zip xvfb xauth xdotool x11-utils"
 
 tavrino_missing_packages() {
     local missing=""
@@ -45,4 +49,19 @@ MSG
     $sudo apt-get update -qq
     # shellcheck disable=SC2086
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing
+}
+
+# apt-get source needs a deb-src entry for the release the packages come from.
+tavrino_ensure_deb_src() {
+    if apt-get source --print-uris qt6-base >/dev/null 2>&1; then
+        return 0
+    fi
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    local codename
+    codename=$(. /etc/os-release && echo "${VERSION_CODENAME:-bookworm}")
+    echo "Adding a deb-src entry for $codename" >&2
+    printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
+        "$codename" "$codename" | $sudo tee /etc/apt/sources.list.d/tavrino-src.sources >/dev/null
+    $sudo apt-get update -qq
 }

@@ -53,6 +53,7 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
         m_model.playAgain();
         sync();
     });
+    m_widgets[static_cast<std::size_t>(Control::Command3)]->installEventFilter(this);
     connectButton("Command2", [this] { reject(); });
     connect(findChild<LinkLabel *>(QStringLiteral("lblReport")), &ClickLabel::clicked, this,
             &ChallengeWindow::openReport);
@@ -65,6 +66,31 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
 ChallengeWindow::~ChallengeWindow()
 {
     m_timer.stop();
+}
+
+bool ChallengeWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_widgets[static_cast<std::size_t>(Control::Command3)] ||
+        (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+        return QDialog::eventFilter(watched, event);
+    const auto *key = static_cast<QKeyEvent *>(event);
+    const int k = key->key();
+    if (k != Qt::Key_Return && k != Qt::Key_Enter && k != Qt::Key_Space)
+        return false;
+    // Enter and Space press the button only once the pupil has had a moment
+    // to read how the round ended; a key held from before stays held back.
+    if (event->type() == QEvent::KeyRelease) {
+        if (k != m_heldKey)
+            return false;
+        if (!key->isAutoRepeat())
+            m_heldKey = 0;
+        return true;
+    }
+    if (k == m_heldKey || !m_model.keysMayPlayAgain()) {
+        m_heldKey = k;
+        return true;
+    }
+    return false;
 }
 
 void ChallengeWindow::resizeEvent(QResizeEvent *event)

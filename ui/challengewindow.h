@@ -36,6 +36,7 @@ public:
     void done(int result) override;
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void showEvent(QShowEvent *event) override;
@@ -53,6 +54,9 @@ private:
     WindowBuilder m_builder;
     QTimer m_timer;
     std::array<QWidget *, kControlCount> m_widgets{};
+    // A key held on Play again since the rules held it back: its repeats
+    // are held back too.
+    int m_heldKey = 0;
     bool m_closed = false;
     bool m_watchingScreen = false;
 };

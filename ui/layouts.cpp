@@ -277,7 +277,7 @@ ScreenLayout buildForm789()
     control(l, "Label4").designText = u("2789");
     control(l, "Label19").font.points = 26.25;
     nameChallengeControls(l, false);
-    addReportLink(l, 13080, 6360, 1984, 450);
+    addReportLink(l, 13080, 6480, 1984, 360);
     return l;
 }
 
@@ -318,7 +318,7 @@ ScreenLayout buildForm9()
     control(l, "Label4").designText = u("2789");
     control(l, "Label19").font.points = 24;
     nameChallengeControls(l, true);
-    addReportLink(l, 13080, 6360, 1984, 450);
+    addReportLink(l, 13080, 6480, 1984, 360);
     return l;
 }
 

@@ -8,13 +8,16 @@
 // pupil's rhythm from a fixed seed. Prints one line a figure:
 //   open numbers=N runs=R median_ms=M max_ms=X
 //   chart numbers=N runs=R median_ms=M max_ms=X
+//   pdf numbers=N bytes=B  (the size of the report saved as a PDF)
 #include "challenges/roundhistory.h"
 #include "ui/fonts.h"
 #include "ui/labelaccessible.h"
+#include "ui/report/reportpage.h"
 #include "ui/report/reportwindow.h"
 #include "ui/report/rhythmchart.h"
 
 #include <QApplication>
+#include <QBuffer>
 #include <QElapsedTimer>
 #include <QRandomGenerator>
 
@@ -30,7 +33,7 @@ RoundRecord madeUpRound(int numbers)
     round.level = 9;
     round.name = QStringLiteral("测试");
     round.started = QDateTime(QDate(2026, 12, 8), QTime(9, 0));
-    round.ending = RoundEnding::Pause;
+    round.ending = RoundEnding::Gap;
     qint32 now = 0;
     for (int n = 1; n <= numbers; ++n) {
         now += 150 + int(rng.bounded(250)) + (rng.bounded(200) == 0 ? 1200 : 0);
@@ -39,7 +42,8 @@ RoundRecord madeUpRound(int numbers)
         round.numbers.push_back({firstDigit, now});
     }
     round.result = QString::number(numbers);
-    round.durationMs = now;
+    round.durationMs = now + 2000;
+    round.endMs = now + 2000;
     return round;
 }
 
@@ -91,12 +95,16 @@ int main(int argc, char *argv[])
             open.push_back(double(timer.nsecsElapsed()) / 1e6);
 
             timer.restart();
-            rhythm->setRound(round.numbers, figuresOf(round.numbers).medianMs, true);
+            rhythm->setRhythm(RoundReport::rhythmOf(round));
             rhythm->grab();
             chart.push_back(double(timer.nsecsElapsed()) / 1e6);
         }
         print("open", numbers, open);
         print("chart", numbers, chart);
+        QBuffer pdf;
+        pdf.open(QIODevice::WriteOnly);
+        ReportPage::writePdf(pdf, round);
+        std::printf("pdf numbers=%d bytes=%lld\n", numbers, qlonglong(pdf.size()));
     }
     return 0;
 }

@@ -15,8 +15,6 @@ using namespace EnduranceTexts;
 
 namespace {
 
-constexpr qint64 kGapSeconds = 2;
-
 QString gapSecondsText(qint64 seconds)
 {
     return TimeText::lastChars(TimeText::plain(seconds), seconds < 10 ? 1 : 2);
@@ -92,12 +90,17 @@ void EnduranceModel::tick()
     const qint64 gapSeconds = keyGap / 1000;
     m_board.setText(Control::Label2, gapSecondsText(gapSeconds));
     m_board.setText(Control::Label11, twoDigits(TimeText::hundredthsOf(keyGap)));
-    if (gapSeconds >= kGapSeconds)
-        endRound(Ending::Gap);
+    const bool gap = gapSeconds >= kGapMs / 1000;
+    if (gap)
+        endRound(RoundEnding::Gap);
     const qint32 duration = clockDifference(tickTime, m_RoundStart);
     m_shownDuration = {duration / 1000, TimeText::hundredthsOf(duration)};
     m_board.setText(Control::Label14, TimeText::plain(m_shownDuration.seconds));
     m_board.setText(Control::Label13, twoDigits(m_shownDuration.hundredths));
+    // The tick that ends a round still shows its duration, and the round
+    // is recorded with it.
+    if (gap)
+        finishRound(RoundEnding::Gap);
 }
 
 void EnduranceModel::keyPress(char16_t &keyChar, const QString &boxText)
@@ -110,7 +113,8 @@ void EnduranceModel::keyPress(char16_t &keyChar, const QString &boxText)
     m_board.setTimerEnabled(true);
     m_board.setText(Control::Label1, QString());
     if (keyChar == kBackspace) {
-        endRound(Ending::Backspace);
+        endRound(RoundEnding::Backspace);
+        finishRound(RoundEnding::Backspace);
         keyChar = 0;
     } else if (keyChar == kEnter) {
         judgeEntry(boxText);
@@ -118,7 +122,8 @@ void EnduranceModel::keyPress(char16_t &keyChar, const QString &boxText)
         noteDigit(m_LastKeyTime);
         m_board.setText(Control::Mark, QString());
     } else {
-        endRound(Ending::NonDigit);
+        endRound(RoundEnding::NonDigit);
+        finishRound(RoundEnding::NonDigit);
         keyChar = 0;
     }
 }
@@ -128,7 +133,8 @@ void EnduranceModel::judgeEntry(const QString &boxText)
     if (boxText.isEmpty())
         return;
     if (readEntry(boxText) != m_Expected) {
-        endRound(Ending::WrongNumber);
+        endRound(RoundEnding::WrongNumber);
+        finishRound(RoundEnding::WrongNumber);
         return;
     }
     noteAccepted(m_LastKeyTime);
@@ -139,35 +145,22 @@ void EnduranceModel::judgeEntry(const QString &boxText)
     m_board.setText(Control::Text1, QString());
 }
 
-void EnduranceModel::endRound(Ending how)
+void EnduranceModel::endRound(RoundEnding how)
 {
     m_board.setTimerEnabled(false);
     m_board.setEnabled(Control::Text1, false);
-    const bool crossed = how == Ending::Backspace || how == Ending::WrongNumber;
+    const bool crossed = how == RoundEnding::Backspace || how == RoundEnding::WrongNumber;
     m_board.setText(Control::Mark, crossed ? QString::fromUtf8(kCross) : QString());
     UpdateBest();
     const char *message = kEndGap;
-    RoundEnding ending = RoundEnding::Pause;
-    switch (how) {
-    case Ending::Backspace:
+    if (how == RoundEnding::Backspace)
         message = kEndBackspace;
-        ending = RoundEnding::Backspace;
-        break;
-    case Ending::WrongNumber:
+    else if (how == RoundEnding::WrongNumber)
         message = kEndWrongNumber;
-        ending = RoundEnding::WrongNumber;
-        break;
-    case Ending::NonDigit:
+    else if (how == RoundEnding::NonDigit)
         message = kEndNonDigit;
-        ending = RoundEnding::NonDigit;
-        break;
-    case Ending::Gap:
-        break;
-    }
     m_board.setText(Control::Label1, QString::fromUtf8(message));
     offerPlayAgain(true);
-    // The duration the screen showed last, as the best duration takes it.
-    finishRound(ending, m_shownDuration.seconds * 1000 + m_shownDuration.hundredths * 10);
 }
 
 void EnduranceModel::UpdateBest()

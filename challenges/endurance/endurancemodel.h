@@ -11,6 +11,9 @@
 // visit is kept with the duration of the round that holds it.
 class EnduranceModel final : public ChallengeModel {
 public:
+    // A round ends once this long has passed without a character key.
+    static constexpr qint64 kGapMs = 2000;
+
     using ChallengeModel::ChallengeModel;
 
     void load(const StartValues &start) override;
@@ -18,6 +21,12 @@ public:
     void playAgain() override;
     void tick() override;
     void keyPress(char16_t &keyChar, const QString &boxText) override;
+
+protected:
+    qint64 shownDurationMs() const override
+    {
+        return m_shownDuration.seconds * 1000 + m_shownDuration.hundredths * 10;
+    }
 
 private:
     // A duration as the screen shows it: whole seconds and hundredths.
@@ -27,11 +36,11 @@ private:
         friend auto operator<=>(const Duration &, const Duration &) = default;
     };
 
-    enum class Ending { Backspace, WrongNumber, NonDigit, Gap };
-
     void ResetRound();
     void judgeEntry(const QString &boxText);
-    void endRound(Ending how);
+    // The end by a key or by the gap; the round's record is finished by the
+    // caller once the screen shows what it shows at the end.
+    void endRound(RoundEnding how);
     void UpdateBest();
 
     qint64 m_LastKeyTime = 0;

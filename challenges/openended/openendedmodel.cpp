@@ -7,7 +7,6 @@
 #include "challenges/challengetexts.h"
 #include "challenges/entry.h"
 #include "challenges/openended/openendedtexts.h"
-#include "core/gameclock.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
@@ -95,6 +94,5 @@ void OpenEndedModel::endRoundBy(Ending how)
         m_board.setEnabled(Control::Command1, false);
         offerPlayAgain(true);
     }
-    finishRound(backspace ? RoundEnding::Backspace : RoundEnding::WrongNumber,
-                clockDifference(readClock(), m_RoundStart));
+    finishRound(backspace ? RoundEnding::Backspace : RoundEnding::WrongNumber);
 }

@@ -8,7 +8,6 @@
 #include "challenges/entry.h"
 #include "challenges/leveltable.h"
 #include "challenges/ranged/rangedtexts.h"
-#include "core/gameclock.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
@@ -72,7 +71,7 @@ void RangedModel::judgeEntry(const QString &boxText)
                     QString::fromUtf8(kRangeMessage) + TimeText::signPadded(m_Expected - 1));
     m_board.setEnabled(Control::Command1, false);
     offerPlayAgain(true);
-    finishRound(RoundEnding::WrongNumber, clockDifference(readClock(), m_RoundStart));
+    finishRound(RoundEnding::WrongNumber);
 }
 
 void RangedModel::succeed()
@@ -94,6 +93,5 @@ void RangedModel::succeed()
     }
     m_board.setText(Control::Label6, TimeText::secondsWithHundredths(m_BestResult));
     // The round's own time, as its result was taken: from the latest tick.
-    finishRound(RoundEnding::Success, m_RoundElapsed,
-                TimeText::secondsWithHundredths(m_RoundResult));
+    finishRound(RoundEnding::Success, TimeText::secondsWithHundredths(m_RoundResult));
 }

@@ -151,16 +151,27 @@ private slots:
     }
 
     // A writer stopped in the middle of a line of ours: the next writer
-    // takes the torn piece away.
+    // takes the torn piece away, also in a file begun by an earlier version,
+    // whose header stays as it was.
+    void tornLineOfOursIsTakenAway_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("this version's file") << ClassLog::headerLine();
+        QTest::newRow("an earlier version's file")
+            << QByteArray("开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),"
+                          "中位用时(毫秒),失误\r\n");
+    }
     void tornLineOfOursIsTakenAway()
     {
+        QFETCH(QByteArray, header);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("class.csv"));
         const QByteArray whole =
             ClassLog::roundLine(round(QStringLiteral("甲")), QStringLiteral("a"));
-        write(path, kBom + ClassLog::headerLine() + whole + whole.left(20));
+        write(path, kBom + header + whole + whole.left(20));
         ClassLog log(path);
         QVERIFY(log.append(round(QStringLiteral("乙"))));
+        QVERIFY(read(path).startsWith(kBom + header + whole));
         const QList<QByteArray> lines = dataLines(read(path));
         QCOMPARE(lines.size(), 2);
         QCOMPARE(lines[0] + '\n', whole);

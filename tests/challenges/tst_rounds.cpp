@@ -68,36 +68,40 @@ private slots:
         QTest::addColumn<RoundEnding>("ending");
         QTest::addColumn<QString>("result");
         QTest::addColumn<qint64>("durationMs");
-        // Each number takes 500 ms; a tick comes 300 ms into each.
+        QTest::addColumn<qint64>("endMs");
+        // Each number takes 500 ms; a tick comes 300 ms into each. The
+        // duration is the one the screen shows at the end: that of its
+        // latest tick; the end is when the ending key came.
         QTest::newRow("ranged success: the time of the latest tick")
-            << 1 << 50 << "success" << RoundEnding::Success << "24.80" << qint64(24'800);
+            << 1 << 50 << "success" << RoundEnding::Success << "24.80" << qint64(24'800)
+            << qint64(25'000);
         QTest::newRow("ranged wrong number")
-            << 2 << 3 << "wrong" << RoundEnding::WrongNumber << "3" << qint64(1500);
+            << 2 << 3 << "wrong" << RoundEnding::WrongNumber << "3" << qint64(1300) << qint64(1500);
         QTest::newRow("ranged time up")
-            << 5 << 2 << "time" << RoundEnding::TimeUp << "2" << qint64(421'000);
+            << 5 << 2 << "time" << RoundEnding::TimeUp << "2" << qint64(421'000) << qint64(421'000);
         QTest::newRow("ranged Back")
-            << 3 << 4 << "back" << RoundEnding::Back << "4" << qint64(2000);
+            << 3 << 4 << "back" << RoundEnding::Back << "4" << qint64(1800) << qint64(2000);
         QTest::newRow("ranged wrong before the first number")
-            << 1 << 0 << "wrong" << RoundEnding::WrongNumber << "0" << qint64(0);
-        QTest::newRow("open-ended wrong number")
-            << 7 << 12 << "wrong" << RoundEnding::WrongNumber << "12" << qint64(6000);
-        QTest::newRow("open-ended Backspace")
-            << 8 << 5 << "backspace" << RoundEnding::Backspace << "5" << qint64(2500);
+            << 1 << 0 << "wrong" << RoundEnding::WrongNumber << "0" << qint64(0) << qint64(0);
+        QTest::newRow("open-ended wrong number") << 7 << 12 << "wrong" << RoundEnding::WrongNumber
+                                                 << "12" << qint64(5800) << qint64(6000);
+        QTest::newRow("open-ended Backspace") << 8 << 5 << "backspace" << RoundEnding::Backspace
+                                              << "5" << qint64(2300) << qint64(2500);
         QTest::newRow("open-ended time up")
-            << 7 << 3 << "time" << RoundEnding::TimeUp << "3" << qint64(421'500);
+            << 7 << 3 << "time" << RoundEnding::TimeUp << "3" << qint64(421'500) << qint64(421'500);
         QTest::newRow("open-ended Back")
-            << 8 << 2 << "back" << RoundEnding::Back << "2" << qint64(1000);
-        // The duration the endurance screen showed last: its latest tick.
-        QTest::newRow("endurance Backspace")
-            << 9 << 6 << "backspace" << RoundEnding::Backspace << "6" << qint64(2800);
+            << 8 << 2 << "back" << RoundEnding::Back << "2" << qint64(800) << qint64(1000);
+        QTest::newRow("endurance Backspace") << 9 << 6 << "backspace" << RoundEnding::Backspace
+                                             << "6" << qint64(2800) << qint64(3000);
         QTest::newRow("endurance wrong number")
-            << 9 << 4 << "wrong" << RoundEnding::WrongNumber << "4" << qint64(1800);
+            << 9 << 4 << "wrong" << RoundEnding::WrongNumber << "4" << qint64(1800) << qint64(2000);
         QTest::newRow("endurance letter")
-            << 9 << 3 << "letter" << RoundEnding::NonDigit << "3" << qint64(1300);
+            << 9 << 3 << "letter" << RoundEnding::NonDigit << "3" << qint64(1300) << qint64(1500);
+        // The tick that finds the pause shows its own duration.
         QTest::newRow("endurance pause, before the first number")
-            << 9 << 0 << "pause" << RoundEnding::Pause << "0" << qint64(0);
+            << 9 << 0 << "pause" << RoundEnding::Gap << "0" << qint64(2000) << qint64(2000);
         QTest::newRow("endurance Back")
-            << 9 << 2 << "back" << RoundEnding::Back << "2" << qint64(1000);
+            << 9 << 2 << "back" << RoundEnding::Back << "2" << qint64(800) << qint64(1000);
     }
     void eachEndIsRecorded()
     {
@@ -119,6 +123,7 @@ private:
         QFETCH(RoundEnding, ending);
         QFETCH(QString, result);
         QFETCH(qint64, durationMs);
+        QFETCH(qint64, endMs);
         ModelRig<Model> rig(level, QStringLiteral("小红"));
         // Loading, and a visit left without a Start, record nothing.
         rig.reopen();
@@ -131,6 +136,7 @@ private:
         QCOMPARE(r.ending, ending);
         QCOMPARE(r.result, result);
         QCOMPARE(r.durationMs, durationMs);
+        QCOMPARE(r.endMs, endMs);
         QCOMPARE(r.level, level);
         QCOMPARE(r.name, QStringLiteral("小红"));
         QCOMPARE(r.started, QDateTime(QDate(2026, 12, 8), QTime(9, 30)));

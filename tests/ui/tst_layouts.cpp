@@ -114,8 +114,8 @@ const Designed kDesigned[] = {
     {"Form9", "Label19", 3000, 9000, 11415, 855, "H24b", 0x0000C0, -1, 'C', false},
     // Our own link to the round's report, in free space under Start.
     {"Form1", "lblReport", 12480, 6240, 1984, 495, "S18u", 0x0000FF, -1, 'C', false},
-    {"Form789", "lblReport", 13080, 6360, 1984, 450, "S18u", 0x0000FF, -1, 'C', false},
-    {"Form9", "lblReport", 13080, 6360, 1984, 450, "S18u", 0x0000FF, -1, 'C', false},
+    {"Form789", "lblReport", 13080, 6480, 1984, 360, "S18u", 0x0000FF, -1, 'C', false},
+    {"Form9", "lblReport", 13080, 6480, 1984, 360, "S18u", 0x0000FF, -1, 'C', false},
     {"form0", "lblTitle", 2040, 360, 9885, 1185, "H48b", 0xFF0000, -1, 'C', false},
     {"form0", "Label23", 11520, 840, 2055, 615, "H21.75b", 0xFF0000, -1, 'L', false},
     {"form0", "Label5", 3390, 1680, 7995, 615, "H24b", 0x0000FF, -1, 'C', false},
@@ -466,6 +466,21 @@ private slots:
         w->resize(1016, 730);
         QCOMPARE(w->findChild<QWidget *>(QStringLiteral("Text1"))->geometry(),
                  QRect(320, 304, 465, 305));
+    }
+
+    // The report link stands clear of Start at any size of the window.
+    void reportLinkKeepsAGapUnderStart()
+    {
+        for (const char *screen : {"Form1", "Form789", "Form9"}) {
+            QWidget *w = m_windows.at(screen);
+            for (const QSize size : {QSize(700, 503), QSize(1016, 730), QSize(2032, 1460)}) {
+                w->resize(size);
+                const QRect start = w->findChild<QWidget *>(QStringLiteral("Command1"))->geometry();
+                const QRect link = w->findChild<QWidget *>(QStringLiteral("lblReport"))->geometry();
+                QVERIFY2(link.top() - start.bottom() > 3, screen);
+            }
+            w->resize(1016, 730);
+        }
     }
 
     void startScreenHasAFixedFrame()

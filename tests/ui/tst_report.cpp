@@ -10,11 +10,13 @@
 #include "ui/challengewindow.h"
 #include "ui/fonts.h"
 #include "ui/linklabel.h"
+#include "ui/report/rhythmchart.h"
 
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
@@ -90,6 +92,7 @@ private slots:
             clock.advance(100);
             QTest::keyClick(box, Qt::Key_Return);
         }
+        clock.advance(300);
         QTest::keyClicks(box, QStringLiteral("7"));
         QTest::keyClick(box, Qt::Key_Return);
         QVERIFY(link->isVisible());
@@ -113,6 +116,24 @@ private slots:
                      QStringLiteral("1.40"));
             QVERIFY2(all.contains(QStringLiteral("数字错误 · 成绩 3 个数字，持续 1.40 秒")),
                      qPrintable(all));
+            // In a pupil's words: the second and third number, not the
+            // first, give the typical time.
+            QVERIFY2(all.contains(QStringLiteral("平常每个数字\n0.50 秒（找 0.40 + 打 0.10）")),
+                     qPrintable(all));
+            QVERIFY(!all.contains(QStringLiteral("中位")) && !all.contains(QStringLiteral("失误")));
+            // The chart points out the first number, timed from Start, and
+            // the stretch that ended the round after the last number.
+            auto pointedAt = [report](Qt::Key key) {
+                QTest::keyClick(report->findChild<RhythmChart *>(), key);
+                QStringList texts;
+                for (QLabel *label : report->findChildren<QLabel *>())
+                    texts << label->text();
+                return texts.join(QLatin1Char('\n'));
+            };
+            QVERIFY(pointedAt(Qt::Key_Home).contains(QStringLiteral("第 1 个数字：共 0.50 秒")));
+            QVERIFY(
+                pointedAt(Qt::Key_End)
+                    .contains(QStringLiteral("结束（数字错误）：最后一个正确数字之后 0.30 秒")));
 
             // Saved where the pupil chooses: a PNG at the screen's density.
             whenShown<QFileDialog>([&](QFileDialog *files) {
@@ -124,9 +145,9 @@ private slots:
             QVERIFY(!image.isNull());
             QVERIFY(image.width() > 400 && image.height() > 300);
 
-            // A place where nothing can be written (a file system that takes no
-            // files, even from root): said so in a message.
-            const QString unwritable = QStringLiteral("/proc/tavrino-report.png");
+            // A place where it cannot be written: said so, with the reason
+            // in words the pupil reads.
+            const QString unwritable = dir.filePath(QStringLiteral("没有/report.png"));
             whenShown<QFileDialog>([&](QFileDialog *files) {
                 files->selectFile(unwritable);
                 static_cast<QDialog *>(files)->accept();
@@ -140,6 +161,25 @@ private slots:
             });
             press(report, QStringLiteral("保存图片"));
             QVERIFY2(warning.contains(unwritable), qPrintable(warning));
+            QVERIFY2(warning.contains(QStringLiteral("原因：文件所在的文件夹不存在")),
+                     qPrintable(warning));
+
+            // As a PDF whose text stays text.
+            const QString pdf = dir.filePath(QStringLiteral("round.pdf"));
+            whenShown<QFileDialog>([&](QFileDialog *files) {
+                files->selectFile(pdf);
+                static_cast<QDialog *>(files)->accept();
+            });
+            press(report, QStringLiteral("保存PDF"));
+            QProcess pdftotext;
+            pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+            QVERIFY(pdftotext.waitForFinished(30000));
+            const QString pdfText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+            QVERIFY2(pdfText.contains(QStringLiteral("小明")) &&
+                         pdfText.contains(QStringLiteral("平常每个数字")),
+                     qPrintable(pdfText));
+            QVERIFY(all.contains(QStringLiteral("把鼠标移到柱子")));
+            QVERIFY(!pdfText.contains(QStringLiteral("把鼠标移到柱子")));
 
             // Printing loads its module and asks for a printer.
             bool asked = false;
@@ -152,6 +192,11 @@ private slots:
             const QString copied = QApplication::clipboard()->text();
             QVERIFY2(copied.contains(QStringLiteral("小明")), qPrintable(copied));
             QVERIFY2(copied.contains(QStringLiteral("正确数字：3")), qPrintable(copied));
+            // Then every number's times, as columns for a spreadsheet.
+            QVERIFY2(copied.endsWith(QStringLiteral("数字\t找数字(秒)\t打数字(秒)\t共(秒)\n"
+                                                    "1\t0.40\t0.10\t0.50\n2\t0.40\t0.10\t0.50\n"
+                                                    "3\t0.40\t0.10\t0.50\n")),
+                     qPrintable(copied));
 
             QTest::keyClick(report, Qt::Key_Escape);
             QVERIFY(!report->isVisible());

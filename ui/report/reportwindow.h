@@ -6,38 +6,48 @@
 
 #include <QDialog>
 
+#include <functional>
+
+class QGridLayout;
 class QLabel;
 class QListWidget;
+class QIODevice;
 class RhythmChart;
 class RoundHistory;
 struct RoundRecord;
 
 // FormReport: the report of a round, opened from a challenge screen once the
 // round has ended. A heading says whose round it was and how it ended; the
-// rhythm chart is the main thing; the figures sum it up. The run's rounds
-// are listed newest first, and choosing one shows its report. The report
-// can be saved as a picture, printed (or saved as PDF) and copied as text.
+// rhythm chart is the main thing; the figures sum it up, each explained on
+// hover or focus. The run's rounds are listed newest first, and choosing one
+// shows its report. The report can be saved as a picture or a PDF, printed
+// and copied as text.
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
     ReportWindow(const RoundHistory &history, const RoundRecord &shown, QWidget *parent = nullptr);
 
-    // Draws the report, without its buttons, at a device pixel ratio.
-    QImage picture(qreal devicePixelRatio) const;
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showRound(const RoundRecord &round);
+    // Asks where, then writes the file whole or not at all; says how it went.
+    void saveAs(const char *suffix, const char *filter,
+                const std::function<bool(QIODevice &)> &write);
     void saveImage();
+    void savePdf();
     void print();
     void copy();
-    QString summary() const;
+    void showHint();
 
     const RoundHistory &m_history;
     const RoundRecord *m_round = nullptr;
-    QWidget *m_page = nullptr;
     QLabel *m_heading = nullptr;
     RhythmChart *m_chart = nullptr;
     QLabel *m_pointed = nullptr;
-    QLabel *m_figures = nullptr;
+    QWidget *m_figures = nullptr;
+    QGridLayout *m_figureGrid = nullptr;
     QListWidget *m_rounds = nullptr;
+    QLabel *m_status = nullptr;
 };

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/program.h"
+#include "challenges/challengemodel.h"
 #include "fakeclock.h"
 #include "modal.h"
 #include "ui/answerbox.h"
@@ -76,6 +77,11 @@ private slots:
                 QCOMPARE(text(w, "Label21"), QStringLiteral("8"));
                 QCOMPARE(w->focusWidget(), again);
 
+                // A Space at once, on its way before the pause was noticed,
+                // leaves the end on the screen; after a moment it plays again.
+                QTest::keyClick(again, Qt::Key_Space);
+                QCOMPARE(text(w, "Label1"), QStringLiteral("两次按键时间超过2秒,挑战结束!"));
+                clock.advance(kPlayAgainKeyDelayMs);
                 QTest::keyClick(again, Qt::Key_Space);
                 QCOMPARE(text(w, "Label2"), QStringLiteral("0"));
                 QCOMPARE(text(w, "Label11"), QStringLiteral("00"));

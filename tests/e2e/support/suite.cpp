@@ -4,6 +4,8 @@
 
 #include "suite.h"
 
+#include "challenges/challengemodel.h"
+
 using namespace E2e;
 
 void GameSuite::initTestCase()
@@ -47,9 +49,15 @@ Accessible ChallengeSuite::control(const char *name) const
     return m_form.find(QString::fromUtf8(name));
 }
 
+void ChallengeSuite::waitForPlayAgainKeys()
+{
+    QTest::qWait(int(kPlayAgainKeyDelayMs) + 300);
+}
+
 void ChallengeSuite::playAgainWithKeys()
 {
     QTRY_VERIFY_WITH_TIMEOUT(m_again.isFocused(), kShowMs);
+    waitForPlayAgainKeys();
     E2E_DO(Pupil::press(QStringLiteral("Return")));
     QTRY_VERIFY_WITH_TIMEOUT(m_start.isFocused(), kShowMs);
     QCOMPARE(m_box.shownText(), QString());

@@ -44,9 +44,12 @@ protected:
 
     // A control of the challenge window by its accessible name.
     Accessible control(const char *name) const;
-    // After a round has ended: Enter on the focused Play again clears the
-    // board and moves to Start, and Enter there starts the next round.
+    // After a round has ended: once the moment in which the keys cannot
+    // press it has passed, Enter on the focused Play again clears the board
+    // and moves to Start, and Enter there starts the next round.
     void playAgainWithKeys();
+    // Waits out that moment.
+    static void waitForPlayAgainKeys();
 
     Accessible m_form, m_box, m_mark, m_message, m_last, m_best, m_start, m_again;
 

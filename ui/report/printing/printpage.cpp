@@ -2,31 +2,49 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// Printing the round report, in a module of its own: Qt Print Support is
-// loaded with it when a report is first printed, so that the game's start
-// and its memory never carry it.
+// Printing the round report. On Linux it is a module of its own, loaded
+// when a report is first printed, so that Qt Print Support costs the game's
+// start and its memory nothing; a program linked whole (Windows) has it
+// inside.
+#include "ui/report/pdftext.h"
+#include "ui/report/printing/printreport.h"
+
+#include <QFile>
+#include <QSaveFile>
+
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QWidget>
 
-#include <algorithm>
-
-// Asks for a printer (or a PDF file) and prints the page on one sheet,
-// landscape, scaled to fit. False when the pupil cancelled.
-extern "C" Q_DECL_EXPORT bool tavrinoPrintPage(QWidget *page, QWidget *dialogParent,
-                                               const QString &documentName)
+extern "C" Q_DECL_EXPORT bool tavrinoPrint(QWidget *dialogParent, const QString &documentName,
+                                           const PrintReport::DrawPage &draw)
 {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setPageOrientation(QPageLayout::Landscape);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
     printer.setDocName(documentName);
     QPrintDialog dialog(&printer, dialogParent);
     if (dialog.exec() != QDialog::Accepted)
         return false;
-    QPainter painter(&printer);
-    const QRectF sheet = printer.pageLayout().paintRectPixels(printer.resolution());
-    const double scale = std::min(sheet.width() / page->width(), sheet.height() / page->height());
-    painter.scale(scale, scale);
-    page->render(&painter);
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    // The painter's origin is the corner of the printable area.
+    const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
+    draw(painter, QRectF(QPointF(0, 0), page.size()), printer.resolution());
+    if (!painter.end())
+        return false;
+    // Printed to a PDF file: its text as searchable as a saved PDF's.
+    if (printer.outputFormat() == QPrinter::PdfFormat && !printer.outputFileName().isEmpty()) {
+        QFile printed(printer.outputFileName());
+        if (!printed.open(QIODevice::ReadOnly))
+            return false;
+        QByteArray bytes = printed.readAll();
+        printed.close();
+        restoreIdeographs(bytes);
+        QSaveFile file(printer.outputFileName());
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() &&
+               file.commit();
+    }
     return true;
 }

@@ -1,0 +1,181 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "challenges/report/roundreport.h"
+
+#include "challenges/endurance/endurancemodel.h"
+#include "challenges/leveltable.h"
+#include "challenges/report/reporttexts.h"
+#include "core/timetext.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+using namespace ReportTexts;
+
+namespace RoundReport {
+
+namespace {
+
+QString u(const char *text)
+{
+    return QString::fromUtf8(text);
+}
+
+// The endurance screen shows a round's duration beside its count, and
+// ends a round at a pause of two seconds.
+bool showsDuration(const RoundRecord &round)
+{
+    return LevelTable::screen(round.level) == ChallengeScreen::Endurance;
+}
+
+} // namespace
+
+QString seconds(qint64 ms)
+{
+    return TimeText::secondsWithHundredths(ms / 10);
+}
+
+QString resultText(const RoundRecord &round)
+{
+    if (round.ending == RoundEnding::Success)
+        return u(kSeconds).arg(round.result);
+    QString text = u(kNumbers).arg(round.result);
+    if (showsDuration(round))
+        text += QStringLiteral("，") + u(kLasted).arg(seconds(round.durationMs));
+    return text;
+}
+
+QString heading(const RoundRecord &round)
+{
+    QStringList who;
+    if (!round.name.isEmpty())
+        who << round.name;
+    who << u(kLevel).arg(round.level)
+        << round.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    const QStringList how{endingText(round.ending), u(kResult).arg(resultText(round))};
+    return who.join(QStringLiteral(" · ")) + QLatin1Char('\n') + how.join(QStringLiteral(" · "));
+}
+
+QString listEntry(const RoundRecord &round)
+{
+    QStringList who{round.started.toString(QStringLiteral("HH:mm:ss"))};
+    if (!round.name.isEmpty())
+        who << round.name;
+    who << u(kLevel).arg(round.level);
+    return who.join(QStringLiteral("  ")) + QLatin1Char('\n') + endingText(round.ending) +
+           QStringLiteral("  ") + resultText(round);
+}
+
+QString fileBaseName(const RoundRecord &round)
+{
+    static const QString forbidden = QStringLiteral("\\/:*?\"<>|");
+    QString name = round.name;
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || forbidden.contains(c))
+            c = QLatin1Char('_');
+    }
+    return QStringLiteral("%1%2-%3").arg(name.isEmpty() ? QString() : name + QLatin1Char('-'),
+                                         u(kLevel).arg(round.level),
+                                         round.started.toString(QStringLiteral("yyyyMMdd-HHmmss")));
+}
+
+std::vector<FigureLine> figureLines(const RoundFigures &f)
+{
+    std::vector<FigureLine> lines;
+    lines.push_back({u(kCount), QString::number(f.count), u(kCountTip)});
+    if (f.perMinute) {
+        lines.push_back(
+            {u(kPerMinute), u(kPerMinuteValue).arg(*f.perMinute, 0, 'f', 1), u(kPerMinuteTip)});
+    }
+    if (f.typicalMs) {
+        lines.push_back({u(kTypical),
+                         u(kTypicalValue)
+                             .arg(seconds(*f.typicalMs), seconds(*f.typicalFindingMs),
+                                  seconds(*f.typicalTypingMs)),
+                         u(kTypicalTip)});
+    }
+    if (!f.slowest.empty()) {
+        QStringList slow;
+        for (const RoundFigures::Slow &s : f.slowest)
+            slow << u(kSlowValue).arg(s.number).arg(seconds(s.time.totalMs()));
+        lines.push_back({u(kSlowest), slow.join(QStringLiteral("，")), u(kSlowestTip)});
+    }
+    if (f.pauses)
+        lines.push_back({u(kPauses), u(kTimes).arg(*f.pauses), u(kPausesTip)});
+    if (f.evenNumbers) {
+        lines.push_back(
+            {u(kEven), u(kEvenValue).arg(f.countedNumbers).arg(*f.evenNumbers), u(kEvenTip)});
+    }
+    if (f.firstHalfMeanMs && f.secondHalfMeanMs) {
+        // Compared in the hundredths the pupil reads.
+        const qint64 first = std::llround(*f.firstHalfMeanMs / 10.0);
+        const qint64 second = std::llround(*f.secondHalfMeanMs / 10.0);
+        const QString change = second < first   ? u(kFaster).arg(seconds((first - second) * 10))
+                               : second > first ? u(kSlower).arg(seconds((second - first) * 10))
+                                                : u(kSame);
+        lines.push_back({u(kHalves),
+                         u(kHalvesValue).arg(change, seconds(first * 10), seconds(second * 10)),
+                         u(kHalvesTip)});
+    }
+    return lines;
+}
+
+Rhythm rhythmOf(const RoundRecord &round)
+{
+    Rhythm r;
+    for (std::size_t i = 0; i < round.numbers.size(); ++i)
+        r.times.push_back(numberTime(round.numbers, i));
+    if (round.ending != RoundEnding::Success) {
+        const qint64 lastEnter = round.numbers.empty() ? 0 : round.numbers.back().enter;
+        r.endingMs = std::max<qint64>(round.endMs - lastEnter, 0);
+        r.endingText = endingText(round.ending);
+    }
+    r.typicalMs = figuresOf(round.numbers).typicalMs;
+    if (showsDuration(round))
+        r.gapLineMs = EnduranceModel::kGapMs;
+    return r;
+}
+
+QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
+{
+    switch (c.kind) {
+    case RhythmColumn::Kind::Start:
+        return u(kPointedFirst).arg(seconds(c.bar.totalMs()));
+    case RhythmColumn::Kind::Ending:
+        return u(kPointedEnding).arg(rhythm.endingText, seconds(c.bar.totalMs()));
+    case RhythmColumn::Kind::Numbers:
+        break;
+    }
+    if (c.first == c.last) {
+        return u(kPointedNumber)
+            .arg(c.first)
+            .arg(seconds(c.bar.findingMs), seconds(c.bar.typingMs), seconds(c.bar.totalMs()));
+    }
+    return u(kPointedGroup)
+        .arg(c.first)
+        .arg(c.last)
+        .arg(seconds(c.bar.totalMs()), seconds(c.slowestMs));
+}
+
+QString copiedText(const RoundRecord &round)
+{
+    QStringList lines{u(kTitle), heading(round)};
+    const RoundFigures figures = figuresOf(round.numbers);
+    for (const FigureLine &line : figureLines(figures))
+        lines << line.label + QStringLiteral("：") + line.value;
+    if (!figures.enoughToAnalyse())
+        lines << u(kTooFew);
+    lines << QString() << u(kTableHeader);
+    for (std::size_t i = 0; i < round.numbers.size(); ++i) {
+        const NumberTime t = numberTime(round.numbers, i);
+        lines << QStringLiteral("%1\t%2\t%3\t%4")
+                     .arg(i + 1)
+                     .arg(seconds(t.findingMs), seconds(t.typingMs), seconds(t.totalMs()));
+    }
+    return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+} // namespace RoundReport

@@ -1,0 +1,43 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "core/writeproblem.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QStorageInfo>
+
+namespace {
+
+constexpr char kNoFolder[] = "文件所在的文件夹不存在";
+constexpr char kIsFolder[] = "这是一个文件夹，不是文件";
+constexpr char kReadOnly[] = "磁盘是只读的，不能写入";
+constexpr char kNoPermission[] = "没有在这里写入文件的权限";
+constexpr char kDiskFull[] = "磁盘已满";
+constexpr char kOther[] = "无法写入这个文件";
+
+// Less than this left on a disk counts as full (a file system that holds
+// no data at all, such as /proc, says it has 0 of 0 bytes).
+constexpr qint64 kNearlyFull = 64 * 1024;
+
+} // namespace
+
+QString writeProblem(const QString &path, QFileDevice::FileError error)
+{
+    const QFileInfo info(path);
+    const QFileInfo folder(info.absolutePath());
+    if (info.isDir())
+        return QString::fromUtf8(kIsFolder);
+    if (!folder.isDir())
+        return QString::fromUtf8(kNoFolder);
+    const QStorageInfo disk(folder.absoluteFilePath());
+    if (disk.isValid() && disk.isReadOnly())
+        return QString::fromUtf8(kReadOnly);
+    if (error == QFileDevice::ResourceError ||
+        (disk.isValid() && disk.bytesTotal() > 0 && disk.bytesAvailable() < kNearlyFull))
+        return QString::fromUtf8(kDiskFull);
+    if ((info.exists() && !info.isWritable()) || (!info.exists() && !folder.isWritable()))
+        return QString::fromUtf8(kNoPermission);
+    return QString::fromUtf8(kOther);
+}

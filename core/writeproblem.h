@@ -1,0 +1,14 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include <QFileDevice>
+#include <QString>
+
+// Why a file could not be written, in words a pupil or a teacher reads,
+// whatever language the system speaks: a missing folder, a folder given as
+// the file, no permission, a read-only disk, a full disk. Looked up after a
+// failure, from the path and the error the write reported.
+QString writeProblem(const QString &path, QFileDevice::FileError error = QFileDevice::WriteError);

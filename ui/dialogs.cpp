@@ -1,0 +1,39 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/dialogs.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTranslator>
+
+namespace Dialogs {
+
+void prepare()
+{
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+    // Carried inside the program where the system has no Qt of its own to
+    // bring them (see CMakeLists.txt), else the system's.
+    auto *translator = new QTranslator(QCoreApplication::instance());
+    const QString name = QStringLiteral("qtbase_zh_CN");
+    if (translator->load(name, QStringLiteral(":/translations")) ||
+        translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(translator);
+    else
+        delete translator;
+    // Qt's file dialog writes its settings through QSettings for the user
+    // ("QtProject"), in the default format.
+    static QTemporaryDir remembered;
+    if (remembered.isValid()) {
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, remembered.path());
+    }
+}
+
+} // namespace Dialogs

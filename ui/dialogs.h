@@ -1,0 +1,18 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Qt's own dialogs (files, printing, messages) as the game shows them.
+namespace Dialogs {
+
+// Call before any of them opens; only the first call does anything, so that
+// a pupil who never opens one pays nothing at start-up. Their texts become
+// Simplified Chinese, as every text of the game is, whatever the system's
+// language; and what a file dialog remembers between openings (the last
+// folder, the history) stays in a temporary folder of this run instead of
+// the user's settings: the game keeps nothing between runs.
+void prepare();
+
+} // namespace Dialogs

@@ -1,0 +1,132 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/report/reportpage.h"
+
+#include "challenges/report/reporttexts.h"
+#include "challenges/report/roundreport.h"
+#include "ui/fonts.h"
+#include "ui/report/pdftext.h"
+#include "ui/report/rhythmplot.h"
+
+#include <QBuffer>
+#include <QFontMetricsF>
+#include <QImageWriter>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace ReportPage {
+
+namespace {
+
+const QColor kText(0x00, 0x00, 0xC0);
+
+QFont font(Layouts::Face face, double points, bool bold = false)
+{
+    return Fonts::makeFont({face, points, bold ? 700 : 400, false});
+}
+
+// Text wrapped at width from top; returns the height it took.
+double paragraph(QPainter &p, const QString &text, const QFont &f, const QRectF &box)
+{
+    p.setFont(f);
+    const QRectF used = p.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
+    return used.height();
+}
+
+} // namespace
+
+void draw(QPainter &p, const QRectF &area, const RoundRecord &round)
+{
+    p.save();
+    p.setPen(kText);
+    double top = area.top();
+    top += paragraph(p, RoundReport::heading(round), font(Layouts::Face::Heiti, 18, true),
+                     QRectF(area.left(), top, area.width(), area.height())) +
+           12;
+
+    const RoundFigures figures = figuresOf(round.numbers);
+    const std::vector<RoundReport::FigureLine> lines = RoundReport::figureLines(figures);
+    const QFont label = font(Layouts::Face::Songti, 13);
+    const QFont value = font(Layouts::Face::Songti, 13, true);
+    const QFontMetricsF fm(value);
+    const double row = fm.height() * 1.35;
+    // The chart takes what the figures leave, up to three fifths of the width.
+    const double figuresHeight = row * double(lines.size() + (figures.enoughToAnalyse() ? 0 : 1));
+    const double chartHeight =
+        std::clamp(area.bottom() - top - figuresHeight - 16, 160.0, area.width() * 0.6);
+    RhythmPlot plot(RoundReport::rhythmOf(round));
+    plot.layout(QRectF(area.left(), top, area.width(), chartHeight),
+                font(Layouts::Face::Songti, 11));
+    plot.draw(p, kText);
+    top += chartHeight + 16;
+
+    double labelWidth = 0;
+    for (const RoundReport::FigureLine &line : lines)
+        labelWidth = std::max(labelWidth, QFontMetricsF(label).horizontalAdvance(line.label));
+    labelWidth += 24;
+    for (const RoundReport::FigureLine &line : lines) {
+        p.setFont(label);
+        p.drawText(QRectF(area.left(), top, labelWidth, row), Qt::AlignLeft | Qt::AlignVCenter,
+                   line.label);
+        p.setFont(value);
+        p.drawText(QRectF(area.left() + labelWidth, top, area.width() - labelWidth, row),
+                   Qt::AlignLeft | Qt::AlignVCenter, line.value);
+        top += row;
+    }
+    if (!figures.enoughToAnalyse()) {
+        p.setFont(label);
+        p.drawText(QRectF(area.left(), top, area.width(), row), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromUtf8(ReportTexts::kTooFew));
+    }
+    p.restore();
+}
+
+void drawScaled(QPainter &p, const QRectF &pageRect, int resolution, const RoundRecord &round)
+{
+    const double scale = resolution / 96.0;
+    p.save();
+    p.translate(pageRect.topLeft());
+    p.scale(scale, scale);
+    draw(p, QRectF(QPointF(0, 0), pageRect.size() / scale), round);
+    p.restore();
+}
+
+bool writePicture(QIODevice &device, const RoundRecord &round, qreal devicePixelRatio)
+{
+    QImage image((kPictureSize * devicePixelRatio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(devicePixelRatio);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    draw(painter, QRectF(QPointF(0, 0), kPictureSize).adjusted(24, 24, -24, -24), round);
+    painter.end();
+    QImageWriter writer(&device, "png");
+    return writer.write(image);
+}
+
+bool writePdf(QIODevice &device, const RoundRecord &round)
+{
+    constexpr int kResolution = 300;
+    QBuffer written;
+    written.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&written);
+    pdf.setTitle(QString::fromUtf8(ReportTexts::kTitle));
+    pdf.setCreator(QStringLiteral("Tavrino"));
+    pdf.setPageSize(QPageSize(QPageSize::A4));
+    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
+    pdf.setResolution(kResolution);
+    QPainter painter;
+    if (!painter.begin(&pdf))
+        return false;
+    drawScaled(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(kResolution).size()),
+               kResolution, round);
+    if (!painter.end())
+        return false;
+    QByteArray bytes = written.buffer();
+    restoreIdeographs(bytes);
+    return device.write(bytes) == bytes.size();
+}
+
+} // namespace ReportPage
