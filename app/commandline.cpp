@@ -32,8 +32,9 @@ constexpr char kHelp[] =
     "computer with log=FILE in /etc/xdg/tavrino/tavrino.conf; without either,\n"
     "the program writes no file at all.\n"
     "\n"
-    "每个用户只运行一份；再次启动的一份立即结束，不显示窗口。\n"
-    "Only one copy runs for each user; a second one ends at once without a window.\n";
+    "每个用户只运行一份；再次启动的一份立即结束，不显示窗口（给了选项时会在终端说明）。\n"
+    "Only one copy runs for each user; a second one ends at once without a window\n"
+    "(and, when it was given options, says so on the terminal).\n";
 
 constexpr char kUnknownOption[] = "tavrino: 未知选项 unknown option: %1 (tavrino --help)";
 constexpr char kWrongUse[] = "tavrino: 选项用法不对 option used wrongly: %1 (tavrino --help)";

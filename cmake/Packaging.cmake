@@ -81,13 +81,14 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The shared libraries' packages come from dpkg-shlibdeps where it exists;
-# the fonts are not linked and are named here.
+# the fonts and Qt's Chinese translations (for its dialogs) are not linked
+# and are named here.
 find_program(TAVRINO_DPKG_SHLIBDEPS dpkg-shlibdeps)
 if(TAVRINO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk")
+    set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6printsupport6 (>= 6.4), fonts-noto-cjk")
+        "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6printsupport6 (>= 6.4), fonts-noto-cjk, qt6-translations-l10n")
 endif()
 include(CPack)

@@ -28,11 +28,13 @@ void prepare()
     else
         delete translator;
     // Qt's file dialog writes its settings through QSettings for the user
-    // ("QtProject"), in the default format.
+    // ("QtProject"), in the default format: a file on Unix whichever format
+    // is named, the registry on Windows unless it is the INI format.
     static QTemporaryDir remembered;
     if (remembered.isValid()) {
         QSettings::setDefaultFormat(QSettings::IniFormat);
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, remembered.path());
+        for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
+            QSettings::setPath(format, QSettings::UserScope, remembered.path());
     }
 }
 

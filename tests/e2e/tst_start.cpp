@@ -195,6 +195,15 @@ private slots:
         QCOMPARE(second.process().exitCode(), 0);
         QCOMPARE(QString::fromUtf8(second.process().readAllStandardOutput()), QString());
         QCOMPARE(QString::fromUtf8(second.process().readAllStandardError()), QString());
+        // A teacher who gave it the class log is told it is not used.
+        Game withLog(m_desktop);
+        withLog.process().setProcessChannelMode(QProcess::SeparateChannels);
+        withLog.process().setArguments({QStringLiteral("--log"), QStringLiteral("/tmp/x.csv")});
+        E2E_DO(withLog.launch());
+        QVERIFY(withLog.waitForExit(kShowMs));
+        QCOMPARE(withLog.process().exitCode(), 0);
+        QVERIFY(QString::fromUtf8(withLog.process().readAllStandardError())
+                    .contains(QStringLiteral("已经有一份游戏在运行")));
         // The first copy goes on alone and still answers.
         QCOMPARE(m_game->xWindows().size(), std::size_t(1));
         E2E_DO(Pupil::click(m_startWindow.find(QStringLiteral("级别 6"))));

@@ -200,6 +200,10 @@ private slots:
 
             QTest::keyClick(report, Qt::Key_Escape);
             QVERIFY(!report->isVisible());
+            // Nothing of the file dialog stays in the user's settings.
+            QVERIFY(!QFile::exists(
+                QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+                    .filePath(QStringLiteral("QtProject.conf"))));
         });
         QTest::mouseClick(link, Qt::LeftButton);
         QVERIFY(opened);
