@@ -6,6 +6,7 @@
 
 #include "app/classlogtexts.h"
 #include "challenges/roundfigures.h"
+#include "core/disksync.h"
 #include "core/timetext.h"
 
 #include <QDir>
@@ -15,7 +16,7 @@
 #include <QSettings>
 #include <QSysInfo>
 
-#include <unistd.h>
+#include <algorithm>
 
 using namespace ClassLogTexts;
 
@@ -51,9 +52,10 @@ QString ClassLog::configuredPath(const QString &commandLinePath)
     if (!commandLinePath.isEmpty())
         return expandPath(commandLinePath);
     // The administrator's setting for the whole computer: on Linux
-    // /etc/xdg/tavrino/tavrino.conf.
-    const QSettings system(QSettings::SystemScope, QStringLiteral("tavrino"),
-                           QStringLiteral("tavrino"));
+    // /etc/xdg/tavrino/tavrino.conf, on Windows the registry value "log" of
+    // HKEY_LOCAL_MACHINE\SOFTWARE\tavrino\tavrino.
+    const QSettings system(QSettings::NativeFormat, QSettings::SystemScope,
+                           QStringLiteral("tavrino"), QStringLiteral("tavrino"));
     return expandPath(system.value(QStringLiteral("log")).toString());
 }
 
@@ -72,6 +74,26 @@ QString ClassLog::expandPath(const QString &path)
                (!first && c.isDigit() && c.unicode() < 128);
     };
     while (i < path.size()) {
+        if (path[i] == QLatin1Char('%')) {
+            // Windows' %NAME%, where NAME is set; any other percent sign
+            // stands for itself.
+            const qsizetype close = path.indexOf(QLatin1Char('%'), i + 1);
+            const QString name = close > i + 1 ? path.mid(i + 1, close - i - 1) : QString();
+            const QByteArray key = name.toLatin1();
+            if (!name.isEmpty() &&
+                std::all_of(name.begin(), name.end(),
+                            [&](QChar c) {
+                                return isNameChar(c, false) || c == QLatin1Char('(') ||
+                                       c == QLatin1Char(')');
+                            }) &&
+                qEnvironmentVariableIsSet(key.constData())) {
+                expanded += qEnvironmentVariable(key.constData());
+                i = close + 1;
+            } else {
+                expanded += path[i++];
+            }
+            continue;
+        }
         if (path[i] != QLatin1Char('$')) {
             expanded += path[i++];
             continue;
@@ -177,7 +199,7 @@ bool ClassLog::write()
     // One write of everything, then onto the disk; a write that did not go
     // in whole is taken back, and the lines wait.
     const qint64 written = file.write(chunk);
-    if (written != chunk.size() || ::fsync(file.handle()) != 0) {
+    if (written != chunk.size() || !syncToDisk(file)) {
         m_problem = file.errorString();
         if (!device)
             file.resize(size);

@@ -21,7 +21,8 @@ class ClassLog {
 public:
     // Where the log goes: the command line's FILE, else the administrator's
     // system-wide setting "log"; empty when neither asks for one. A leading
-    // ~/ and environment variables ($NAME, ${NAME}) are expanded.
+    // ~/ and environment variables ($NAME, ${NAME}, and %NAME% where NAME is
+    // set) are expanded.
     static QString configuredPath(const QString &commandLinePath);
     static QString expandPath(const QString &path);
 

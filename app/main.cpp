@@ -6,11 +6,13 @@
 #include "app/commandline.h"
 #include "app/program.h"
 #include "app/singleinstance.h"
+#include "app/terminal.h"
 #include "core/systemclock.h"
 #include "ui/fonts.h"
 #include "ui/labelaccessible.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
@@ -58,24 +60,29 @@ private:
     static inline std::vector<Held> s_held;
 };
 
+// What the command line answers, on the terminal; a Windows program started
+// from its icon or the Run box has none, and shows it in a message instead.
+int answer(std::FILE *stream, const QString &text, int status, int argc, char *argv[])
+{
+    if (!Terminal::print(stream, text)) {
+        QApplication app(argc, argv);
+        QMessageBox::information(nullptr, QStringLiteral("Tavrino"), text);
+    }
+    return status;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
-    const CommandLine command = CommandLine::parse(arguments);
+    const CommandLine command = CommandLine::parse(Terminal::arguments(argc, argv));
     switch (command.action()) {
     case CommandLine::Action::Help:
-        std::fputs(CommandLine::helpText().toUtf8().constData(), stdout);
-        return EXIT_SUCCESS;
+        return answer(stdout, CommandLine::helpText(), EXIT_SUCCESS, argc, argv);
     case CommandLine::Action::Version:
-        std::fputs(CommandLine::versionText().toUtf8().constData(), stdout);
-        return EXIT_SUCCESS;
+        return answer(stdout, CommandLine::versionText(), EXIT_SUCCESS, argc, argv);
     case CommandLine::Action::Error:
-        std::fprintf(stderr, "%s\n", command.error().toUtf8().constData());
-        return 2;
+        return answer(stderr, command.error() + QLatin1Char('\n'), 2, argc, argv);
     case CommandLine::Action::Play:
         break;
     }
@@ -93,7 +100,7 @@ int main(int argc, char *argv[])
     SingleInstance instance;
     if (!instance.acquire()) {
         if (!command.logFile().isEmpty())
-            std::fprintf(stderr, "%s\n", CommandLine::alreadyRunningText().toUtf8().constData());
+            Terminal::print(stderr, CommandLine::alreadyRunningText() + QLatin1Char('\n'));
         return 0;
     }
 

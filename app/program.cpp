@@ -5,13 +5,12 @@
 #include "app/program.h"
 
 #include "app/classlogtexts.h"
+#include "app/terminal.h"
 #include "ui/dialogs.h"
 #include "ui/notewindow.h"
 
 #include <QDesktopServices>
 #include <QMessageBox>
-
-#include <cstdio>
 
 using namespace ClassLogTexts;
 
@@ -24,7 +23,7 @@ QString u(const char *text)
 
 void printLine(const QString &line)
 {
-    std::fprintf(stderr, "%s\n", line.toUtf8().constData());
+    Terminal::print(stderr, line + QLatin1Char('\n'));
 }
 
 } // namespace

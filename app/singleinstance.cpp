@@ -4,6 +4,7 @@
 
 #include "app/singleinstance.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QStandardPaths>
 
@@ -24,5 +25,17 @@ SingleInstance::~SingleInstance() = default;
 
 bool SingleInstance::acquire()
 {
-    return m_lock->tryLock(0);
+    if (m_lock->tryLock(0))
+        return true;
+    // A lock that names this very process was left by a copy that ended
+    // without letting go and whose process id this one now has: Wine hands
+    // out ids in the same order every time, and any system may reuse one.
+    // Qt takes the lock's process for running, so it is cleared here.
+    qint64 pid = 0;
+    QString host, application;
+    if (m_lock->error() == QLockFile::LockFailedError &&
+        m_lock->getLockInfo(&pid, &host, &application) &&
+        pid == QCoreApplication::applicationPid() && m_lock->removeStaleLockFile())
+        return m_lock->tryLock(0);
+    return false;
 }

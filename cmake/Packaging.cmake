@@ -10,7 +10,6 @@ include(GNUInstallDirs)
 set(TAVRINO_APP_ID io.github.tavrino.Tavrino)
 set(TAVRINO_PACKAGE_MAINTAINER "The Tavrino developers <tavrino@example.org>"
     CACHE STRING "Maintainer of the Debian package, as \"Name <address>\"")
-set(TAVRINO_ICON_SIZES 16 22 24 32 48 64 128 256)
 set(tavrino_pkg ${CMAKE_CURRENT_SOURCE_DIR}/packaging)
 set(tavrino_doc ${CMAKE_INSTALL_DATAROOTDIR}/doc/tavrino)
 
@@ -24,25 +23,12 @@ install(FILES ${CMAKE_CURRENT_SOURCE_DIR}/ui/pictures/icon-start.svg
         DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/scalable/apps
         RENAME ${TAVRINO_APP_ID}.svg)
 
-# The PNG icons are drawn from the start window's own icon at build time, by
-# Qt's SVG renderer, so that they match what the running program shows.
-set(tavrino_icon_dir ${CMAKE_CURRENT_BINARY_DIR}/icons/hicolor)
-set(tavrino_icons)
+# The PNG icons are those the program carries, drawn from the start window's
+# own icon at build time.
 foreach(size IN LISTS TAVRINO_ICON_SIZES)
-    list(APPEND tavrino_icons ${tavrino_icon_dir}/${size}x${size}/apps/${TAVRINO_APP_ID}.png)
-endforeach()
-add_custom_command(
-    OUTPUT ${tavrino_icons}
-    COMMAND ${CMAKE_COMMAND} -E env QT_QPA_PLATFORM=offscreen ASAN_OPTIONS=detect_leaks=0
-            $<TARGET_FILE:tavrino_render> ${CMAKE_CURRENT_SOURCE_DIR}/ui/pictures/icon-start.svg
-            ${tavrino_icon_dir} ${TAVRINO_APP_ID} ${TAVRINO_ICON_SIZES}
-    DEPENDS tavrino_render ${CMAKE_CURRENT_SOURCE_DIR}/ui/pictures/icon-start.svg
-    COMMENT "Drawing the PNG icons"
-    VERBATIM)
-add_custom_target(tavrino_icons ALL DEPENDS ${tavrino_icons})
-foreach(size IN LISTS TAVRINO_ICON_SIZES)
-    install(FILES ${tavrino_icon_dir}/${size}x${size}/apps/${TAVRINO_APP_ID}.png
-            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps)
+    install(FILES ${tavrino_drawn}/${size}x${size}/apps/icon-start.png
+            DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/icons/hicolor/${size}x${size}/apps
+            RENAME ${TAVRINO_APP_ID}.png)
 endforeach()
 
 # Debian wants the copyright, and the changelog and manual page compressed at
@@ -89,6 +75,6 @@ if(TAVRINO_DPKG_SHLIBDEPS)
     set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-noto-cjk, qt6-translations-l10n")
 else()
     set(CPACK_DEBIAN_PACKAGE_DEPENDS
-        "libqt6widgets6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6printsupport6 (>= 6.4), fonts-noto-cjk, qt6-translations-l10n")
+        "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), libqt6core6 (>= 6.4), libqt6printsupport6 (>= 6.4), fonts-noto-cjk, qt6-translations-l10n")
 endif()
 include(CPack)

@@ -14,9 +14,10 @@ TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils x11-xserver-utils lintian dp
   reuse desktop-file-utils appstream poppler-utils
   dbus-daemon dbus-bin at-spi2-core libatspi2.0-dev libx11-dev"
 # The Windows program: the MinGW-w64 cross compiler, Debian's Qt host tools
-# and its source package, Ninja, Wine under Xvfb to run it, NSIS and zip.
+# and its source package, Ninja, NSIS and zip; Wine under Xvfb to run it,
+# xdotool, xclip and ImageMagick to play it and look at it.
 TAVRINO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools ninja-build dpkg-dev
-  wine wine64 nsis zip xvfb xauth xdotool x11-utils"
+  wine wine64 nsis zip xvfb xauth xdotool x11-utils xclip imagemagick"
 
 tavrino_missing_packages() {
     local missing=""
@@ -64,4 +65,11 @@ tavrino_ensure_deb_src() {
     printf 'Types: deb-src\nURIs: http://deb.debian.org/debian\nSuites: %s %s-updates\nComponents: main\nSigned-By: /usr/share/keyrings/debian-archive-keyring.gpg\n' \
         "$codename" "$codename" | $sudo tee /etc/apt/sources.list.d/tavrino-src.sources >/dev/null
     $sudo apt-get update -qq
+}
+
+# Where the Qt for Windows that tools/windows-qt builds is kept.
+tavrino_windows_qt() {
+    local version
+    version=$(dpkg-query -W -f='${Version}' qt6-base-dev 2>/dev/null | sed 's/+.*//')
+    echo "${TAVRINO_WINDOWS_QT:-$HOME/.cache/tavrino/qt-${version:-6.4.2}-mingw-static}"
 }

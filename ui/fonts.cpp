@@ -21,20 +21,22 @@ const char kSongti[] = "宋体";
 
 void installSubstitutions()
 {
-    // CJK faces first; the Latin faces after them cover systems without CJK
-    // fonts, where the Chinese texts then fall back per character.
-    QFont::insertSubstitutions(QString::fromUtf8(kHeiti),
-                               {QStringLiteral("SimHei"), QStringLiteral("Noto Sans CJK SC"),
-                                QStringLiteral("Source Han Sans SC"),
-                                QStringLiteral("WenQuanYi Zen Hei"),
-                                QStringLiteral("Droid Sans Fallback"),
-                                QStringLiteral("Microsoft YaHei"), QStringLiteral("PingFang SC")});
-    QFont::insertSubstitutions(QString::fromUtf8(kSongti),
-                               {QStringLiteral("SimSun"), QStringLiteral("Noto Serif CJK SC"),
-                                QStringLiteral("Source Han Serif SC"),
-                                QStringLiteral("AR PL UMing CN"),
-                                QStringLiteral("Noto Sans CJK SC"),
-                                QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Songti SC")});
+    // The Windows faces the design names first, then Windows' own Chinese
+    // face where they are missing, then the free faces of Linux; the Latin
+    // faces after them cover systems without CJK fonts, where the Chinese
+    // texts then fall back per character to any face that has them.
+    QFont::insertSubstitutions(
+        QString::fromUtf8(kHeiti),
+        {QStringLiteral("SimHei"), QStringLiteral("Microsoft YaHei"),
+         QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback"),
+         QStringLiteral("PingFang SC")});
+    QFont::insertSubstitutions(
+        QString::fromUtf8(kSongti),
+        {QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC"),
+         QStringLiteral("Source Han Serif SC"), QStringLiteral("AR PL UMing CN"),
+         QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
+         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Songti SC")});
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});

@@ -4,67 +4,84 @@
 
 #include "ui/pictures.h"
 
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QPainter>
+#include <QHash>
 #include <QPixmapCache>
-#include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace Pictures {
 
-QString resourcePath(Picture picture)
+namespace {
+
+QString baseName(Picture picture)
 {
     switch (picture) {
     case Picture::Success:
-        return QStringLiteral(":/pictures/success.svg");
+        return QStringLiteral("success");
     case Picture::Badge:
-        return QStringLiteral(":/pictures/badge.svg");
+        return QStringLiteral("badge");
     case Picture::StartIcon:
-        return QStringLiteral(":/pictures/icon-start.svg");
+        return QStringLiteral("icon-start");
     case Picture::ChallengeIcon:
-        return QStringLiteral(":/pictures/icon-challenge.svg");
+        return QStringLiteral("icon-challenge");
     case Picture::LevelHand:
-        return QStringLiteral(":/pictures/hand-pointer.svg");
+        return QStringLiteral("hand-pointer");
     case Picture::LinkHand:
         break;
     }
-    return QStringLiteral(":/pictures/link-hand.svg");
+    return QStringLiteral("link-hand");
 }
+
+QString drawnFile(const QString &name, int side)
+{
+    return QStringLiteral(":/drawn/%1x%1/apps/%2.png").arg(side).arg(name);
+}
+
+// The sides a picture was drawn at when the program was built, smallest
+// first (see CMakeLists.txt).
+const std::vector<int> &drawnSides(const QString &name)
+{
+    static QHash<QString, std::vector<int>> known;
+    auto it = known.find(name);
+    if (it != known.end())
+        return *it;
+    std::vector<int> sides;
+    for (const QString &folder : QDir(QStringLiteral(":/drawn")).entryList(QDir::Dirs)) {
+        const int side = folder.section(QLatin1Char('x'), 0, 0).toInt();
+        if (side > 0 && QFile::exists(drawnFile(name, side)))
+            sides.push_back(side);
+    }
+    std::sort(sides.begin(), sides.end());
+    return *known.insert(name, sides);
+}
+
+} // namespace
 
 QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
 {
-    // Drawing a vector picture costs far more than looking it up; every
-    // opening of a screen asks for the same few sizes again.
     const QString key = QStringLiteral("tavrino:%1:%2x%3@%4")
                             .arg(int(picture))
                             .arg(logicalSize.width())
                             .arg(logicalSize.height())
                             .arg(devicePixelRatio);
-    QPixmap cached;
-    if (QPixmapCache::find(key, &cached))
-        return cached;
+    QPixmap pixmap;
+    if (QPixmapCache::find(key, &pixmap))
+        return pixmap;
     const QSize device(static_cast<int>(std::ceil(logicalSize.width() * devicePixelRatio)),
                        static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
-    // Some pictures were drawn at build time for the usual sizes.
-    const QString drawn = QStringLiteral(":/drawn/%1x%2/apps/%3.png")
-                              .arg(device.width())
-                              .arg(device.height())
-                              .arg(QFileInfo(resourcePath(picture)).baseName());
-    if (QFile::exists(drawn)) {
-        QPixmap pixmap(drawn);
-        pixmap.setDevicePixelRatio(devicePixelRatio);
-        QPixmapCache::insert(key, pixmap);
-        return pixmap;
-    }
-    QPixmap pixmap(device);
-    pixmap.fill(Qt::transparent);
-    QSvgRenderer renderer(resourcePath(picture));
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter, QRectF(QPointF(0, 0), QSizeF(device)));
-    painter.end();
+    // The image drawn at this size where there is one; else the next larger
+    // one, made smaller, which stays sharp.
+    const QString name = baseName(picture);
+    const std::vector<int> &sides = drawnSides(name);
+    if (sides.empty())
+        return {};
+    const auto fitting = std::lower_bound(sides.begin(), sides.end(), device.width());
+    pixmap.load(drawnFile(name, fitting != sides.end() ? *fitting : sides.back()));
+    if (pixmap.size() != device)
+        pixmap = pixmap.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(devicePixelRatio);
     QPixmapCache::insert(key, pixmap);
     return pixmap;
@@ -72,8 +89,11 @@ QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
 
 QIcon icon(Picture picture)
 {
-    // Qt's SVG icon engine draws each size when it is first asked for.
-    return QIcon(resourcePath(picture));
+    const QString name = baseName(picture);
+    QIcon icon;
+    for (int side : drawnSides(name))
+        icon.addFile(drawnFile(name, side), QSize(side, side));
+    return icon;
 }
 
 QCursor cursor(Picture picture, qreal devicePixelRatio)

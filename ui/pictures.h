@@ -8,13 +8,13 @@
 #include <QIcon>
 #include <QPixmap>
 
-// Our own artwork, drawn from vector files at the screen's pixel density.
+// Our own artwork, drawn from its vector files (ui/pictures/*.svg) into
+// images when the program is built, at the pixel densities the windows use.
 namespace Pictures {
 
 enum class Picture { Success, Badge, StartIcon, ChallengeIcon, LevelHand, LinkHand };
 
-QString resourcePath(Picture picture);
-// The picture at a logical size, rendered for a device pixel ratio.
+// The picture at a logical size, for a device pixel ratio.
 QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio);
 QIcon icon(Picture picture);
 // Pointing hands; the hot spot is the tip of the index finger.

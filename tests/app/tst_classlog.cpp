@@ -12,8 +12,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-
 namespace {
 
 const QByteArray kBom("\xEF\xBB\xBF");
@@ -135,9 +133,11 @@ private slots:
         QVERIFY(file.startsWith(kBom + ClassLog::headerLine()));
         QCOMPARE(file.count(kBom), 1);
         QCOMPARE(dataLines(file).size(), 2);
+#ifndef Q_OS_WIN // Windows keeps no owner, group and other modes
         QCOMPARE(QFile::permissions(path) &
                      (QFile::WriteGroup | QFile::ReadOther | QFile::WriteOther),
                  QFile::WriteGroup | QFile::ReadOther);
+#endif
 
         const QString foreign = dir.filePath(QStringLiteral("theirs.csv"));
         write(foreign, "Name;Score\nAnna;12");
@@ -178,27 +178,33 @@ private slots:
     }
 
     // Where the log goes: the command line first, then the administrator's
-    // setting for the computer; ~/ and environment variables are expanded.
+    // setting for the computer (a file on Linux, the registry on Windows);
+    // ~/ and environment variables are expanded.
     void configuredPaths()
     {
         QTemporaryDir settings;
         QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, settings.path());
+        QSettings system(QSettings::NativeFormat, QSettings::SystemScope, QStringLiteral("tavrino"),
+                         QStringLiteral("tavrino"));
+        system.remove(QStringLiteral("log"));
+        system.sync();
         QCOMPARE(ClassLog::configuredPath(QString()), QString());
-        {
-            QSettings system(QSettings::SystemScope, QStringLiteral("tavrino"),
-                             QStringLiteral("tavrino"));
-            system.setValue(QStringLiteral("log"), QStringLiteral("${HOME}/room 12/$USER.csv"));
-        }
-        qputenv("USER", "teacher");
+        qputenv("TAVRINO_ROOM", "12");
+        system.setValue(QStringLiteral("log"),
+                        QStringLiteral("~/room ${TAVRINO_ROOM}/$TAVRINO_ROOM-%TAVRINO_ROOM%.csv"));
+        system.sync();
         QCOMPARE(ClassLog::configuredPath(QString()),
-                 QDir::homePath() + QStringLiteral("/room 12/teacher.csv"));
+                 QDir::homePath() + QStringLiteral("/room 12/12-12.csv"));
+        system.remove(QStringLiteral("log"));
         QCOMPARE(ClassLog::configuredPath(QStringLiteral("~/mine.csv")),
                  QDir::homePath() + QStringLiteral("/mine.csv"));
         QCOMPARE(ClassLog::expandPath(QStringLiteral("/a/$NOT_SET_ANYWHERE/b.csv")),
                  QStringLiteral("/a//b.csv"));
-        // Dollar signs that name no variable stay.
+        // Dollar and percent signs that name no variable stay.
         QCOMPARE(ClassLog::expandPath(QStringLiteral("/a/$/b${c/$1")),
                  QStringLiteral("/a/$/b${c/$1"));
+        QCOMPARE(ClassLog::expandPath(QStringLiteral("/a/50%/%NOT_SET_ANYWHERE%.csv")),
+                 QStringLiteral("/a/50%/%NOT_SET_ANYWHERE%.csv"));
     }
 
     // A path that cannot be used is said so, with its reason.
@@ -283,7 +289,7 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("class.csv"));
         std::unique_ptr<QProcess> doomed(writer(path, 1'000'000, QStringLiteral("K")));
         QTRY_VERIFY_WITH_TIMEOUT(read(path).count('\n') > 50, 30'000);
-        ::kill(pid_t(doomed->processId()), SIGKILL);
+        doomed->kill(); // SIGKILL on Unix, TerminateProcess on Windows
         QVERIFY(doomed->waitForFinished(10'000));
         std::unique_ptr<QProcess> next(writer(path, 10, QStringLiteral("N")));
         QVERIFY(next->waitForFinished(60'000));

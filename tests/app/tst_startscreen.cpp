@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLockFile>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -173,14 +174,32 @@ private slots:
         SingleInstance afterExit(dir.path());
         QVERIFY(afterExit.acquire());
     }
+    // The lock as a copy that crashed leaves it, naming a process that
+    // cannot be running (beyond the system's range) or, where the system
+    // gave the next copy the dead one's id, this very process.
+    void staleLockOfACrashedCopyIsTakenOver_data()
+    {
+        QTest::addColumn<QByteArray>("pid");
+        QTest::newRow("a process that is gone") << QByteArray("99999999");
+        QTest::newRow("this process's own id")
+            << QByteArray::number(QCoreApplication::applicationPid());
+    }
     void staleLockOfACrashedCopyIsTakenOver()
     {
+        QFETCH(QByteArray, pid);
         QTemporaryDir dir;
         const QString path = QDir(dir.path()).filePath(QStringLiteral("tavrino.lock"));
+        QByteArray left;
+        {
+            QLockFile held(path);
+            QVERIFY(held.tryLock(0));
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            left = file.readAll();
+        }
         QFile stale(path);
         QVERIFY(stale.open(QIODevice::WriteOnly));
-        // A process id that cannot be running: beyond the kernel's pid range.
-        stale.write("99999999\ntavrino\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.write(pid + left.mid(left.indexOf('\n')));
         stale.close();
         SingleInstance next(dir.path());
         QVERIFY(next.acquire());

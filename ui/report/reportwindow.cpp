@@ -118,18 +118,19 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     m_status->setTextInteractionFlags(Qt::NoTextInteraction);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_status, 1);
-    auto button = [&](const char *text, void (ReportWindow::*action)()) {
+    auto button = [&](const char *text, void (ReportWindow::*action)(), QKeySequence keys) {
         auto *b = new QPushButton(u(text), this);
         b->setFont(designFont(Layouts::Face::Songti, 14, true));
         b->setAutoDefault(false);
+        b->setShortcut(keys);
         connect(b, &QPushButton::clicked, this, action);
         buttons->addWidget(b);
     };
-    button(kSave, &ReportWindow::saveImage);
-    button(kSavePdf, &ReportWindow::savePdf);
-    button(kPrint, &ReportWindow::print);
-    button(kCopy, &ReportWindow::copy);
-    button(kClose, &ReportWindow::accept);
+    button(kSave, &ReportWindow::saveImage, QKeySequence::Save);
+    button(kSavePdf, &ReportWindow::savePdf, QKeySequence());
+    button(kPrint, &ReportWindow::print, QKeySequence::Print);
+    button(kCopy, &ReportWindow::copy, QKeySequence::Copy);
+    button(kClose, &ReportWindow::accept, QKeySequence());
 
     auto *top = new QHBoxLayout;
     top->addWidget(page, 1);
