@@ -2,12 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/classlog.h"
-#include "app/commandline.h"
 #include "app/program.h"
-#include "app/singleinstance.h"
 #include "app/terminal.h"
+#include "classlog/classlogpath.h"
+#include "commandline/commandline.h"
 #include "core/systemclock.h"
+#include "start/singleinstance.h"
 #include "ui/fonts.h"
 #include "ui/labelaccessible.h"
 
@@ -76,13 +76,13 @@ int answer(std::FILE *stream, const QString &text, int status, int argc, char *a
 int main(int argc, char *argv[])
 {
     const CommandLine command = CommandLine::parse(Terminal::arguments(argc, argv));
+    if (const Failure &failure = command.failure())
+        return answer(stderr, *failure + QLatin1Char('\n'), 2, argc, argv);
     switch (command.action()) {
     case CommandLine::Action::Help:
         return answer(stdout, CommandLine::helpText(), EXIT_SUCCESS, argc, argv);
     case CommandLine::Action::Version:
         return answer(stdout, CommandLine::versionText(), EXIT_SUCCESS, argc, argv);
-    case CommandLine::Action::Error:
-        return answer(stderr, command.error() + QLatin1Char('\n'), 2, argc, argv);
     case CommandLine::Action::Play:
         break;
     }
@@ -107,7 +107,7 @@ int main(int argc, char *argv[])
     Fonts::installSubstitutions();
     LabelAccessibility::install();
     SystemClock clock;
-    Program program(clock, ClassLog::configuredPath(command.logFile()));
+    Program program(clock, configuredLogPath(command.logFile()));
     program.showStartWindow();
     const int status = QApplication::exec();
     program.finish();

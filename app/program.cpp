@@ -4,8 +4,10 @@
 
 #include "app/program.h"
 
-#include "app/classlogtexts.h"
 #include "app/terminal.h"
+#include "classlog/classlogtexts.h"
+#include "core/text.h"
+#include "ui/challengewindow.h"
 #include "ui/dialogs.h"
 #include "ui/notewindow.h"
 
@@ -16,11 +18,6 @@ using namespace ClassLogTexts;
 
 namespace {
 
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
 void printLine(const QString &line)
 {
     Terminal::print(stderr, line + QLatin1Char('\n'));
@@ -28,33 +25,24 @@ void printLine(const QString &line)
 
 } // namespace
 
-Program::Program(GameClock &clock, const QString &logPath) : m_challenges(clock, m_history)
+Program::Program(GameClock &clock, const QString &logPath)
+    : m_window(m_screen), m_run(clock, m_history)
 {
     if (!logPath.isEmpty()) {
         m_log = std::make_unique<ClassLog>(logPath);
         m_logProblem = m_log->check();
-        if (m_logProblem.isEmpty())
+        if (!m_logProblem)
             m_history.listen([this](const RoundRecord &round) { logRound(round); });
         else
-            printLine(u(kUnusableLine).arg(logPath, m_logProblem));
+            printLine(utf8(kUnusableLine).arg(logPath, *m_logProblem));
     }
-    QObject::connect(&m_window, &StartWindow::levelClicked, &m_window, [this](int level) {
-        m_screen.chooseLevel(level);
-        sync();
-    });
-    QObject::connect(&m_window, &StartWindow::nameEdited, &m_window, [this](const QString &text) {
-        m_screen.nameChanged(text);
-        sync();
-    });
-    QObject::connect(&m_window, &StartWindow::nameConfirmed, &m_window, [this] {
-        m_screen.confirmName();
-        sync();
-    });
     QObject::connect(&m_window, &StartWindow::startClicked, &m_window, [this] { openChallenge(); });
-    QObject::connect(&m_window, &StartWindow::linkClicked, &m_window,
-                     [this](const QString &label) { openLink(label); });
+    // Through the desktop, never through a command line built from text.
+    QObject::connect(&m_window, &StartWindow::linkClicked, &m_window, [](StartControl link) {
+        QDesktopServices::openUrl(StartScreen::linkTarget(link));
+    });
     m_screen.load();
-    sync();
+    m_window.sync();
 }
 
 Program::~Program() = default;
@@ -62,13 +50,13 @@ Program::~Program() = default;
 void Program::showStartWindow()
 {
     m_window.show();
-    if (m_logProblem.isEmpty())
+    if (!m_logProblem)
         return;
     // Once, and the game runs on without the log.
     Dialogs::prepare();
-    auto *box =
-        new QMessageBox(QMessageBox::Warning, u(kTitle),
-                        u(kUnusable).arg(m_log->path(), m_logProblem), QMessageBox::Ok, &m_window);
+    auto *box = new QMessageBox(QMessageBox::Warning, utf8(kTitle),
+                                utf8(kUnusable).arg(m_log->path(), *m_logProblem), QMessageBox::Ok,
+                                &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
     m_log.reset();
@@ -76,55 +64,35 @@ void Program::showStartWindow()
 
 void Program::logRound(const RoundRecord &round)
 {
-    if (m_log->append(round)) {
+    const Failure failure = m_log->append(round);
+    if (!failure) {
         if (m_note)
             m_note->hide();
         return;
     }
     if (!m_note)
-        m_note = std::make_unique<NoteWindow>(u(kTitle));
-    m_note->showNote(u(kWaiting).arg(m_log->waiting()).arg(m_log->problem()));
+        m_note = std::make_unique<NoteWindow>(utf8(kTitle));
+    m_note->showNote(utf8(kWaiting).arg(m_log->waiting()).arg(*failure));
 }
 
 void Program::finish()
 {
-    if (!m_log || m_log->flush())
+    if (!m_log)
+        return;
+    const Failure failure = m_log->flush();
+    if (!failure)
         return;
     const QString count = QString::number(m_log->waiting());
-    printLine(u(kLostLine).arg(count, m_log->path(), m_log->problem()));
+    printLine(utf8(kLostLine).arg(count, m_log->path(), *failure));
     Dialogs::prepare();
-    QMessageBox::warning(nullptr, u(kTitle), u(kLost).arg(count, m_log->path(), m_log->problem()));
-}
-
-void Program::sync()
-{
-    m_window.setWindowTitle(m_screen.caption());
-    m_window.showName(m_screen.nameText());
-    m_window.showText("Label9", m_screen.levelDisplay());
-    m_window.showText("Label25", m_screen.ruleLine());
-    m_window.showText("Label7", m_screen.nameDisplay());
-    m_window.showText("Label10", m_screen.schoolDisplay());
-    m_window.showText("Label1", m_screen.makerLink());
-    m_window.showText("Label3", m_screen.platformLink());
-    m_window.showText("Label11", m_screen.plannerCredit());
-    m_window.showText("Label12", m_screen.designerCredit());
-    m_window.showText("Label5", m_screen.subtitle());
-    m_window.showControl("Label22", m_screen.captionsShown());
-    m_window.showControl("Label8", m_screen.captionsShown());
-    if (m_screen.takeFocusRequest())
-        m_window.focusControl("Command1");
+    QMessageBox::warning(nullptr, utf8(kTitle), utf8(kLost).arg(count, m_log->path(), *failure));
 }
 
 void Program::openChallenge()
 {
-    const ChallengeScreen screen = m_screen.startChallenge();
-    sync();
-    m_challenges.showModal(screen, m_screen.values(), &m_window);
-}
-
-void Program::openLink(const QString &label)
-{
-    // Through the desktop, never through a command line built from text.
-    QDesktopServices::openUrl(label == QLatin1String("Label1") ? StartScreen::makerPageUrl()
-                                                               : StartScreen::platformUrl());
+    const ChallengeScreen *screen = m_screen.startChallenge();
+    m_window.sync();
+    if (!screen)
+        return;
+    m_run.open(*screen, m_screen.values(), &m_window)->showInFront(&m_window);
 }

@@ -4,10 +4,10 @@
 
 #pragma once
 
-#include "app/classlog.h"
-#include "app/startscreen.h"
 #include "challenges/roundhistory.h"
-#include "ui/challengescreens.h"
+#include "classlog/classlog.h"
+#include "start/startscreen.h"
+#include "ui/challengerun.h"
 #include "ui/startwindow.h"
 
 #include <memory>
@@ -33,15 +33,13 @@ public:
 
 private:
     void logRound(const RoundRecord &round);
-    void sync();
     void openChallenge();
-    void openLink(const QString &label);
 
     StartScreen m_screen;
     StartWindow m_window;
     RoundHistory m_history;
-    ChallengeScreens m_challenges;
+    ChallengeRun m_run;
     std::unique_ptr<ClassLog> m_log;
-    QString m_logProblem;
+    Failure m_logProblem;
     std::unique_ptr<NoteWindow> m_note;
 };

@@ -4,15 +4,12 @@
 
 #pragma once
 
-#include <QString>
+#include "challenges/board.h"
 
-#include <array>
-#include <bitset>
-#include <optional>
-
-// The controls of a challenge screen that its rules write, by their design
-// names. Controls whose texts never change (title, headings, units,
-// separators, Back) are not here.
+// The controls of a challenge screen that its rules write or hear from. Each
+// screen's layout table says which of its controls plays which; controls the
+// rules have nothing to do with (title, headings, units, separators) play
+// none.
 enum class Control : int {
     Window,    // the window: its title; as the focus, the window itself and no control
     Label1,    // message line
@@ -34,68 +31,25 @@ enum class Control : int {
     Text1,     // answer box
     Command1,  // Start
     Command3,  // Play again
+    Command2,  // Back
     Picture1,  // Form1: success picture
     lblReport, // the link to the report of the round that has just ended
     Count
 };
 
-inline constexpr int kControlCount = static_cast<int>(Control::Count);
+using BoardChanges = Board<Control>::Changes;
 
-// The control's name as the windows give it to their widgets.
-const char *controlName(Control c);
-
-// What the rules changed since the window last looked.
-struct BoardChanges {
-    // Controls whose text the rules wrote.
-    std::bitset<kControlCount> texts;
-    // Controls the rules enabled, disabled, showed or hid.
-    std::bitset<kControlCount> states;
-
-    bool none() const { return texts.none() && states.none(); }
-};
-
-struct ControlState {
-    QString text;
-    bool textWritten = false; // false: the control still shows its layout text
-    bool enabled = true;
-    bool visible = true;
-};
-
-// The state of a challenge screen's controls as its rules left it. The window
-// copies what the rules wrote onto its widgets after every handler.
-class ChallengeBoard {
+// A challenge screen's board: its controls and its 7 ms timer.
+class ChallengeBoard : public Board<Control> {
 public:
-    // Fresh controls, as a newly opened window has them.
-    void reset();
-
-    const ControlState &operator[](Control c) const { return m_controls[index(c)]; }
-    QString text(Control c) const { return m_controls[index(c)].text; }
-    bool enabled(Control c) const { return m_controls[index(c)].enabled; }
-    bool visible(Control c) const { return m_controls[index(c)].visible; }
-
-    // Every write of a text is passed on, also of the text a control
-    // already had: the answer box's text changes as the pupil types, which
-    // the board does not follow, so emptying it must reach the box each time.
-    void setText(Control c, const QString &text);
-    void setEnabled(Control c, bool enabled);
-    void setVisible(Control c, bool visible);
-
-    // The control that gets the keyboard focus; Control::Window leaves it on
-    // no control.
-    void requestFocus(Control c) { m_focus = c; }
-    std::optional<Control> takeFocusRequest();
-
+    void reset()
+    {
+        Board<Control>::reset();
+        m_timerEnabled = false;
+    }
     bool timerEnabled() const { return m_timerEnabled; }
     void setTimerEnabled(bool on) { m_timerEnabled = on; }
 
-    // What changed since the last call.
-    BoardChanges takeChanges();
-
 private:
-    static std::size_t index(Control c) { return static_cast<std::size_t>(c); }
-
-    std::array<ControlState, kControlCount> m_controls{};
-    BoardChanges m_changes;
-    std::optional<Control> m_focus;
     bool m_timerEnabled = false;
 };

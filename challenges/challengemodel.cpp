@@ -7,6 +7,7 @@
 #include "challenges/challengetexts.h"
 #include "challenges/roundhistory.h"
 #include "core/gameclock.h"
+#include "core/text.h"
 #include "core/timetext.h"
 
 ChallengeModel::ChallengeModel(GameClock &clock, RoundHistory &history)
@@ -39,7 +40,8 @@ void ChallengeModel::loadCommon(const QString &caption, const StartValues &start
     m_board.setText(Control::Window, caption);
     m_board.setText(Control::Label3, TimeText::plain(start.GameLevel));
     m_board.setText(Control::Label8, start.StudentName);
-    m_board.setText(Control::Label12, start.School);
+    // The school: the start screen's School, which is always empty.
+    m_board.setText(Control::Label12, QString());
     m_board.setText(Control::Label4, QString());
     m_board.setText(Control::Label6, QString());
     m_board.setVisible(Control::Command3, false);
@@ -50,7 +52,7 @@ void ChallengeModel::resetRoundCommon()
     m_board.setText(Control::Mark, QString());
     m_Expected = 0;
     m_board.setText(Control::Text1, QString());
-    m_board.setText(Control::Label1, QString::fromUtf8(ChallengeTexts::kOneSpace));
+    m_board.setText(Control::Label1, utf8(ChallengeTexts::kOneSpace));
     m_board.setText(Control::Label4, QString());
     m_board.setEnabled(Control::Command1, true);
     m_board.setVisible(Control::Command1, true);

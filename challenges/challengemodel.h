@@ -57,6 +57,7 @@ public:
     // says why before it was read. A click always presses it.
     bool keysMayPlayAgain();
 
+    // The screen's controls as the rules leave them.
     ChallengeBoard &board() { return m_board; }
     const ChallengeBoard &board() const { return m_board; }
     // The round this screen ended last in this visit, for its report; none
@@ -72,6 +73,12 @@ protected:
     // Keys reach the rules only during a round begun by Start: the answer box
     // is enabled exactly then.
     bool acceptsKeys() const { return m_board.enabled(Control::Text1); }
+    // The design's fields Expected (the number to type next) and RoundStart
+    // (the clock reading the round's elapsed time counts from).
+    qint64 expected() const { return m_Expected; }
+    void setExpected(qint64 n) { m_Expected = n; }
+    qint64 roundStart() const { return m_RoundStart; }
+    void setRoundStart(qint64 reading) { m_RoundStart = reading; }
     // Play again offered at the end of a round; with the focus, the keys
     // reach it only once kPlayAgainKeyDelayMs have passed.
     void offerPlayAgain(bool focus);
@@ -93,13 +100,12 @@ protected:
     // The elapsed time or duration the screen shows now, in milliseconds.
     virtual qint64 shownDurationMs() const = 0;
 
-    ChallengeBoard m_board;
-    qint64 m_Expected = 0;
-    qint64 m_RoundStart = 0;
-
 private:
     qint32 sinceStart(qint64 reading) const;
 
+    ChallengeBoard m_board;
+    qint64 m_Expected = 0;
+    qint64 m_RoundStart = 0;
     GameClock &m_clock;
     RoundHistory &m_history;
     StartValues m_start;

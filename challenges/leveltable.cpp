@@ -4,12 +4,15 @@
 
 #include "challenges/leveltable.h"
 
-#include <array>
+#include "challenges/challengescreen.h"
+
+#include <iterator>
 
 namespace {
 
 struct LevelRow {
-    ChallengeScreen screen;
+    // The design name of the screen that serves the level.
+    const char *screen;
     int limitMinutes;
     int target;
     const char *startRule;
@@ -18,42 +21,45 @@ struct LevelRow {
 
 // Rule lines are shown character for character; several end in a blank, and the
 // challenge lines of levels 7 and 8 differ from their start-screen lines.
-constexpr std::array<LevelRow, 9> kLevels{{
-    {ChallengeScreen::Ranged, 5, 50, "1级规则: 5分钟 不限次 连续输入数字 1-50 ",
+constexpr LevelRow kLevels[]{
+    {"Form1", 5, 50, "1级规则: 5分钟 不限次 连续输入数字 1-50 ",
      "1级规则: 5分钟 不限次 连续输入数字 1-50 "},
-    {ChallengeScreen::Ranged, 5, 100, "2级规则: 5分钟 不限次 连续输入数字 1-100 ",
+    {"Form1", 5, 100, "2级规则: 5分钟 不限次 连续输入数字 1-100 ",
      "2级规则: 5分钟 不限次 连续输入数字 1-100 "},
-    {ChallengeScreen::Ranged, 6, 150, "3级规则: 6分钟 不限次 连续输入数字 1-150 ",
+    {"Form1", 6, 150, "3级规则: 6分钟 不限次 连续输入数字 1-150 ",
      "3级规则: 6分钟 不限次 连续输入数字 1-150 "},
-    {ChallengeScreen::Ranged, 6, 200, "4级规则: 6分钟 不限次 连续输入数字 1-200 ",
+    {"Form1", 6, 200, "4级规则: 6分钟 不限次 连续输入数字 1-200 ",
      "4级规则: 6分钟 不限次 连续输入数字 1-200 "},
-    {ChallengeScreen::Ranged, 7, 250, "5级规则: 7分钟 不限次 连续输入数字 1-250 ",
+    {"Form1", 7, 250, "5级规则: 7分钟 不限次 连续输入数字 1-250 ",
      "5级规则: 7分钟 不限次 连续输入数字 1-250 "},
-    {ChallengeScreen::Ranged, 7, 300, "6级规则: 7分钟 不限次 连续输入数字 1-300 ",
+    {"Form1", 7, 300, "6级规则: 7分钟 不限次 连续输入数字 1-300 ",
      "6级规则: 7分钟 不限次 连续输入数字 1-300 "},
-    {ChallengeScreen::OpenEnded, 5, 0, "7级规则: 5分钟 不限位 不能改 ",
-     "7级规则: 5分钟  不限位 不能改"},
-    {ChallengeScreen::OpenEnded, 7, 0, "8级规则: 7分钟 不限位 不能改 ",
-     "8级规则: 7分钟  不限位 不能改 "},
-    {ChallengeScreen::Endurance, 0, 0, "9级规则: 不限时 不限位 不能改 按键间隔小于2秒",
+    {"Form789", 5, 0, "7级规则: 5分钟 不限位 不能改 ", "7级规则: 5分钟  不限位 不能改"},
+    {"Form789", 7, 0, "8级规则: 7分钟 不限位 不能改 ", "8级规则: 7分钟  不限位 不能改 "},
+    {"Form9", 0, 0, "9级规则: 不限时 不限位 不能改 按键间隔小于2秒",
      "9级规则: 不限时 不限位 不能改 按键间隔小于2秒"},
-}};
+};
 
 const LevelRow *row(int level)
 {
-    if (level < LevelTable::kFirstLevel || level > LevelTable::kLastLevel)
+    if (level < LevelTable::kFirstLevel || level > LevelTable::lastLevel())
         return nullptr;
-    return &kLevels[static_cast<std::size_t>(level - 1)];
+    return &kLevels[static_cast<std::size_t>(level - LevelTable::kFirstLevel)];
 }
 
 } // namespace
 
 namespace LevelTable {
 
-ChallengeScreen screen(int level)
+int lastLevel()
+{
+    return kFirstLevel + int(std::size(kLevels)) - 1;
+}
+
+const ChallengeScreen *screen(int level)
 {
     const LevelRow *r = row(level);
-    return r ? r->screen : ChallengeScreen::None;
+    return r ? challengeScreen(r->screen) : nullptr;
 }
 
 QString startRuleLine(int level)

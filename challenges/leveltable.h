@@ -6,24 +6,26 @@
 
 #include <QString>
 
-// The challenge screen that serves a level.
-enum class ChallengeScreen { None, Ranged, OpenEnded, Endurance };
+struct ChallengeScreen;
 
-// The fixed table of the nine levels; every level-dependent value comes from here.
+// The fixed table of the levels; every level-dependent value comes from here,
+// the start screen's level buttons too.
 namespace LevelTable {
 
 inline constexpr int kFirstLevel = 1;
-inline constexpr int kLastLevel = 9;
+int lastLevel();
 
-// Form1 for 6 or less, Form789 for 7 and 8, Form9 for 9; nothing otherwise.
-ChallengeScreen screen(int level);
+// The challenge screen that serves a level; none for a level the table
+// does not have.
+const ChallengeScreen *screen(int level);
 QString startRuleLine(int level);
 QString challengeRuleLine(int level);
-// "5", "6" or "7" for levels 1-8; empty otherwise.
+// The limit's whole minutes as the minutes display shows them ("5"); empty
+// for a level without a limit.
 QString limitMinutesCaption(int level);
-// 300000, 360000 or 420000 for levels 1-8; 0 otherwise.
+// The limit in milliseconds; 0 for a level without one.
 qint32 limitMilliseconds(int level);
-// 50 x level for levels 1-6; 0 otherwise.
+// The last number of a level with one (50 x level for levels 1-6); 0 otherwise.
 int target(int level);
 
 } // namespace LevelTable

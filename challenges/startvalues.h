@@ -8,9 +8,8 @@
 
 // What a challenge screen reads from the start screen when it loads. Nothing
 // changes these while a challenge screen is open, so a screen keeps its copy
-// for the visit.
+// for the visit. (The design's third value, School, is always empty.)
 struct StartValues {
     qint16 GameLevel = 0;
     QString StudentName;
-    QString School;
 };

@@ -30,11 +30,14 @@ protected:
     // The end of a round by the screen's own judging.
     void endRound();
     qint64 shownDurationMs() const override { return m_RoundElapsed; }
-
-    bool m_RoundOver = false;
-    qint32 m_RoundElapsed = 0;
+    // The design's fields RoundOver (the elapsed display stands still) and
+    // RoundElapsed (of the latest tick).
+    void setRoundOver(bool over) { m_RoundOver = over; }
+    qint32 roundElapsed() const { return m_RoundElapsed; }
 
 private:
+    bool m_RoundOver = false;
+    qint32 m_RoundElapsed = 0;
     void endLimit();
 
     bool m_Started = false;

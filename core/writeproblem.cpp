@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/writeproblem.h"
+#include "core/text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -28,16 +29,16 @@ QString writeProblem(const QString &path, QFileDevice::FileError error)
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     if (info.isDir())
-        return QString::fromUtf8(kIsFolder);
+        return utf8(kIsFolder);
     if (!folder.isDir())
-        return QString::fromUtf8(kNoFolder);
+        return utf8(kNoFolder);
     const QStorageInfo disk(folder.absoluteFilePath());
     if (disk.isValid() && disk.isReadOnly())
-        return QString::fromUtf8(kReadOnly);
+        return utf8(kReadOnly);
     if (error == QFileDevice::ResourceError ||
         (disk.isValid() && disk.bytesTotal() > 0 && disk.bytesAvailable() < kNearlyFull))
-        return QString::fromUtf8(kDiskFull);
+        return utf8(kDiskFull);
     if ((info.exists() && !info.isWritable()) || (!info.exists() && !folder.isWritable()))
-        return QString::fromUtf8(kNoPermission);
-    return QString::fromUtf8(kOther);
+        return utf8(kNoPermission);
+    return utf8(kOther);
 }

@@ -6,56 +6,50 @@
 
 #include "challenges/challengemodel.h"
 #include "ui/answerbox.h"
-#include "ui/designlabel.h"
 #include "ui/linklabel.h"
-#include "ui/pictures.h"
 #include "ui/report/reportwindow.h"
 
 #include <QKeyEvent>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
-                                 const Layouts::ScreenLayout &layout, const StartValues &start,
+                                 const Layout::Table &layout, const StartValues &start,
                                  QWidget *parent)
-    : QDialog(parent), m_model(model), m_history(history), m_builder(this, layout)
+    : QDialog(parent), m_model(model), m_history(history), m_builder(this, layout),
+      m_view(this, m_builder)
 {
     setAttribute(Qt::WA_DeleteOnClose, false);
     // A sizable frame with minimise and maximise, and no context-help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
-    setWindowIcon(Pictures::icon(Pictures::Picture::ChallengeIcon));
+    // The design's Timer1, a control of the screen like the others.
     m_timer.setObjectName(QStringLiteral("Timer1"));
     m_timer.setParent(this);
     m_timer.setTimerType(Qt::PreciseTimer);
     m_timer.setInterval(7);
     connect(&m_timer, &QTimer::timeout, this, &ChallengeWindow::tick);
 
-    m_widgets[static_cast<std::size_t>(Control::Window)] = this;
-    for (int i = 1; i < kControlCount; ++i) {
-        m_widgets[static_cast<std::size_t>(i)] =
-            findChild<QWidget *>(QLatin1String(controlName(static_cast<Control>(i))));
-    }
-    auto *box = findChild<AnswerBox *>(QStringLiteral("Text1"));
-    box->setKeyHandler([this](char16_t &code, const QString &boxText) {
-        m_model.keyPress(code, boxText);
-        sync();
-    });
-    auto connectButton = [this](const char *name, auto handler) {
-        connect(findChild<QPushButton *>(QLatin1String(name)), &QPushButton::clicked, this,
-                handler);
+    static_cast<AnswerBox *>(m_view.widget(Control::Text1))
+        ->setKeyHandler([this](char16_t &code, const QString &boxText) {
+            m_model.keyPress(code, boxText);
+            sync();
+        });
+    auto connectButton = [this](Control c, auto handler) {
+        connect(static_cast<QPushButton *>(m_view.widget(c)), &QPushButton::clicked, this, handler);
     };
-    connectButton("Command1", [this] {
+    connectButton(Control::Command1, [this] {
         m_model.start();
         sync();
     });
-    connectButton("Command3", [this] {
+    connectButton(Control::Command3, [this] {
         m_model.playAgain();
         sync();
     });
-    m_widgets[static_cast<std::size_t>(Control::Command3)]->installEventFilter(this);
-    connectButton("Command2", [this] { reject(); });
-    connect(findChild<LinkLabel *>(QStringLiteral("lblReport")), &ClickLabel::clicked, this,
+    connectButton(Control::Command2, [this] { reject(); });
+    m_view.widget(Control::Command3)->installEventFilter(this);
+    connect(static_cast<LinkLabel *>(m_view.widget(Control::lblReport)), &ClickLabel::clicked, this,
             &ChallengeWindow::openReport);
 
     resize(m_builder.designSize());
@@ -70,7 +64,7 @@ ChallengeWindow::~ChallengeWindow()
 
 bool ChallengeWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_widgets[static_cast<std::size_t>(Control::Command3)] ||
+    if (watched != m_view.widget(Control::Command3) ||
         (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
         return QDialog::eventFilter(watched, event);
     const auto *key = static_cast<QKeyEvent *>(event);
@@ -133,61 +127,23 @@ void ChallengeWindow::tick()
 void ChallengeWindow::sync()
 {
     ChallengeBoard &board = m_model.board();
-    const BoardChanges changes = board.takeChanges();
-    // Controls are opened before others are closed, and the focus is placed
-    // in between: a control that loses the focus by being closed would pass
-    // it to the next open one in the tab order, which is what the rules ask
-    // for everywhere except where they place the focus themselves.
-    for (int i = 0; i < kControlCount; ++i) {
-        const auto c = static_cast<Control>(i);
-        if (changes.texts.test(std::size_t(i)))
-            applyText(c);
-        if (changes.states.test(std::size_t(i)))
-            applyState(c, true);
-    }
-    if (const auto focus = board.takeFocusRequest()) {
-        if (QWidget *w = m_widgets[static_cast<std::size_t>(*focus)])
-            w->setFocus(Qt::OtherFocusReason);
-    }
-    for (int i = 0; i < kControlCount; ++i) {
-        if (changes.states.test(std::size_t(i)))
-            applyState(static_cast<Control>(i), false);
-    }
+    m_view.apply(board);
     if (board.timerEnabled() && !m_timer.isActive())
         m_timer.start();
     else if (!board.timerEnabled() && m_timer.isActive())
         m_timer.stop();
 }
 
-void ChallengeWindow::applyText(Control c)
+void ChallengeWindow::showInFront(QWidget *startWindow)
 {
-    const ControlState &state = m_model.board()[c];
-    QWidget *w = m_widgets[static_cast<std::size_t>(c)];
-    if (c == Control::Window)
-        setWindowTitle(state.text);
-    else if (auto *label = qobject_cast<DesignLabel *>(w))
-        label->showText(state.text);
-    else if (auto *box = qobject_cast<QLineEdit *>(w); box && box->text() != state.text)
-        box->setText(state.text);
-}
-
-void ChallengeWindow::applyState(Control c, bool opening)
-{
-    const ControlState &state = m_model.board()[c];
-    QWidget *w = m_widgets[static_cast<std::size_t>(c)];
-    if (!w || c == Control::Window)
-        return;
-    if (opening) {
-        if (state.enabled)
-            w->setEnabled(true);
-        if (state.visible)
-            w->setVisible(true);
-        return;
+    setWindowModality(Qt::ApplicationModal);
+    // A window placed by the program is not moved again by Qt.
+    if (const QScreen *s = startWindow->screen()) {
+        QRect client = rect();
+        client.moveCenter(s->availableGeometry().center());
+        setGeometry(client);
     }
-    if (!state.enabled)
-        w->setEnabled(false);
-    if (!state.visible)
-        w->setVisible(false);
+    exec();
 }
 
 void ChallengeWindow::keyPressEvent(QKeyEvent *event)

@@ -6,13 +6,11 @@
 
 #include "challenges/challengeboard.h"
 #include "challenges/startvalues.h"
-#include "ui/layouts.h"
+#include "ui/boardview.h"
 #include "ui/windowbuilder.h"
 
 #include <QDialog>
 #include <QTimer>
-
-#include <array>
 
 class ChallengeModel;
 class RoundHistory;
@@ -25,13 +23,14 @@ class ChallengeWindow : public QDialog {
     Q_OBJECT
 public:
     // The run's rounds are listed in the reports it opens.
-    ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
-                    const Layouts::ScreenLayout &layout, const StartValues &start,
-                    QWidget *parent = nullptr);
+    ChallengeWindow(ChallengeModel &model, const RoundHistory &history, const Layout::Table &layout,
+                    const StartValues &start, QWidget *parent = nullptr);
     ~ChallengeWindow() override;
 
-    // One tick of Timer1, as the timer delivers it.
-    void tick();
+    // Shows the window modally in front of the start window, its client area
+    // centred on the screen that holds it (not over the start window wherever
+    // it was moved); returns when the pupil has left it.
+    void showInFront(QWidget *startWindow);
 
     void done(int result) override;
 
@@ -42,18 +41,16 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    // One tick of Timer1.
+    void tick();
     void sync();
-    void applyText(Control c);
-    // Opening: enables and shows; otherwise disables and hides.
-    void applyState(Control c, bool opening);
-
     void openReport();
 
     ChallengeModel &m_model;
     const RoundHistory &m_history;
     WindowBuilder m_builder;
+    BoardView<Control> m_view;
     QTimer m_timer;
-    std::array<QWidget *, kControlCount> m_widgets{};
     // A key held on Play again since the rules held it back: its repeats
     // are held back too.
     int m_heldKey = 0;

@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "ui/fonts.h"
+#include "core/text.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -26,13 +27,12 @@ void installSubstitutions()
     // faces after them cover systems without CJK fonts, where the Chinese
     // texts then fall back per character to any face that has them.
     QFont::insertSubstitutions(
-        QString::fromUtf8(kHeiti),
-        {QStringLiteral("SimHei"), QStringLiteral("Microsoft YaHei"),
-         QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback"),
-         QStringLiteral("PingFang SC")});
+        utf8(kHeiti), {QStringLiteral("SimHei"), QStringLiteral("Microsoft YaHei"),
+                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                       QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback"),
+                       QStringLiteral("PingFang SC")});
     QFont::insertSubstitutions(
-        QString::fromUtf8(kSongti),
+        utf8(kSongti),
         {QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC"),
          QStringLiteral("Source Han Serif SC"), QStringLiteral("AR PL UMing CN"),
          QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
@@ -45,30 +45,30 @@ void installSubstitutions()
                                 QStringLiteral("Noto Sans")});
 }
 
-QString familyName(Layouts::Face face)
+QString familyName(Layout::Face face)
 {
     switch (face) {
-    case Layouts::Face::Heiti:
-        return QString::fromUtf8(kHeiti);
-    case Layouts::Face::Songti:
-        return QString::fromUtf8(kSongti);
-    case Layouts::Face::Arial:
+    case Layout::Face::Heiti:
+        return utf8(kHeiti);
+    case Layout::Face::Songti:
+        return utf8(kSongti);
+    case Layout::Face::Arial:
         return QStringLiteral("Arial");
-    case Layouts::Face::ArialBlack:
+    case Layout::Face::ArialBlack:
         return QStringLiteral("Arial Black");
-    case Layouts::Face::Default:
+    case Layout::Face::Default:
         break;
     }
     return {};
 }
 
-QFont makeFont(const Layouts::Font &item, double scale)
+QFont makeFont(const Layout::Font &item, double scale)
 {
     QFont font;
-    if (item.face != Layouts::Face::Default)
+    if (item.face != Layout::Face::Default)
         font.setFamily(familyName(item.face));
     if (item.points > 0) {
-        const double px = Layouts::pointsToPixels(item.points) * scale;
+        const double px = Layout::pointsToPixels(item.points) * scale;
         font.setPixelSize(std::max(1, static_cast<int>(std::lround(px))));
     }
     font.setWeight(static_cast<QFont::Weight>(item.weight));
@@ -82,11 +82,11 @@ QFont makeFont(const Layouts::Font &item, double scale)
 DesignMetrics designMetrics(const QFont &font)
 {
     const QString family = font.family();
-    if (family == familyName(Layouts::Face::ArialBlack))
+    if (family == familyName(Layout::Face::ArialBlack))
         return {1.100, 1.410};
-    if (family == familyName(Layouts::Face::Arial))
+    if (family == familyName(Layout::Face::Arial))
         return {0.905, 1.117};
-    if (family == familyName(Layouts::Face::Heiti) || family == familyName(Layouts::Face::Songti))
+    if (family == familyName(Layout::Face::Heiti) || family == familyName(Layout::Face::Songti))
         return {0.859, 1.0};
     // Any other face: its own metrics.
     const QFontMetricsF fm(font);

@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ui/layouts.h"
+#include "challenges/layout.h"
 
 #include <QFont>
 
@@ -15,10 +15,10 @@ namespace Fonts {
 void installSubstitutions();
 
 // The design family name of a face.
-QString familyName(Layouts::Face face);
+QString familyName(Layout::Face face);
 
 // The font of a control at a given scale of the design (1 = design size).
-QFont makeFont(const Layouts::Font &item, double scale = 1.0);
+QFont makeFont(const Layout::Font &item, double scale = 1.0);
 
 // Baseline and line height, in ems, of the face a font asks for as the
 // screens were laid out with it: the Chinese system faces have a line of one

@@ -19,7 +19,7 @@ NoteWindow::NoteWindow(const QString &title, QWidget *parent)
     m_text = new QLabel(this);
     m_text->setWordWrap(true);
     m_text->setTextFormat(Qt::PlainText);
-    m_text->setFont(Fonts::makeFont({Layouts::Face::Songti, 12, 400, false}));
+    m_text->setFont(Fonts::makeFont({Layout::Face::Songti, 12, 400, false}));
     m_text->setAccessibleName(title);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_text);

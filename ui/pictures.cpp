@@ -16,25 +16,6 @@ namespace Pictures {
 
 namespace {
 
-QString baseName(Picture picture)
-{
-    switch (picture) {
-    case Picture::Success:
-        return QStringLiteral("success");
-    case Picture::Badge:
-        return QStringLiteral("badge");
-    case Picture::StartIcon:
-        return QStringLiteral("icon-start");
-    case Picture::ChallengeIcon:
-        return QStringLiteral("icon-challenge");
-    case Picture::LevelHand:
-        return QStringLiteral("hand-pointer");
-    case Picture::LinkHand:
-        break;
-    }
-    return QStringLiteral("link-hand");
-}
-
 QString drawnFile(const QString &name, int side)
 {
     return QStringLiteral(":/drawn/%1x%1/apps/%2.png").arg(side).arg(name);
@@ -60,10 +41,10 @@ const std::vector<int> &drawnSides(const QString &name)
 
 } // namespace
 
-QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
+QPixmap render(const QString &name, QSize logicalSize, qreal devicePixelRatio)
 {
     const QString key = QStringLiteral("tavrino:%1:%2x%3@%4")
-                            .arg(int(picture))
+                            .arg(name)
                             .arg(logicalSize.width())
                             .arg(logicalSize.height())
                             .arg(devicePixelRatio);
@@ -74,7 +55,6 @@ QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
                        static_cast<int>(std::ceil(logicalSize.height() * devicePixelRatio)));
     // The image drawn at this size where there is one; else the next larger
     // one, made smaller, which stays sharp.
-    const QString name = baseName(picture);
     const std::vector<int> &sides = drawnSides(name);
     if (sides.empty())
         return {};
@@ -87,18 +67,17 @@ QPixmap render(Picture picture, QSize logicalSize, qreal devicePixelRatio)
     return pixmap;
 }
 
-QIcon icon(Picture picture)
+QIcon icon(const QString &name)
 {
-    const QString name = baseName(picture);
     QIcon icon;
     for (int side : drawnSides(name))
         icon.addFile(drawnFile(name, side), QSize(side, side));
     return icon;
 }
 
-QCursor cursor(Picture picture, qreal devicePixelRatio)
+QCursor cursor(const QString &name, qreal devicePixelRatio)
 {
-    return QCursor(render(picture, QSize(32, 32), devicePixelRatio), kHandHotSpot.x(),
+    return QCursor(render(name, QSize(32, 32), devicePixelRatio), kHandHotSpot.x(),
                    kHandHotSpot.y());
 }
 

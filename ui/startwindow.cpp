@@ -4,17 +4,17 @@
 
 #include "ui/startwindow.h"
 
+#include "start/startlayout.h"
 #include "ui/clicklabel.h"
-#include "ui/pictures.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
 
-StartWindow::StartWindow(QWidget *parent) : QWidget(parent), m_builder(this, Layouts::startLayout())
+StartWindow::StartWindow(StartScreen &rules, QWidget *parent)
+    : QWidget(parent), m_rules(rules), m_builder(this, startLayout()), m_view(this, m_builder)
 {
-    setWindowIcon(Pictures::icon(Pictures::Picture::StartIcon));
     // A fixed frame with neither minimise nor maximise.
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
@@ -23,51 +23,40 @@ StartWindow::StartWindow(QWidget *parent) : QWidget(parent), m_builder(this, Lay
     if (const QScreen *s = QWidget::screen())
         move(s->availableGeometry().center() - rect().center());
 
-    for (int level = 1; level <= 9; ++level) {
-        auto *button = findChild<ClickLabel *>(QStringLiteral("Label%1").arg(12 + level));
-        connect(button, &ClickLabel::clicked, this, [this, level] { emit levelClicked(level); });
+    for (const auto &[row, button] : m_builder.playing(Layout::role(StartControl::LevelButton))) {
+        const int level = row->level;
+        connect(static_cast<ClickLabel *>(button), &ClickLabel::clicked, this, [this, level] {
+            m_rules.chooseLevel(level);
+            sync();
+        });
     }
-    for (const char *link : {"Label1", "Label3"}) {
-        const QString name = QLatin1String(link);
-        connect(findChild<ClickLabel *>(name), &ClickLabel::clicked, this,
-                [this, name] { emit linkClicked(name); });
+    for (const StartControl link : {StartControl::Label1, StartControl::Label3}) {
+        connect(static_cast<ClickLabel *>(m_view.widget(link)), &ClickLabel::clicked, this,
+                [this, link] { emit linkClicked(link); });
     }
-    m_name = findChild<QLineEdit *>(QStringLiteral("Text1"));
+    m_name = static_cast<QLineEdit *>(m_view.widget(StartControl::Text1));
+    // Every change of the name box (typing, pasting, deleting, a screen
+    // reader's), but for the rules' own, which they know of.
     connect(m_name, &QLineEdit::textChanged, this, [this](const QString &text) {
-        if (!m_showingName)
-            emit nameEdited(text);
+        if (m_syncing)
+            return;
+        m_rules.nameChanged(text);
+        sync();
     });
     m_name->installEventFilter(this);
-    auto *start = findChild<QPushButton *>(QStringLiteral("Command0"));
+    auto *start = static_cast<QPushButton *>(m_view.widget(StartControl::Command0));
     connect(start, &QPushButton::clicked, this, &StartWindow::startClicked);
-    connect(findChild<QPushButton *>(QStringLiteral("Command1")), &QPushButton::clicked, this,
-            &QWidget::close);
+    connect(static_cast<QPushButton *>(m_view.widget(StartControl::Command1)),
+            &QPushButton::clicked, this, &QWidget::close);
     // The pupil clicks into the name box; the focus does not start there.
     start->setFocus(Qt::OtherFocusReason);
 }
 
-void StartWindow::showText(const char *label, const QString &text)
+void StartWindow::sync()
 {
-    findChild<DesignLabel *>(QLatin1String(label))->showText(text);
-}
-
-void StartWindow::showName(const QString &text)
-{
-    if (m_name->text() == text)
-        return;
-    m_showingName = true;
-    m_name->setText(text);
-    m_showingName = false;
-}
-
-void StartWindow::showControl(const char *control, bool shown)
-{
-    findChild<QWidget *>(QLatin1String(control))->setVisible(shown);
-}
-
-void StartWindow::focusControl(const char *control)
-{
-    findChild<QWidget *>(QLatin1String(control))->setFocus(Qt::OtherFocusReason);
+    m_syncing = true;
+    m_view.apply(m_rules.board());
+    m_syncing = false;
 }
 
 bool StartWindow::eventFilter(QObject *watched, QEvent *event)
@@ -75,8 +64,10 @@ bool StartWindow::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_name && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // The key itself goes on to the box as usual.
-        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)
-            emit nameConfirmed();
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            m_rules.confirmName();
+            sync();
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

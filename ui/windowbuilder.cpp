@@ -4,6 +4,7 @@
 
 #include "ui/windowbuilder.h"
 
+#include "core/text.h"
 #include "ui/answerbox.h"
 #include "ui/clicklabel.h"
 #include "ui/designlabel.h"
@@ -16,34 +17,36 @@
 #include <QPushButton>
 
 #include <cmath>
+#include <optional>
 
-using Layouts::ControlSpec;
-using Layouts::Kind;
+using Layout::Kind;
+using Layout::Row;
 
 namespace {
 
-Qt::Alignment horizontal(Layouts::Align a)
+Qt::Alignment horizontal(Layout::Align a)
 {
     switch (a) {
-    case Layouts::Align::Center:
+    case Layout::Align::Center:
         return Qt::AlignHCenter;
-    case Layouts::Align::Right:
+    case Layout::Align::Right:
         return Qt::AlignRight;
-    case Layouts::Align::Left:
+    case Layout::Align::Left:
         break;
     }
     return Qt::AlignLeft;
 }
 
-QWidget *makeLabel(const ControlSpec &item, QWidget *window)
+QWidget *makeLabel(const Row &item, QWidget *window)
 {
     DesignLabel *label = nullptr;
+    const QString text = utf8(item.designText);
     if (item.kind == Kind::Link)
-        label = new LinkLabel(item.designText, window);
+        label = new LinkLabel(text, window);
     else if (item.kind == Kind::ClickLabel)
-        label = new ClickLabel(item.designText, window);
+        label = new ClickLabel(text, window);
     else
-        label = new DesignLabel(item.designText, window);
+        label = new DesignLabel(text, window);
     label->setAlignment(horizontal(item.align) | Qt::AlignTop);
     if (item.border) {
         label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -52,7 +55,7 @@ QWidget *makeLabel(const ControlSpec &item, QWidget *window)
     return label;
 }
 
-QWidget *makeWidget(const ControlSpec &item, QWidget *window)
+QWidget *makeWidget(const Row &item, QWidget *window)
 {
     switch (item.kind) {
     case Kind::Label:
@@ -63,15 +66,15 @@ QWidget *makeWidget(const ControlSpec &item, QWidget *window)
     case Kind::AnswerBox: {
         QLineEdit *box =
             item.kind == Kind::AnswerBox ? new AnswerBox(window) : new QLineEdit(window);
-        box->setText(item.designText);
+        box->setText(utf8(item.designText));
         box->setAlignment(horizontal(item.align) | Qt::AlignVCenter);
-        box->setToolTip(item.toolTip);
+        box->setToolTip(utf8(item.toolTip));
         return box;
     }
     case Kind::Button: {
         // Enter on a focused button clicks it; the answer box keeps its own
         // Enter, so no key there ever reaches a button.
-        auto *button = new QPushButton(item.designText, window);
+        auto *button = new QPushButton(utf8(item.designText), window);
         button->setAutoDefault(true);
         return button;
     }
@@ -88,23 +91,32 @@ QWidget *makeWidget(const ControlSpec &item, QWidget *window)
     return line;
 }
 
-void applyColours(QWidget *w, const ControlSpec &item)
+std::optional<QColor> colour(int rgb)
+{
+    if (rgb == Layout::kSystemColour)
+        return std::nullopt;
+    return QColor::fromRgb(QRgb(rgb));
+}
+
+void applyColours(QWidget *w, const Row &item)
 {
     QPalette p = w->palette();
+    const std::optional<QColor> text = colour(item.text);
+    const std::optional<QColor> background = colour(item.background);
     if (item.kind == Kind::Line) {
-        if (item.text)
-            p.setColor(QPalette::Window, *item.text);
+        if (text)
+            p.setColor(QPalette::Window, *text);
         w->setPalette(p);
         return;
     }
-    if (item.text) {
-        p.setColor(QPalette::WindowText, *item.text);
-        p.setColor(QPalette::Text, *item.text);
-        p.setColor(QPalette::ButtonText, *item.text);
+    if (text) {
+        p.setColor(QPalette::WindowText, *text);
+        p.setColor(QPalette::Text, *text);
+        p.setColor(QPalette::ButtonText, *text);
     }
-    if (item.background) {
-        p.setColor(QPalette::Window, *item.background);
-        p.setColor(QPalette::Base, *item.background);
+    if (background) {
+        p.setColor(QPalette::Window, *background);
+        p.setColor(QPalette::Base, *background);
         w->setAutoFillBackground(true);
     }
     w->setPalette(p);
@@ -112,37 +124,54 @@ void applyColours(QWidget *w, const ControlSpec &item)
 
 } // namespace
 
-WindowBuilder::WindowBuilder(QWidget *window, const Layouts::ScreenLayout &layout)
-    : m_window(window), m_layout(layout)
+WindowBuilder::WindowBuilder(QWidget *window, const Layout::Table &table)
+    : m_window(window), m_table(table)
 {
-    window->setObjectName(layout.name);
-    for (const ControlSpec &item : layout.controls) {
+    window->setObjectName(utf8(table.name));
+    if (*table.icon)
+        window->setWindowIcon(Pictures::icon(utf8(table.icon)));
+    for (const Row &item : table.rows) {
         QWidget *w = makeWidget(item, window);
-        w->setObjectName(item.name);
-        w->setAccessibleName(item.accessibleName);
+        w->setObjectName(utf8(item.name));
+        w->setAccessibleName(utf8(item.accessibleName));
         applyColours(w, item);
-        if (item.pointer != Layouts::Pointer::Arrow) {
-            w->setCursor(Pictures::cursor(item.pointer == Layouts::Pointer::LevelHand
-                                              ? Pictures::Picture::LevelHand
-                                              : Pictures::Picture::LinkHand,
-                                          window->devicePixelRatioF()));
-        }
+        if (*item.pointer)
+            w->setCursor(Pictures::cursor(utf8(item.pointer), window->devicePixelRatioF()));
         if (item.hidden)
             w->hide();
         m_widgets.push_back(w);
     }
     QWidget *previous = nullptr;
-    for (const QString &name : layout.tabOrder) {
-        QWidget *w = window->findChild<QWidget *>(name);
+    for (const char *name : table.tabOrder) {
+        QWidget *w = window->findChild<QWidget *>(utf8(name));
         if (previous && w)
             QWidget::setTabOrder(previous, w);
         previous = w;
     }
 }
 
+QWidget *WindowBuilder::widget(int role) const
+{
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        if (m_table.rows[i].role == role)
+            return m_widgets[i];
+    }
+    return nullptr;
+}
+
+std::vector<std::pair<const Layout::Row *, QWidget *>> WindowBuilder::playing(int role) const
+{
+    std::vector<std::pair<const Row *, QWidget *>> found;
+    for (std::size_t i = 0; i < m_widgets.size(); ++i) {
+        if (m_table.rows[i].role == role)
+            found.emplace_back(&m_table.rows[i], m_widgets[i]);
+    }
+    return found;
+}
+
 QSize WindowBuilder::designSize() const
 {
-    return {Layouts::toPixels(m_layout.clientWidth), Layouts::toPixels(m_layout.clientHeight)};
+    return {Layout::toPixels(m_table.clientWidth), Layout::toPixels(m_table.clientHeight)};
 }
 
 void WindowBuilder::fit(QSize windowSize)
@@ -153,15 +182,15 @@ void WindowBuilder::fit(QSize windowSize)
     const double offX = (windowSize.width() - design.width() * m_scale) / 2.0;
     const double offY = (windowSize.height() - design.height() * m_scale) / 2.0;
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
-        const ControlSpec &item = m_layout.controls[i];
+        const Row &item = m_table.rows[i];
         // Each edge is rounded on its own, so neighbouring controls stay
         // flush at any scale.
-        const int left = int(std::lround(Layouts::toPixels(item.left) * m_scale + offX));
-        const int top = int(std::lround(Layouts::toPixels(item.top) * m_scale + offY));
+        const int left = int(std::lround(Layout::toPixels(item.left) * m_scale + offX));
+        const int top = int(std::lround(Layout::toPixels(item.top) * m_scale + offY));
         const int right =
-            int(std::lround(Layouts::toPixels(item.left + item.width) * m_scale + offX));
+            int(std::lround(Layout::toPixels(item.left + item.width) * m_scale + offX));
         const int bottom =
-            int(std::lround(Layouts::toPixels(item.top + item.height) * m_scale + offY));
+            int(std::lround(Layout::toPixels(item.top + item.height) * m_scale + offY));
         m_widgets[i]->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
         if (item.font.points > 0)
             m_widgets[i]->setFont(Fonts::makeFont(item.font, m_scale));
@@ -171,12 +200,14 @@ void WindowBuilder::fit(QSize windowSize)
 
 void WindowBuilder::refreshPictures()
 {
-    const int side = int(std::lround(Layouts::kPictureSide * m_scale));
+    // The pictures are 300 x 300 pixel images, drawn from the top-left
+    // corner of their box.
+    const int side = int(std::lround(300 * m_scale));
     for (std::size_t i = 0; i < m_widgets.size(); ++i) {
-        const ControlSpec &item = m_layout.controls[i];
+        const Row &item = m_table.rows[i];
         if (item.kind == Kind::Picture) {
             static_cast<QLabel *>(m_widgets[i])
-                ->setPixmap(Pictures::render(item.picture, QSize(side, side),
+                ->setPixmap(Pictures::render(utf8(item.picture), QSize(side, side),
                                              m_window->devicePixelRatioF()));
         }
     }

@@ -4,20 +4,22 @@
 
 #pragma once
 
-#include "ui/layouts.h"
+#include "challenges/layout.h"
 
 #include <QSize>
 
+#include <utility>
 #include <vector>
 
 class QWidget;
 
 // Builds a window's controls from its layout table, one widget per row, each
 // named as the design names it, styled as its row says and in the table's tab
-// order; then keeps them placed at the window's scale of the design.
+// order; then keeps them placed at the window's scale of the design. It knows
+// which widget plays which role for the screen's rules.
 class WindowBuilder {
 public:
-    WindowBuilder(QWidget *window, const Layouts::ScreenLayout &layout);
+    WindowBuilder(QWidget *window, const Layout::Table &table);
 
     // The window's size at the design's scale.
     QSize designSize() const;
@@ -29,9 +31,15 @@ public:
     // to another screen).
     void refreshPictures();
 
+    // The widget that plays a role; null where none does.
+    QWidget *widget(int role) const;
+    // Every widget that plays a role, with its row (the start screen's level
+    // buttons all play one).
+    std::vector<std::pair<const Layout::Row *, QWidget *>> playing(int role) const;
+
 private:
     QWidget *m_window;
-    const Layouts::ScreenLayout &m_layout;
+    const Layout::Table &m_table;
     // In the order of the table's rows.
     std::vector<QWidget *> m_widgets;
     double m_scale = 1.0;

@@ -7,7 +7,9 @@
 #include "challenges/challengetexts.h"
 #include "challenges/endurance/endurancetexts.h"
 #include "challenges/entry.h"
+#include "challenges/leveltable.h"
 #include "core/gameclock.h"
+#include "core/text.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
@@ -29,19 +31,19 @@ QString twoDigits(qint64 hundredths)
 
 void EnduranceModel::load(const StartValues &start)
 {
-    loadCommon(QString::fromUtf8(kVersionCaption), start);
+    loadCommon(utf8(kVersionCaption), start);
     ResetRound();
-    m_board.setText(Control::Label19, QString::fromUtf8(kRuleLine));
-    m_board.setText(Control::Label15, QString());
-    m_board.setText(Control::Label17, QString());
-    m_board.setText(Control::Label21, QString());
-    m_board.setText(Control::Label23, QString());
-    m_Expected = 0;
-    m_board.setTimerEnabled(false);
+    board().setText(Control::Label19, LevelTable::challengeRuleLine(start.GameLevel));
+    board().setText(Control::Label15, QString());
+    board().setText(Control::Label17, QString());
+    board().setText(Control::Label21, QString());
+    board().setText(Control::Label23, QString());
+    setExpected(0);
+    board().setTimerEnabled(false);
     m_BestCount = 0;
     m_bestDuration = {};
     // Keys before the first Start would be judged with no round running.
-    m_board.setEnabled(Control::Text1, false);
+    board().setEnabled(Control::Text1, false);
 }
 
 void EnduranceModel::ResetRound()
@@ -51,52 +53,52 @@ void EnduranceModel::ResetRound()
 
 void EnduranceModel::start()
 {
-    if (!m_board.enabled(Control::Command1))
+    if (!board().enabled(Control::Command1))
         return;
-    m_RoundStart = readClock();
-    m_LastKeyTime = m_RoundStart;
+    setRoundStart(readClock());
+    m_LastKeyTime = roundStart();
     m_shownDuration = {};
     beginRound();
-    m_board.setTimerEnabled(true);
-    m_board.setText(Control::Label1, QString());
-    m_board.setEnabled(Control::Text1, true);
-    m_Expected += 1;
-    m_board.setText(Control::Text1, QString());
-    m_board.setEnabled(Control::Command1, false);
+    board().setTimerEnabled(true);
+    board().setText(Control::Label1, QString());
+    board().setEnabled(Control::Text1, true);
+    setExpected(expected() + 1);
+    board().setText(Control::Text1, QString());
+    board().setEnabled(Control::Command1, false);
 }
 
 void EnduranceModel::playAgain()
 {
     ResetRound();
-    m_board.setText(Control::Label4, QString());
-    m_Expected = 0;
-    m_board.setEnabled(Control::Command3, false);
-    m_board.setEnabled(Control::Command1, true);
-    m_board.requestFocus(Control::Command1);
-    m_board.setText(Control::Label2, QString::fromUtf8(kZero));
-    m_board.setText(Control::Label11, QString::fromUtf8(kZeroZero));
-    m_board.setText(Control::Label13, QString::fromUtf8(kZeroZero));
-    m_board.setText(Control::Label14, QString::fromUtf8(kZero));
+    board().setText(Control::Label4, QString());
+    setExpected(0);
+    board().setEnabled(Control::Command3, false);
+    board().setEnabled(Control::Command1, true);
+    board().requestFocus(Control::Command1);
+    board().setText(Control::Label2, utf8(kZero));
+    board().setText(Control::Label11, utf8(kZeroZero));
+    board().setText(Control::Label13, utf8(kZeroZero));
+    board().setText(Control::Label14, utf8(kZero));
 }
 
 void EnduranceModel::tick()
 {
-    if (!m_board.timerEnabled())
+    if (!board().timerEnabled())
         return;
     const qint64 tickTime = readClock();
     // Both differences are taken modulo one day on a steady clock, so neither
     // midnight nor a change of the system clock can make them negative.
     const qint32 keyGap = clockDifference(tickTime, m_LastKeyTime);
     const qint64 gapSeconds = keyGap / 1000;
-    m_board.setText(Control::Label2, gapSecondsText(gapSeconds));
-    m_board.setText(Control::Label11, twoDigits(TimeText::hundredthsOf(keyGap)));
+    board().setText(Control::Label2, gapSecondsText(gapSeconds));
+    board().setText(Control::Label11, twoDigits(TimeText::hundredthsOf(keyGap)));
     const bool gap = gapSeconds >= kGapMs / 1000;
     if (gap)
         endRound(RoundEnding::Gap);
-    const qint32 duration = clockDifference(tickTime, m_RoundStart);
+    const qint32 duration = clockDifference(tickTime, roundStart());
     m_shownDuration = {duration / 1000, TimeText::hundredthsOf(duration)};
-    m_board.setText(Control::Label14, TimeText::plain(m_shownDuration.seconds));
-    m_board.setText(Control::Label13, twoDigits(m_shownDuration.hundredths));
+    board().setText(Control::Label14, TimeText::plain(m_shownDuration.seconds));
+    board().setText(Control::Label13, twoDigits(m_shownDuration.hundredths));
     // The tick that ends a round still shows its duration, and the round
     // is recorded with it.
     if (gap)
@@ -110,8 +112,8 @@ void EnduranceModel::keyPress(char16_t &keyChar, const QString &boxText)
         return;
     }
     m_LastKeyTime = readClock();
-    m_board.setTimerEnabled(true);
-    m_board.setText(Control::Label1, QString());
+    board().setTimerEnabled(true);
+    board().setText(Control::Label1, QString());
     if (keyChar == kBackspace) {
         endRound(RoundEnding::Backspace);
         finishRound(RoundEnding::Backspace);
@@ -120,7 +122,7 @@ void EnduranceModel::keyPress(char16_t &keyChar, const QString &boxText)
         judgeEntry(boxText);
     } else if (isDigitKey(keyChar)) {
         noteDigit(m_LastKeyTime);
-        m_board.setText(Control::Mark, QString());
+        board().setText(Control::Mark, QString());
     } else {
         endRound(RoundEnding::NonDigit);
         finishRound(RoundEnding::NonDigit);
@@ -132,25 +134,25 @@ void EnduranceModel::judgeEntry(const QString &boxText)
 {
     if (boxText.isEmpty())
         return;
-    if (readEntry(boxText) != m_Expected) {
+    if (readEntry(boxText) != expected()) {
         endRound(RoundEnding::WrongNumber);
         finishRound(RoundEnding::WrongNumber);
         return;
     }
     noteAccepted(m_LastKeyTime);
-    m_board.setText(Control::Mark, QString::fromUtf8(kTick));
-    m_Expected += 1;
-    m_board.setText(Control::Label4,
-                    TimeText::lastChars(QLatin1Char(' ') + TimeText::plain(m_Expected - 1), 4));
-    m_board.setText(Control::Text1, QString());
+    board().setText(Control::Mark, utf8(kTick));
+    setExpected(expected() + 1);
+    board().setText(Control::Label4,
+                    TimeText::lastChars(QLatin1Char(' ') + TimeText::plain(expected() - 1), 4));
+    board().setText(Control::Text1, QString());
 }
 
 void EnduranceModel::endRound(RoundEnding how)
 {
-    m_board.setTimerEnabled(false);
-    m_board.setEnabled(Control::Text1, false);
+    board().setTimerEnabled(false);
+    board().setEnabled(Control::Text1, false);
     const bool crossed = how == RoundEnding::Backspace || how == RoundEnding::WrongNumber;
-    m_board.setText(Control::Mark, crossed ? QString::fromUtf8(kCross) : QString());
+    board().setText(Control::Mark, crossed ? utf8(kCross) : QString());
     UpdateBest();
     const char *message = kEndGap;
     if (how == RoundEnding::Backspace)
@@ -159,14 +161,14 @@ void EnduranceModel::endRound(RoundEnding how)
         message = kEndWrongNumber;
     else if (how == RoundEnding::NonDigit)
         message = kEndNonDigit;
-    m_board.setText(Control::Label1, QString::fromUtf8(message));
+    board().setText(Control::Label1, QString::fromUtf8(message));
     offerPlayAgain(true);
 }
 
 void EnduranceModel::UpdateBest()
 {
-    m_Expected -= 1;
-    const qint64 count = m_Expected;
+    setExpected(expected() - 1);
+    const qint64 count = expected();
     // The duration recorded is the one last shown by a tick of this round
     // (0.00 if the round ended before its first tick).
     if (m_BestCount == 0 || count > m_BestCount) {
@@ -178,7 +180,7 @@ void EnduranceModel::UpdateBest()
     } else {
         return;
     }
-    m_board.setText(Control::Label6, TimeText::plain(m_BestCount));
-    m_board.setText(Control::Label21, TimeText::plain(m_bestDuration.seconds));
-    m_board.setText(Control::Label23, twoDigits(m_bestDuration.hundredths));
+    board().setText(Control::Label6, TimeText::plain(m_BestCount));
+    board().setText(Control::Label21, TimeText::plain(m_bestDuration.seconds));
+    board().setText(Control::Label23, twoDigits(m_bestDuration.hundredths));
 }

@@ -8,7 +8,6 @@
 // The first two use full-width punctuation, the last two half-width.
 namespace EnduranceTexts {
 
-inline constexpr char kRuleLine[] = "9级规则: 不限时 不限位 不能改 按键间隔小于2秒";
 inline constexpr char kEndBackspace[] = "不能退格，挑战结束！";
 inline constexpr char kEndWrongNumber[] = "数字输入错误，挑战结束！";
 inline constexpr char kEndNonDigit[] = "按了非数字键,挑战结束!刷新记录";

@@ -7,6 +7,7 @@
 #include "challenges/challengetexts.h"
 #include "challenges/entry.h"
 #include "challenges/openended/openendedtexts.h"
+#include "core/text.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
@@ -28,7 +29,7 @@ void OpenEndedModel::keyPress(char16_t &keyChar, const QString &boxText)
         keyChar = 0;
         return;
     }
-    m_board.setText(Control::Label1, QString());
+    board().setText(Control::Label1, QString());
     if (keyChar == kBackspace) {
         // No correction: a Backspace ends the round and never removes a character.
         endRoundBy(Ending::Backspace);
@@ -42,7 +43,7 @@ void OpenEndedModel::keyPress(char16_t &keyChar, const QString &boxText)
     if (isDigitKey(keyChar)) {
         if (awaitingFirstDigit())
             noteDigit(readClock());
-        m_board.setText(Control::Mark, QString());
+        board().setText(Control::Mark, QString());
         return;
     }
     keyChar = 0;
@@ -52,13 +53,13 @@ void OpenEndedModel::judgeEntry(const QString &boxText)
 {
     if (boxText.isEmpty())
         return;
-    if (readEntry(boxText) == m_Expected) {
+    if (readEntry(boxText) == expected()) {
         noteAccepted(readClock());
-        m_board.setText(Control::Mark, QString::fromUtf8(kTick));
-        m_Expected += 1;
-        m_board.setText(Control::Label4,
-                        TimeText::lastChars(TimeText::signPadded(m_Expected - 1), 3));
-        m_board.setText(Control::Text1, QString());
+        board().setText(Control::Mark, utf8(kTick));
+        setExpected(expected() + 1);
+        board().setText(Control::Label4,
+                        TimeText::lastChars(TimeText::signPadded(expected() - 1), 3));
+        board().setText(Control::Text1, QString());
         return;
     }
     endRoundBy(Ending::WrongEntry);
@@ -67,31 +68,31 @@ void OpenEndedModel::judgeEntry(const QString &boxText)
 void OpenEndedModel::endRoundBy(Ending how)
 {
     const bool backspace = how == Ending::Backspace;
-    m_board.setText(Control::Mark, QString::fromUtf8(kCross));
+    board().setText(Control::Mark, utf8(kCross));
     endRound();
     if (backspace)
         offerPlayAgain(true);
-    m_Expected -= 1;
-    const qint64 reached = m_Expected;
+    setExpected(expected() - 1);
+    const qint64 reached = expected();
     const QString number = backspace ? TimeText::signPadded(reached) : TimeText::plain(reached);
-    m_board.setText(Control::Label1,
+    board().setText(Control::Label1,
                     QString::fromUtf8(backspace ? kRangeAfterBackspace : kRangeAfterWrong) +
                         number);
     // While no round has reached a number, the next round to end counts as the
     // first: it sets the best without a record text.
     if (m_BestCount == 0) {
         m_BestCount = reached;
-        m_board.setText(Control::Label6, TimeText::plain(reached));
+        board().setText(Control::Label6, TimeText::plain(reached));
     }
     if (reached > m_BestCount) {
         m_BestCount = reached;
-        m_board.setText(Control::Label1,
+        board().setText(Control::Label1,
                         QString::fromUtf8(backspace ? kRecordAfterBackspace : kRecordAfterWrong) +
                             number);
-        m_board.setText(Control::Label6, TimeText::plain(reached));
+        board().setText(Control::Label6, TimeText::plain(reached));
     }
     if (!backspace) {
-        m_board.setEnabled(Control::Command1, false);
+        board().setEnabled(Control::Command1, false);
         offerPlayAgain(true);
     }
     finishRound(backspace ? RoundEnding::Backspace : RoundEnding::WrongNumber);

@@ -8,6 +8,7 @@
 #include "challenges/entry.h"
 #include "challenges/leveltable.h"
 #include "challenges/ranged/rangedtexts.h"
+#include "core/text.h"
 #include "core/timetext.h"
 
 using namespace ChallengeTexts;
@@ -20,7 +21,7 @@ void RangedModel::loadOwnFields(const StartValues &start)
 
 void RangedModel::ResetRound()
 {
-    m_board.setVisible(Control::Picture1, false);
+    board().setVisible(Control::Picture1, false);
     resetRoundCommon();
 }
 
@@ -30,9 +31,9 @@ void RangedModel::keyPress(char16_t &keyChar, const QString &boxText)
         keyChar = 0;
         return;
     }
-    m_board.setText(Control::Label1, QString());
+    board().setText(Control::Label1, QString());
     if (keyChar == kBackspace)
-        m_board.setText(Control::Mark, QString());
+        board().setText(Control::Mark, QString());
     if (keyChar == kEnter) {
         judgeEntry(boxText);
         return;
@@ -49,49 +50,48 @@ void RangedModel::judgeEntry(const QString &boxText)
 {
     if (boxText.isEmpty())
         return;
-    if (readEntry(boxText) == m_Expected) {
-        m_board.setText(Control::Mark, QString::fromUtf8(kTick));
-        if (m_Expected <= m_target) {
+    if (readEntry(boxText) == expected()) {
+        board().setText(Control::Mark, utf8(kTick));
+        if (expected() <= m_target) {
             noteAccepted(readClock());
-            m_board.setEnabled(Control::Text1, true);
-            m_Expected += 1;
-            m_board.setText(Control::Label4,
-                            m_Expected < 2
+            board().setEnabled(Control::Text1, true);
+            setExpected(expected() + 1);
+            board().setText(Control::Label4,
+                            expected() < 2
                                 ? QString()
-                                : TimeText::lastChars(TimeText::signPadded(m_Expected - 1), 3));
-            m_board.setText(Control::Text1, QString());
+                                : TimeText::lastChars(TimeText::signPadded(expected() - 1), 3));
+            board().setText(Control::Text1, QString());
         }
-        if (m_Expected == m_target + 1)
+        if (expected() == m_target + 1)
             succeed();
         return;
     }
-    m_board.setText(Control::Mark, QString::fromUtf8(kCross));
+    board().setText(Control::Mark, utf8(kCross));
     endRound();
-    m_board.setText(Control::Label1,
-                    QString::fromUtf8(kRangeMessage) + TimeText::signPadded(m_Expected - 1));
-    m_board.setEnabled(Control::Command1, false);
+    board().setText(Control::Label1, utf8(kRangeMessage) + TimeText::signPadded(expected() - 1));
+    board().setEnabled(Control::Command1, false);
     offerPlayAgain(true);
     finishRound(RoundEnding::WrongNumber);
 }
 
 void RangedModel::succeed()
 {
-    m_board.setEnabled(Control::Command1, false);
-    m_board.setEnabled(Control::Text1, false);
-    m_board.setVisible(Control::Picture1, true);
-    m_board.setText(Control::Label1, QString::fromUtf8(kSuccess));
-    m_board.setText(Control::Text1, TimeText::plain(m_target));
-    m_RoundOver = true;
+    board().setEnabled(Control::Command1, false);
+    board().setEnabled(Control::Text1, false);
+    board().setVisible(Control::Picture1, true);
+    board().setText(Control::Label1, utf8(kSuccess));
+    board().setText(Control::Text1, TimeText::plain(m_target));
+    setRoundOver(true);
     offerPlayAgain(true);
-    m_board.setText(Control::Mark, QString());
-    m_RoundResult = m_RoundElapsed / 10;
+    board().setText(Control::Mark, QString());
+    const qint64 RoundResult = roundElapsed() / 10;
     if (m_BestResult == 0) {
-        m_BestResult = m_RoundResult;
-    } else if (m_RoundResult < m_BestResult) {
-        m_BestResult = m_RoundResult;
-        m_board.setText(Control::Label1, QString::fromUtf8(kRecordBroken));
+        m_BestResult = RoundResult;
+    } else if (RoundResult < m_BestResult) {
+        m_BestResult = RoundResult;
+        board().setText(Control::Label1, utf8(kRecordBroken));
     }
-    m_board.setText(Control::Label6, TimeText::secondsWithHundredths(m_BestResult));
+    board().setText(Control::Label6, TimeText::secondsWithHundredths(m_BestResult));
     // The round's own time, as its result was taken: from the latest tick.
-    finishRound(RoundEnding::Success, TimeText::secondsWithHundredths(m_RoundResult));
+    finishRound(RoundEnding::Success, TimeText::secondsWithHundredths(RoundResult));
 }

@@ -26,7 +26,6 @@ private:
     // The last number of the round, 50 x level, read at load.
     qint64 m_target = 0;
     // Hundredths of a second, wide enough for any successful round within the
-    // longest limit; 0 = no result yet. The best is kept for the whole run.
-    qint64 m_RoundResult = 0;
+    // longest limit; 0 = no result yet. It is kept for the whole run.
     qint64 m_BestResult = 0;
 };

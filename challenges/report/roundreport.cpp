@@ -4,9 +4,10 @@
 
 #include "challenges/report/roundreport.h"
 
-#include "challenges/endurance/endurancemodel.h"
+#include "challenges/challengescreen.h"
 #include "challenges/leveltable.h"
 #include "challenges/report/reporttexts.h"
+#include "core/text.h"
 #include "core/timetext.h"
 
 #include <QStringList>
@@ -19,16 +20,11 @@ namespace RoundReport {
 
 namespace {
 
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-// The endurance screen shows a round's duration beside its count, and
-// ends a round at a pause of two seconds.
+// Whether the round's screen shows a round's duration beside its count.
 bool showsDuration(const RoundRecord &round)
 {
-    return LevelTable::screen(round.level) == ChallengeScreen::Endurance;
+    const ChallengeScreen *screen = LevelTable::screen(round.level);
+    return screen && screen->showsDuration;
 }
 
 } // namespace
@@ -41,10 +37,10 @@ QString seconds(qint64 ms)
 QString resultText(const RoundRecord &round)
 {
     if (round.ending == RoundEnding::Success)
-        return u(kSeconds).arg(round.result);
-    QString text = u(kNumbers).arg(round.result);
+        return utf8(kSeconds).arg(round.result);
+    QString text = utf8(kNumbers).arg(round.result);
     if (showsDuration(round))
-        text += QStringLiteral("，") + u(kLasted).arg(seconds(round.durationMs));
+        text += QStringLiteral("，") + utf8(kLasted).arg(seconds(round.durationMs));
     return text;
 }
 
@@ -53,9 +49,9 @@ QString heading(const RoundRecord &round)
     QStringList who;
     if (!round.name.isEmpty())
         who << round.name;
-    who << u(kLevel).arg(round.level)
+    who << utf8(kLevel).arg(round.level)
         << round.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    const QStringList how{endingText(round.ending), u(kResult).arg(resultText(round))};
+    const QStringList how{endingText(round.ending), utf8(kResult).arg(resultText(round))};
     return who.join(QStringLiteral(" · ")) + QLatin1Char('\n') + how.join(QStringLiteral(" · "));
 }
 
@@ -64,7 +60,7 @@ QString listEntry(const RoundRecord &round)
     QStringList who{round.started.toString(QStringLiteral("HH:mm:ss"))};
     if (!round.name.isEmpty())
         who << round.name;
-    who << u(kLevel).arg(round.level);
+    who << utf8(kLevel).arg(round.level);
     return who.join(QStringLiteral("  ")) + QLatin1Char('\n') + endingText(round.ending) +
            QStringLiteral("  ") + resultText(round);
 }
@@ -78,47 +74,47 @@ QString fileBaseName(const RoundRecord &round)
             c = QLatin1Char('_');
     }
     return QStringLiteral("%1%2-%3").arg(name.isEmpty() ? QString() : name + QLatin1Char('-'),
-                                         u(kLevel).arg(round.level),
+                                         utf8(kLevel).arg(round.level),
                                          round.started.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
 std::vector<FigureLine> figureLines(const RoundFigures &f)
 {
     std::vector<FigureLine> lines;
-    lines.push_back({u(kCount), QString::number(f.count), u(kCountTip)});
+    lines.push_back({utf8(kCount), QString::number(f.count), utf8(kCountTip)});
     if (f.perMinute) {
-        lines.push_back(
-            {u(kPerMinute), u(kPerMinuteValue).arg(*f.perMinute, 0, 'f', 1), u(kPerMinuteTip)});
+        lines.push_back({utf8(kPerMinute), utf8(kPerMinuteValue).arg(*f.perMinute, 0, 'f', 1),
+                         utf8(kPerMinuteTip)});
     }
     if (f.typicalMs) {
-        lines.push_back({u(kTypical),
-                         u(kTypicalValue)
+        lines.push_back({utf8(kTypical),
+                         utf8(kTypicalValue)
                              .arg(seconds(*f.typicalMs), seconds(*f.typicalFindingMs),
                                   seconds(*f.typicalTypingMs)),
-                         u(kTypicalTip)});
+                         utf8(kTypicalTip)});
     }
     if (!f.slowest.empty()) {
         QStringList slow;
         for (const RoundFigures::Slow &s : f.slowest)
-            slow << u(kSlowValue).arg(s.number).arg(seconds(s.time.totalMs()));
-        lines.push_back({u(kSlowest), slow.join(QStringLiteral("，")), u(kSlowestTip)});
+            slow << utf8(kSlowValue).arg(s.number).arg(seconds(s.time.totalMs()));
+        lines.push_back({utf8(kSlowest), slow.join(QStringLiteral("，")), utf8(kSlowestTip)});
     }
     if (f.pauses)
-        lines.push_back({u(kPauses), u(kTimes).arg(*f.pauses), u(kPausesTip)});
+        lines.push_back({utf8(kPauses), utf8(kTimes).arg(*f.pauses), utf8(kPausesTip)});
     if (f.evenNumbers) {
-        lines.push_back(
-            {u(kEven), u(kEvenValue).arg(f.countedNumbers).arg(*f.evenNumbers), u(kEvenTip)});
+        lines.push_back({utf8(kEven), utf8(kEvenValue).arg(f.countedNumbers).arg(*f.evenNumbers),
+                         utf8(kEvenTip)});
     }
     if (f.firstHalfMeanMs && f.secondHalfMeanMs) {
         // Compared in the hundredths the pupil reads.
         const qint64 first = std::llround(*f.firstHalfMeanMs / 10.0);
         const qint64 second = std::llround(*f.secondHalfMeanMs / 10.0);
-        const QString change = second < first   ? u(kFaster).arg(seconds((first - second) * 10))
-                               : second > first ? u(kSlower).arg(seconds((second - first) * 10))
-                                                : u(kSame);
-        lines.push_back({u(kHalves),
-                         u(kHalvesValue).arg(change, seconds(first * 10), seconds(second * 10)),
-                         u(kHalvesTip)});
+        const QString change = second < first   ? utf8(kFaster).arg(seconds((first - second) * 10))
+                               : second > first ? utf8(kSlower).arg(seconds((second - first) * 10))
+                                                : utf8(kSame);
+        lines.push_back({utf8(kHalves),
+                         utf8(kHalvesValue).arg(change, seconds(first * 10), seconds(second * 10)),
+                         utf8(kHalvesTip)});
     }
     return lines;
 }
@@ -134,8 +130,8 @@ Rhythm rhythmOf(const RoundRecord &round)
         r.endingText = endingText(round.ending);
     }
     r.typicalMs = figuresOf(round.numbers).typicalMs;
-    if (showsDuration(round))
-        r.gapLineMs = EnduranceModel::kGapMs;
+    if (const ChallengeScreen *screen = LevelTable::screen(round.level))
+        r.gapLineMs = screen->gapMs;
     return r;
 }
 
@@ -143,18 +139,18 @@ QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
 {
     switch (c.kind) {
     case RhythmColumn::Kind::Start:
-        return u(kPointedFirst).arg(seconds(c.bar.totalMs()));
+        return utf8(kPointedFirst).arg(seconds(c.bar.totalMs()));
     case RhythmColumn::Kind::Ending:
-        return u(kPointedEnding).arg(rhythm.endingText, seconds(c.bar.totalMs()));
+        return utf8(kPointedEnding).arg(rhythm.endingText, seconds(c.bar.totalMs()));
     case RhythmColumn::Kind::Numbers:
         break;
     }
     if (c.first == c.last) {
-        return u(kPointedNumber)
+        return utf8(kPointedNumber)
             .arg(c.first)
             .arg(seconds(c.bar.findingMs), seconds(c.bar.typingMs), seconds(c.bar.totalMs()));
     }
-    return u(kPointedGroup)
+    return utf8(kPointedGroup)
         .arg(c.first)
         .arg(c.last)
         .arg(seconds(c.bar.totalMs()), seconds(c.slowestMs));
@@ -162,13 +158,13 @@ QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
 
 QString copiedText(const RoundRecord &round)
 {
-    QStringList lines{u(kTitle), heading(round)};
+    QStringList lines{utf8(kTitle), heading(round)};
     const RoundFigures figures = figuresOf(round.numbers);
     for (const FigureLine &line : figureLines(figures))
         lines << line.label + QStringLiteral("：") + line.value;
     if (!figures.enoughToAnalyse())
-        lines << u(kTooFew);
-    lines << QString() << u(kTableHeader);
+        lines << utf8(kTooFew);
+    lines << QString() << utf8(kTableHeader);
     for (std::size_t i = 0; i < round.numbers.size(); ++i) {
         const NumberTime t = numberTime(round.numbers, i);
         lines << QStringLiteral("%1\t%2\t%3\t%4")

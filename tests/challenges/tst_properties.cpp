@@ -59,11 +59,11 @@ template <typename Model> struct Stream {
 
     bool canStart()
     {
-        return rig.board().enabled(Control::Command1) && rig.board().visible(Control::Command1);
+        return rig.board().enabled(Control::Command1) && rig.board()[Control::Command1].visible;
     }
     bool canPlayAgain()
     {
-        return rig.board().enabled(Control::Command3) && rig.board().visible(Control::Command3);
+        return rig.board().enabled(Control::Command3) && rig.board()[Control::Command3].visible;
     }
 
     template <typename Check> bool run(Check check, qint64 &events)
@@ -160,7 +160,7 @@ template <typename Model> struct Stream {
 // Texts and forms every screen may show.
 bool commonForms(ChallengeBoard &b)
 {
-    const QString mark = b.text(Control::Mark);
+    const QString mark = b[Control::Mark].text;
     CHECK(mark.isEmpty() || mark == QStringLiteral("√") || mark == QStringLiteral("×"),
           "mark shows something other than √, × or nothing");
     CHECK(!b.enabled(Control::Text1) || b.timerEnabled(),
@@ -168,7 +168,7 @@ bool commonForms(ChallengeBoard &b)
     CHECK(!b.enabled(Control::Text1) || !b.enabled(Control::Command1),
           "the answer box and Start are open together");
     CHECK(!b.enabled(Control::Text1) ||
-              !(b.enabled(Control::Command3) && b.visible(Control::Command3)),
+              !(b.enabled(Control::Command3) && b[Control::Command3].visible),
           "the answer box is open after the round ended");
     return true;
 }
@@ -177,15 +177,15 @@ bool timedForms(ChallengeBoard &b)
 {
     if (!commonForms(b))
         return false;
-    const bool timeUp = b.text(Control::Label1) == QStringLiteral("时间到!");
+    const bool timeUp = b[Control::Label1].text == QStringLiteral("时间到!");
     CHECK(!timeUp || !b.timerEnabled(), "the timer runs after the limit ended");
     CHECK(!timeUp || !b.enabled(Control::Text1), "the box is open after the limit ended");
     CHECK(!timeUp || !b.enabled(Control::Command1), "Start is open after the limit ended");
     for (Control c : {Control::Label2, Control::Label11, Control::Label13, Control::Label14}) {
-        CHECK(!b[c].textWritten || matches(b.text(c), "\\d\\d"), "a clock label lost its form");
+        CHECK(b[c].text.isEmpty() || matches(b[c].text, "\\d\\d"), "a clock label lost its form");
     }
-    CHECK(matches(b.text(Control::Label15), "[567]| \\d|\\d\\d"), "minutes lost their form");
-    const QString l4 = b.text(Control::Label4);
+    CHECK(matches(b[Control::Label15].text, "[567]| \\d|\\d\\d"), "minutes lost their form");
+    const QString l4 = b[Control::Label4].text;
     CHECK(l4.isEmpty() || matches(l4, " \\d| \\d\\d|\\d{3}"), "last number lost its form");
     return true;
 }
@@ -214,10 +214,10 @@ private slots:
             qint64 best = 0;
             auto check = [&] {
                 ChallengeBoard &b = s.rig.board();
-                count(b.text(Control::Label1));
+                count(b[Control::Label1].text);
                 if (!timedForms(b))
                     return false;
-                const QString l6 = b.text(Control::Label6);
+                const QString l6 = b[Control::Label6].text;
                 CHECK(l6.isEmpty() || matches(l6, "\\d+\\.\\d\\d"),
                       "the best result lost its form");
                 if (!l6.isEmpty()) {
@@ -226,7 +226,7 @@ private slots:
                     CHECK(best == 0 || (now > 0 && now <= best), "the best result got worse");
                     best = now;
                 }
-                const QString l1 = b.text(Control::Label1);
+                const QString l1 = b[Control::Label1].text;
                 CHECK(l1.isEmpty() || l1 == QStringLiteral(" ") ||
                           l1 == QStringLiteral("时间到!") ||
                           l1 == QStringLiteral("挑战成功,你真棒!") ||
@@ -251,10 +251,10 @@ private slots:
             int visit = 1;
             auto check = [&] {
                 ChallengeBoard &b = s.rig.board();
-                count(b.text(Control::Label1).left(6));
+                count(b[Control::Label1].text.left(6));
                 if (!timedForms(b))
                     return false;
-                const QString l6 = b.text(Control::Label6);
+                const QString l6 = b[Control::Label6].text;
                 CHECK(l6.isEmpty() || matches(l6, "\\d+"), "the best count lost its form");
                 const qint64 now = l6.toLongLong();
                 if (visit != s.visits) {
@@ -264,7 +264,7 @@ private slots:
                 }
                 CHECK(now >= best, "the best count got worse");
                 best = now;
-                const QString l1 = b.text(Control::Label1);
+                const QString l1 = b[Control::Label1].text;
                 CHECK(l1.isEmpty() || l1 == QStringLiteral(" ") ||
                           l1 == QStringLiteral("时间到!") ||
                           matches(l1, "本次有效数字范围是 1 -  \\d+") ||
@@ -292,22 +292,22 @@ private slots:
             int visit = 1;
             auto check = [&] {
                 ChallengeBoard &b = s.rig.board();
-                count(b.text(Control::Label1));
+                count(b[Control::Label1].text);
                 if (!commonForms(b))
                     return false;
                 CHECK(b.timerEnabled() == b.enabled(Control::Text1),
                       "the timer runs exactly while a round runs");
-                const QString l6 = b.text(Control::Label6);
+                const QString l6 = b[Control::Label6].text;
                 CHECK(l6.isEmpty() || matches(l6, "\\d+"), "the best count lost its form");
-                CHECK(l6.isEmpty() == b.text(Control::Label21).isEmpty() &&
-                          l6.isEmpty() == b.text(Control::Label23).isEmpty(),
+                CHECK(l6.isEmpty() == b[Control::Label21].text.isEmpty() &&
+                          l6.isEmpty() == b[Control::Label23].text.isEmpty(),
                       "a best count without its duration");
-                CHECK(b.text(Control::Label23).isEmpty() ||
-                          matches(b.text(Control::Label23), "\\d\\d"),
+                CHECK(b[Control::Label23].text.isEmpty() ||
+                          matches(b[Control::Label23].text, "\\d\\d"),
                       "the best duration lost its form");
                 const qint64 now = l6.toLongLong();
-                const std::pair<qint64, qint64> d{b.text(Control::Label21).toLongLong(),
-                                                  b.text(Control::Label23).toLongLong()};
+                const std::pair<qint64, qint64> d{b[Control::Label21].text.toLongLong(),
+                                                  b[Control::Label23].text.toLongLong()};
                 if (visit != s.visits) {
                     visit = s.visits;
                     best = 0;
@@ -319,22 +319,23 @@ private slots:
                       "the best duration got longer at an equal count");
                 best = now;
                 bestDuration = d;
-                const QString l1 = b.text(Control::Label1);
+                const QString l1 = b[Control::Label1].text;
                 CHECK(l1.isEmpty() || l1 == QStringLiteral(" ") ||
                           l1 == QStringLiteral("不能退格，挑战结束！") ||
                           l1 == QStringLiteral("数字输入错误，挑战结束！") ||
                           l1 == QStringLiteral("按了非数字键,挑战结束!刷新记录") ||
                           l1 == QStringLiteral("两次按键时间超过2秒,挑战结束!"),
                       "the message line shows an unknown text");
-                CHECK(!b[Control::Label2].textWritten ||
-                          matches(b.text(Control::Label2), "\\d{1,2}"),
+                CHECK(b[Control::Label2].text.isEmpty() ||
+                          matches(b[Control::Label2].text, "\\d{1,2}"),
                       "gap seconds lost their form");
-                CHECK(!b[Control::Label14].textWritten || matches(b.text(Control::Label14), "\\d+"),
+                CHECK(b[Control::Label14].text.isEmpty() ||
+                          matches(b[Control::Label14].text, "\\d+"),
                       "duration seconds lost their form");
                 for (Control c : {Control::Label11, Control::Label13})
-                    CHECK(!b[c].textWritten || matches(b.text(c), "\\d\\d"),
+                    CHECK(b[c].text.isEmpty() || matches(b[c].text, "\\d\\d"),
                           "hundredths lost their form");
-                const QString l4 = b.text(Control::Label4);
+                const QString l4 = b[Control::Label4].text;
                 CHECK(l4.isEmpty() || matches(l4, " \\d{1,3}|\\d{4}"), "last number lost its form");
                 return true;
             };

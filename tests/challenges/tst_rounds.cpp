@@ -128,7 +128,7 @@ private:
         // Loading, and a visit left without a Start, record nothing.
         rig.reopen();
         QVERIFY(rig.history.rounds().empty());
-        QVERIFY(!rig.board().visible(Control::lblReport));
+        QVERIFY(!rig.board()[Control::lblReport].visible);
         rig.clock.set(9 * 3'600'000 + 30 * 60'000);
         const std::deque<RoundRecord> &rounds = play(rig, numbers, end);
         QCOMPARE(rounds.size(), std::size_t(1));
@@ -151,14 +151,14 @@ private:
         if (end == QLatin1String("back"))
             return;
         QCOMPARE(rig.model->lastRound(), &r);
-        QVERIFY(rig.board().visible(Control::lblReport));
+        QVERIFY(rig.board()[Control::lblReport].visible);
         // A Back after the end adds nothing; the next round hides the link.
         rig.model->back();
         QCOMPARE(rounds.size(), std::size_t(1));
         rig.reopen();
-        QVERIFY(!rig.board().visible(Control::lblReport));
+        QVERIFY(!rig.board()[Control::lblReport].visible);
         rig.model->start();
-        QVERIFY(!rig.board().visible(Control::lblReport));
+        QVERIFY(!rig.board()[Control::lblReport].visible);
     }
 };
 

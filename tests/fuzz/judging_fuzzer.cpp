@@ -37,17 +37,17 @@ template <typename Model> void run(int level, const uint8_t *data, size_t size)
             const qint64 jumps[] = {1'999, 2'000, 299'900, 300'000, 420'000, 86'399'990};
             rig.clock.advance(jumps[b % 6]);
         } else if (b < 235) {
-            if (board.enabled(Control::Command1) && board.visible(Control::Command1))
+            if (board.enabled(Control::Command1) && board[Control::Command1].visible)
                 rig.model->start();
         } else if (b < 250) {
-            if (board.enabled(Control::Command3) && board.visible(Control::Command3))
+            if (board.enabled(Control::Command3) && board[Control::Command3].visible)
                 rig.model->playAgain();
         } else {
             rig.reopen();
         }
         if (board.timerEnabled())
             rig.model->tick();
-        const QString mark = board.text(Control::Mark);
+        const QString mark = board[Control::Mark].text;
         if (!mark.isEmpty() && mark != QStringLiteral("√") && mark != QStringLiteral("×"))
             std::abort();
         if (board.enabled(Control::Text1) &&

@@ -20,13 +20,13 @@
 template <typename Model> class ModelRig {
 public:
     explicit ModelRig(int level, const QString &name = QString())
-        : values{qint16(level), name, QString()}, model(std::make_unique<Model>(clock, history))
+        : values{qint16(level), name}, model(std::make_unique<Model>(clock, history))
     {
         model->load(values);
     }
 
     ChallengeBoard &board() { return model->board(); }
-    QString text(Control c) { return model->board().text(c); }
+    QString text(Control c) { return model->board()[c].text; }
     // Several controls' texts at once, for comparing a clock's figures together.
     QStringList texts(std::initializer_list<Control> controls)
     {

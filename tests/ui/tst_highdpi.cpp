@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/leveltable.h"
 #include "challenges/roundhistory.h"
 #include "fakeclock.h"
-#include "ui/challengescreens.h"
+#include "ui/challengerun.h"
 #include "ui/challengewindow.h"
 #include "ui/fonts.h"
 #include "ui/startwindow.h"
@@ -23,9 +24,9 @@ private slots:
     {
         FakeClock clock;
         RoundHistory history;
-        ChallengeScreens screens(clock, history);
+        ChallengeRun screens(clock, history);
         const std::unique_ptr<ChallengeWindow> window =
-            screens.open(ChallengeScreen::Ranged, {1, QString(), QString()});
+            screens.open(*LevelTable::screen(1), {1, QString()});
         ChallengeWindow &w = *window;
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
@@ -42,7 +43,8 @@ private slots:
 
     void startScreenBadgeIsDrawnForTheDensity()
     {
-        StartWindow w;
+        StartScreen rules;
+        StartWindow w(rules);
         w.show();
         QVERIFY(QTest::qWaitForWindowExposed(&w));
         const QPixmap badge = w.findChild<QLabel *>(QStringLiteral("picIcon"))->pixmap();

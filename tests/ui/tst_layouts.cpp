@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/leveltable.h"
 #include "challenges/roundhistory.h"
 #include "fakeclock.h"
-#include "ui/challengescreens.h"
+#include "ui/challengerun.h"
 #include "ui/challengewindow.h"
 #include "ui/fonts.h"
 #include "ui/startwindow.h"
@@ -203,11 +204,11 @@ private slots:
     void initTestCase()
     {
         Fonts::installSubstitutions();
-        m_start = std::make_unique<StartWindow>();
-        m_screens = std::make_unique<ChallengeScreens>(m_clock, m_history);
-        m_form1 = m_screens->open(ChallengeScreen::Ranged, {1, QString(), QString()});
-        m_form789 = m_screens->open(ChallengeScreen::OpenEnded, {7, QString(), QString()});
-        m_form9 = m_screens->open(ChallengeScreen::Endurance, {9, QString(), QString()});
+        m_start = std::make_unique<StartWindow>(m_startRules);
+        m_screens = std::make_unique<ChallengeRun>(m_clock, m_history);
+        m_form1 = m_screens->open(*LevelTable::screen(1), {1, QString()});
+        m_form789 = m_screens->open(*LevelTable::screen(7), {7, QString()});
+        m_form9 = m_screens->open(*LevelTable::screen(9), {9, QString()});
         m_windows["form0"] = m_start.get();
         m_windows["Form1"] = m_form1.get();
         m_windows["Form789"] = m_form789.get();
@@ -506,8 +507,9 @@ private slots:
 private:
     FakeClock m_clock;
     RoundHistory m_history;
+    StartScreen m_startRules;
     std::unique_ptr<StartWindow> m_start;
-    std::unique_ptr<ChallengeScreens> m_screens;
+    std::unique_ptr<ChallengeRun> m_screens;
     std::unique_ptr<ChallengeWindow> m_form1, m_form789, m_form9;
     std::map<QString, QWidget *> m_windows;
 };

@@ -2,10 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/leveltable.h"
 #include "challenges/roundhistory.h"
 #include "fakeclock.h"
+#include "modal.h"
 #include "ui/answerbox.h"
-#include "ui/challengescreens.h"
+#include "ui/challengerun.h"
 #include "ui/challengewindow.h"
 #include "ui/fonts.h"
 
@@ -14,8 +16,6 @@
 #include <QRandomGenerator>
 #include <QTest>
 #include <QTimer>
-
-Q_DECLARE_METATYPE(ChallengeScreen)
 
 // Random real key events (both digit groups, both Enter keys, keys without a
 // character, Tab, modifiers, paste shortcuts) and clicks on whatever button is
@@ -70,23 +70,22 @@ private slots:
     void screens_data()
     {
         QTest::addColumn<int>("level");
-        QTest::addColumn<ChallengeScreen>("screen");
-        QTest::newRow("Form1, level 2") << 2 << ChallengeScreen::Ranged;
-        QTest::newRow("Form789, level 8") << 8 << ChallengeScreen::OpenEnded;
-        QTest::newRow("Form9") << 9 << ChallengeScreen::Endurance;
+        QTest::newRow("Form1, level 2") << 2;
+        QTest::newRow("Form789, level 8") << 8;
+        QTest::newRow("Form9") << 9;
     }
     void screens()
     {
         QFETCH(int, level);
-        QFETCH(ChallengeScreen, screen);
         qint64 events = 0;
         for (quint32 seed : m_seeds) {
             FakeClock clock;
             RoundHistory history;
-            ChallengeScreens screens(clock, history);
-            const StartValues values{qint16(level), QStringLiteral("测试"), QString()};
+            ChallengeRun screens(clock, history);
+            const StartValues values{qint16(level), QStringLiteral("测试")};
             QRandomGenerator rng(seed);
-            std::unique_ptr<ChallengeWindow> window = screens.open(screen, values);
+            std::unique_ptr<ChallengeWindow> window =
+                screens.open(*LevelTable::screen(level), values);
             window->show();
             QVERIFY(QTest::qWaitForWindowExposed(window.get()));
             // The next number of the round, as the pupil sees it from the marks.
@@ -121,7 +120,7 @@ private slots:
                 } else if (roll < 85) {
                     clock.advance(rng.bounded(1, 600));
                     if (timer->isActive())
-                        w->tick();
+                        tick(w);
                 } else if (roll < 98) {
                     for (QPushButton *b : {start, again}) {
                         if (b->isVisible() && b->isEnabled() && rng.bounded(2) == 0) {
@@ -139,7 +138,7 @@ private slots:
                     else
                         w->close();
                     QVERIFY(!timer->isActive());
-                    window = screens.open(screen, values);
+                    window = screens.open(*LevelTable::screen(level), values);
                     window->show();
                     continue;
                 }

@@ -6,6 +6,7 @@
 
 #include "challenges/report/reporttexts.h"
 #include "challenges/report/roundreport.h"
+#include "core/text.h"
 #include "ui/fonts.h"
 #include "ui/report/pdftext.h"
 #include "ui/report/rhythmplot.h"
@@ -22,7 +23,7 @@ namespace {
 
 const QColor kText(0x00, 0x00, 0xC0);
 
-QFont font(Layouts::Face face, double points, bool bold = false)
+QFont font(Layout::Face face, double points, bool bold = false)
 {
     return Fonts::makeFont({face, points, bold ? 700 : 400, false});
 }
@@ -43,14 +44,14 @@ void draw(QPainter &p, const QRectF &area, const RoundRecord &round)
     p.save();
     p.setPen(kText);
     double top = area.top();
-    top += paragraph(p, RoundReport::heading(round), font(Layouts::Face::Heiti, 18, true),
+    top += paragraph(p, RoundReport::heading(round), font(Layout::Face::Heiti, 18, true),
                      QRectF(area.left(), top, area.width(), area.height())) +
            12;
 
     const RoundFigures figures = figuresOf(round.numbers);
     const std::vector<RoundReport::FigureLine> lines = RoundReport::figureLines(figures);
-    const QFont label = font(Layouts::Face::Songti, 13);
-    const QFont value = font(Layouts::Face::Songti, 13, true);
+    const QFont label = font(Layout::Face::Songti, 13);
+    const QFont value = font(Layout::Face::Songti, 13, true);
     const QFontMetricsF fm(value);
     const double row = fm.height() * 1.35;
     // The chart takes what the figures leave, up to three fifths of the width.
@@ -59,7 +60,7 @@ void draw(QPainter &p, const QRectF &area, const RoundRecord &round)
         std::clamp(area.bottom() - top - figuresHeight - 16, 160.0, area.width() * 0.6);
     RhythmPlot plot(RoundReport::rhythmOf(round));
     plot.layout(QRectF(area.left(), top, area.width(), chartHeight),
-                font(Layouts::Face::Songti, 11));
+                font(Layout::Face::Songti, 11));
     plot.draw(p, kText);
     top += chartHeight + 16;
 
@@ -79,7 +80,7 @@ void draw(QPainter &p, const QRectF &area, const RoundRecord &round)
     if (!figures.enoughToAnalyse()) {
         p.setFont(label);
         p.drawText(QRectF(area.left(), top, area.width(), row), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(ReportTexts::kTooFew));
+                   utf8(ReportTexts::kTooFew));
     }
     p.restore();
 }
@@ -112,7 +113,7 @@ bool writePdf(QIODevice &device, const RoundRecord &round)
     QBuffer written;
     written.open(QIODevice::WriteOnly);
     QPdfWriter pdf(&written);
-    pdf.setTitle(QString::fromUtf8(ReportTexts::kTitle));
+    pdf.setTitle(utf8(ReportTexts::kTitle));
     pdf.setCreator(QStringLiteral("Tavrino"));
     pdf.setPageSize(QPageSize(QPageSize::A4));
     pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);

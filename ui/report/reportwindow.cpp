@@ -7,6 +7,7 @@
 #include "challenges/report/reporttexts.h"
 #include "challenges/report/roundreport.h"
 #include "challenges/roundhistory.h"
+#include "core/text.h"
 #include "core/writeproblem.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
@@ -33,12 +34,7 @@ namespace {
 
 const QColor kText(0x00, 0x00, 0xC0);
 
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
-
-QFont designFont(Layouts::Face face, double points, bool bold = false)
+QFont designFont(Layout::Face face, double points, bool bold = false)
 {
     return Fonts::makeFont({face, points, bold ? 700 : 400, false});
 }
@@ -56,7 +52,7 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     : QDialog(parent), m_history(history)
 {
     setObjectName(QStringLiteral("FormReport"));
-    setWindowTitle(u(kTitle));
+    setWindowTitle(utf8(kTitle));
     setWindowModality(Qt::WindowModal);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -70,13 +66,13 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     white.setColor(QPalette::Window, Qt::white);
     page->setPalette(white);
     m_heading = new QLabel(page);
-    m_heading->setFont(designFont(Layouts::Face::Heiti, 18, true));
+    m_heading->setFont(designFont(Layout::Face::Heiti, 18, true));
     m_heading->setWordWrap(true);
     m_heading->setTextFormat(Qt::PlainText);
     m_chart = new RhythmChart(page);
-    m_chart->setFont(designFont(Layouts::Face::Songti, 11));
+    m_chart->setFont(designFont(Layout::Face::Songti, 11));
     m_pointed = new QLabel(page);
-    m_pointed->setFont(designFont(Layouts::Face::Songti, 12));
+    m_pointed->setFont(designFont(Layout::Face::Songti, 12));
     m_pointed->setTextFormat(Qt::PlainText);
     m_pointed->setWordWrap(true);
     m_figures = new QWidget(page);
@@ -95,11 +91,11 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
             m_pointed->setText(text);
     });
 
-    auto *roundsTitle = new QLabel(u(kRounds), this);
-    roundsTitle->setFont(designFont(Layouts::Face::Heiti, 13, true));
+    auto *roundsTitle = new QLabel(utf8(kRounds), this);
+    roundsTitle->setFont(designFont(Layout::Face::Heiti, 13, true));
     m_rounds = new QListWidget(this);
-    m_rounds->setFont(designFont(Layouts::Face::Songti, 11));
-    m_rounds->setAccessibleName(u(kRounds));
+    m_rounds->setFont(designFont(Layout::Face::Songti, 11));
+    m_rounds->setAccessibleName(utf8(kRounds));
     // Of one width whichever rounds it lists, so that the chart keeps its
     // size from round to round; a long entry wraps.
     m_rounds->setWordWrap(true);
@@ -112,15 +108,15 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     side->addWidget(m_rounds, 1);
 
     m_status = new QLabel(this);
-    m_status->setFont(designFont(Layouts::Face::Songti, 11));
+    m_status->setFont(designFont(Layout::Face::Songti, 11));
     m_status->setTextFormat(Qt::PlainText);
     m_status->setFocusPolicy(Qt::NoFocus);
     m_status->setTextInteractionFlags(Qt::NoTextInteraction);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_status, 1);
     auto button = [&](const char *text, void (ReportWindow::*action)(), QKeySequence keys) {
-        auto *b = new QPushButton(u(text), this);
-        b->setFont(designFont(Layouts::Face::Songti, 14, true));
+        auto *b = new QPushButton(utf8(text), this);
+        b->setFont(designFont(Layout::Face::Songti, 14, true));
         b->setAutoDefault(false);
         b->setShortcut(keys);
         connect(b, &QPushButton::clicked, this, action);
@@ -170,8 +166,8 @@ void ReportWindow::showRound(const RoundRecord &round)
     }
     const RoundFigures figures = figuresOf(round.numbers);
     int row = 0;
-    const QFont labelFont = designFont(Layouts::Face::Songti, 13);
-    const QFont valueFont = designFont(Layouts::Face::Songti, 13, true);
+    const QFont labelFont = designFont(Layout::Face::Songti, 13);
+    const QFont valueFont = designFont(Layout::Face::Songti, 13, true);
     for (const RoundReport::FigureLine &line : RoundReport::figureLines(figures)) {
         // The label explains its figure on hover and on focus, in the line
         // under the chart; a screen reader reads it as the description.
@@ -190,7 +186,7 @@ void ReportWindow::showRound(const RoundRecord &round)
         ++row;
     }
     if (!figures.enoughToAnalyse()) {
-        auto *few = new QLabel(u(kTooFew), m_figures);
+        auto *few = new QLabel(utf8(kTooFew), m_figures);
         few->setFont(labelFont);
         m_figureGrid->addWidget(few, row, 0, 1, 2);
     }
@@ -198,7 +194,7 @@ void ReportWindow::showRound(const RoundRecord &round)
 
 void ReportWindow::showHint()
 {
-    m_pointed->setText(m_round && !m_round->numbers.empty() ? u(kPointHint) : QString());
+    m_pointed->setText(m_round && !m_round->numbers.empty() ? utf8(kPointHint) : QString());
 }
 
 bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
@@ -226,21 +222,21 @@ void ReportWindow::saveAs(const char *suffix, const char *filter,
     Dialogs::prepare();
     const QString suggested =
         QDir(saveFolder()).filePath(RoundReport::fileBaseName(*m_round) + QLatin1String(suffix));
-    const QString path = QFileDialog::getSaveFileName(this, QString(), suggested, u(filter));
+    const QString path = QFileDialog::getSaveFileName(this, QString(), suggested, utf8(filter));
     if (path.isEmpty())
         return;
     // Written whole or not at all: a file that was there stays as it was.
     QSaveFile file(path);
     if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) {
-        m_status->setText(u(kSaved).arg(QDir::toNativeSeparators(path)));
+        m_status->setText(utf8(kSaved).arg(QDir::toNativeSeparators(path)));
         return;
     }
     const QFileDevice::FileError error = file.error();
     file.cancelWriting();
     m_status->clear();
     QMessageBox::warning(
-        this, u(kTitle),
-        u(kSaveFailed).arg(QDir::toNativeSeparators(path), writeProblem(path, error)));
+        this, utf8(kTitle),
+        utf8(kSaveFailed).arg(QDir::toNativeSeparators(path), writeProblem(path, error)));
 }
 
 void ReportWindow::saveImage()
@@ -268,7 +264,7 @@ void ReportWindow::print()
         },
         &problem);
     if (!problem.isEmpty())
-        QMessageBox::warning(this, u(kPrint), u(kPrintMissing).arg(problem));
+        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintMissing).arg(problem));
     else if (printed)
         m_status->clear();
 }
@@ -276,5 +272,5 @@ void ReportWindow::print()
 void ReportWindow::copy()
 {
     QApplication::clipboard()->setText(RoundReport::copiedText(*m_round));
-    m_status->setText(u(kCopied));
+    m_status->setText(utf8(kCopied));
 }

@@ -5,6 +5,7 @@
 #include "ui/report/rhythmchart.h"
 
 #include "challenges/report/reporttexts.h"
+#include "core/text.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -18,7 +19,7 @@ RhythmChart::RhythmChart(QWidget *parent) : QWidget(parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    setAccessibleName(QString::fromUtf8(ReportTexts::kChartName));
+    setAccessibleName(utf8(ReportTexts::kChartName));
     setMinimumSize(320, 160);
 }
 

@@ -5,6 +5,7 @@
 #include "ui/report/rhythmplot.h"
 
 #include "challenges/report/reporttexts.h"
+#include "core/text.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -27,11 +28,6 @@ const QColor kGridColour(0xE0, 0xE0, 0xE0);
 // The first number and the ending stay this wide however many numbers
 // share the rest.
 constexpr double kOwnColumn = 8;
-
-QString u(const char *text)
-{
-    return QString::fromUtf8(text);
-}
 
 // A triangle pointing down at (x, tip), half as wide as it is tall.
 QPainterPath triangle(double x, double tip, double half)
@@ -56,12 +52,12 @@ RhythmPlot::RhythmPlot(RoundReport::Rhythm rhythm) : m_rhythm(std::move(rhythm))
 
 std::vector<RhythmPlot::LegendItem> RhythmPlot::legend() const
 {
-    std::vector<LegendItem> items{{u(kFinding), kFindingColour},
-                                  {u(kTyping), kTypingColour},
-                                  {u(kFirstNumber), kStartTypingColour},
-                                  {u(kPause), kPauseColour, true}};
+    std::vector<LegendItem> items{{utf8(kFinding), kFindingColour},
+                                  {utf8(kTyping), kTypingColour},
+                                  {utf8(kFirstNumber), kStartTypingColour},
+                                  {utf8(kPause), kPauseColour, true}};
     if (m_rhythm.endingMs)
-        items.push_back({u(kEnding).arg(m_rhythm.endingText), kEndingColour});
+        items.push_back({utf8(kEnding).arg(m_rhythm.endingText), kEndingColour});
     return items;
 }
 
@@ -86,13 +82,13 @@ void RhythmPlot::layout(const QRectF &area, const QFont &font)
     // The lines' labels stand to the right of the plot, outside it.
     double right = 12;
     if (m_rhythm.typicalMs) {
-        right = std::max(
-            right,
-            fm.horizontalAdvance(u(kTypicalLine).arg(RoundReport::seconds(*m_rhythm.typicalMs))) +
-                10);
+        right =
+            std::max(right, fm.horizontalAdvance(
+                                utf8(kTypicalLine).arg(RoundReport::seconds(*m_rhythm.typicalMs))) +
+                                10);
     }
     if (m_rhythm.gapLineMs)
-        right = std::max(right, fm.horizontalAdvance(u(kGapLine)) + 10);
+        right = std::max(right, fm.horizontalAdvance(utf8(kGapLine)) + 10);
     const double left = fm.horizontalAdvance(QStringLiteral("000.00")) + 8;
     m_plot = area.adjusted(left, m_legendHeight + line * 1.6, -right, -line * 2.6);
     const int own = (m_rhythm.times.empty() ? 0 : 1) + (m_rhythm.endingMs ? 1 : 0);
@@ -160,7 +156,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
     // Seconds up the side, with light lines across.
     p.drawText(
         QRectF(m_area.left(), m_plot.top() - line * 1.6, m_plot.left() - m_area.left() - 6, line),
-        Qt::AlignRight | Qt::AlignVCenter, u(kAxisSeconds));
+        Qt::AlignRight | Qt::AlignVCenter, utf8(kAxisSeconds));
     for (qint64 ms = 0; ms <= m_axis.topMs; ms += m_axis.stepMs) {
         const double at = y(ms);
         p.setPen(kGridColour);
@@ -233,10 +229,10 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
                    Qt::AlignLeft | Qt::AlignVCenter, name);
     };
     if (m_rhythm.gapLineMs)
-        level(*m_rhythm.gapLineMs, kPauseColour, Qt::SolidLine, u(kGapLine));
+        level(*m_rhythm.gapLineMs, kPauseColour, Qt::SolidLine, utf8(kGapLine));
     if (typical > 0)
         level(typical, kTypicalColour, Qt::DashLine,
-              u(kTypicalLine).arg(RoundReport::seconds(typical)));
+              utf8(kTypicalLine).arg(RoundReport::seconds(typical)));
     p.setRenderHint(QPainter::Antialiasing, false);
 
     // The numbers along the bottom: the first, the last, and a tick where
@@ -277,6 +273,6 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
         p.drawText(box, Qt::AlignCenter, label);
     }
     p.drawText(QRectF(m_plot.left(), m_plot.bottom() + 5 + line, m_plot.width(), line),
-               Qt::AlignHCenter | Qt::AlignTop, u(kAxisNumbers));
+               Qt::AlignHCenter | Qt::AlignTop, utf8(kAxisNumbers));
     p.restore();
 }

@@ -23,7 +23,7 @@ void tickFor(FakeClock &clock, ChallengeWindow *w, int ms)
 {
     for (int t = 0; t < ms; t += 7) {
         clock.advance(7);
-        w->tick();
+        tick(w);
     }
 }
 } // namespace

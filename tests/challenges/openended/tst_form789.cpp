@@ -47,7 +47,7 @@ private slots:
                 QCOMPARE(w->focusWidget(), box);
                 for (int n = 1; n <= 12; ++n) {
                     clock.advance(400);
-                    w->tick();
+                    tick(w);
                     QTest::keyClicks(box, QString::number(n));
                     QTest::keyClick(box, Qt::Key_Return);
                 }
@@ -80,7 +80,7 @@ private slots:
                 QCOMPARE(text(w, "Label6"), QStringLiteral("13"));
 
                 clock.advance(300'000);
-                w->tick();
+                tick(w);
                 QCOMPARE(text(w, "Label1"), QStringLiteral("时间到!"));
                 QCOMPARE(text(w, "Label13"), QStringLiteral("00"));
                 QVERIFY(!timer1(w)->isActive());

@@ -41,7 +41,7 @@ private slots:
         Rig rig(level);
         QCOMPARE(rig.texts({Control::Label19, Control::Label15, Control::Label3, Control::Label6}),
                  QStringList({rule, minutes, QString::number(level), QString()}));
-        QVERIFY(!rig.board().visible(Control::Command3));
+        QVERIFY(!rig.board()[Control::Command3].visible);
         QVERIFY(!rig.board().timerEnabled());
         QVERIFY(!rig.board().enabled(Control::Text1));
         QCOMPARE(rig.key(u'1'), char16_t(0));
@@ -187,7 +187,7 @@ private slots:
         QFETCH(QString, best);
         Rig rig(8);
         for (const QString &round : rounds) {
-            if (rig.board().visible(Control::Command3))
+            if (rig.board()[Control::Command3].visible)
                 rig.model->playAgain();
             rig.model->start();
             const int correct = round.chopped(1).toInt();
@@ -205,7 +205,7 @@ private slots:
                  QStringList({kCross, message, best}));
         QVERIFY(!rig.board().enabled(Control::Text1));
         QVERIFY(!rig.board().enabled(Control::Command1));
-        QVERIFY(rig.board().visible(Control::Command3));
+        QVERIFY(rig.board()[Control::Command3].visible);
         QVERIFY(rig.board().enabled(Control::Command3));
         QCOMPARE(rig.board().takeFocusRequest(), std::optional(Control::Command3));
     }

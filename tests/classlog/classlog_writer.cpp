@@ -7,7 +7,7 @@
 // waits and is tried again, as the game tries with its next round; after
 // 30 seconds of trying it gives up with status 1.
 //   classlog_writer FILE COUNT NAME
-#include "app/classlog.h"
+#include "classlog/classlog.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -28,11 +28,11 @@ int main(int argc, char *argv[])
     for (int n = 1; n <= count; ++n) {
         round.result = QString::number(n);
         round.durationMs = n;
-        if (log.append(round))
+        if (!log.append(round))
             continue;
         QElapsedTimer trying;
         trying.start();
-        while (!log.flush()) {
+        while (log.flush()) {
             if (trying.elapsed() > 30'000)
                 return 1;
             QThread::msleep(200);

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/singleinstance.h"
+#include "start/singleinstance.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -15,11 +15,9 @@ inline constexpr char kHeader[] =
 inline constexpr char kEarlierHeader[] =
     "开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),中位用时(毫秒),失误";
 
-// Why a file cannot be used.
+// Why a file cannot be used, beyond why any file cannot be written
+// (core/writeproblem).
 inline constexpr char kNoFile[] = "没有给出文件名";
-inline constexpr char kIsFolder[] = "这是一个文件夹，不是文件";
-inline constexpr char kNoFolder[] = "文件所在的文件夹不存在";
-inline constexpr char kCannotWrite[] = "无法写入（%1）";
 inline constexpr char kCannotLock[] = "无法在文件旁边建立锁文件，文件夹不允许写入";
 inline constexpr char kLockHeld[] = "文件被另一份程序锁住太久";
 

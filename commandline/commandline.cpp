@@ -2,7 +2,8 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/commandline.h"
+#include "commandline/commandline.h"
+#include "core/text.h"
 
 #include <QCommandLineParser>
 
@@ -65,7 +66,6 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
     CommandLine result;
     if (!parser.parse(arguments)) {
-        result.m_action = Action::Error;
         const QStringList unknown = parser.unknownOptionNames();
         if (unknown.isEmpty()) {
             // A value given to an option that takes none (--help=3), or an
@@ -77,7 +77,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                     break;
                 }
             }
-            result.m_error = QString::fromUtf8(kWrongUse).arg(wrong);
+            result.m_failure = utf8(kWrongUse).arg(wrong);
             return result;
         }
         // The option as the user wrote it, dashes and all.
@@ -91,30 +91,26 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                 break;
             }
         }
-        result.m_error = QString::fromUtf8(kUnknownOption).arg(written);
+        result.m_failure = utf8(kUnknownOption).arg(written);
         return result;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        result.m_action = Action::Error;
-        result.m_error =
-            QString::fromUtf8(kUnexpectedArgument).arg(parser.positionalArguments().first());
+        result.m_failure = utf8(kUnexpectedArgument).arg(parser.positionalArguments().first());
     } else if (parser.isSet(help)) {
         result.m_action = Action::Help;
     } else if (parser.isSet(version)) {
         result.m_action = Action::Version;
     } else if (parser.isSet(log)) {
         result.m_logFile = parser.value(log);
-        if (result.m_logFile.isEmpty()) {
-            result.m_action = Action::Error;
-            result.m_error = QString::fromUtf8(kWrongUse).arg(QStringLiteral("--log"));
-        }
+        if (result.m_logFile.isEmpty())
+            result.m_failure = utf8(kWrongUse).arg(QStringLiteral("--log"));
     }
     return result;
 }
 
 QString CommandLine::helpText()
 {
-    return QString::fromUtf8(kHelp);
+    return utf8(kHelp);
 }
 
 QString CommandLine::versionText()
@@ -124,10 +120,10 @@ QString CommandLine::versionText()
 
 QString CommandLine::alreadyRunningText()
 {
-    return QString::fromUtf8(kAlreadyRunning);
+    return utf8(kAlreadyRunning);
 }
 
 QString CommandLine::noDisplayText()
 {
-    return QString::fromUtf8(kNoDisplay);
+    return utf8(kNoDisplay);
 }

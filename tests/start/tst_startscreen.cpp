@@ -2,9 +2,10 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "app/singleinstance.h"
-#include "app/startscreen.h"
+#include "challenges/challengescreen.h"
 #include "challenges/leveltable.h"
+#include "start/singleinstance.h"
+#include "start/startscreen.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,38 +16,32 @@
 class TestStartScreen : public QObject {
     Q_OBJECT
 private slots:
-    void levelTableRoutesAndLimits_data()
+    // Each level's columns agree with its rule line, and the level goes to
+    // the screen of its kind: a target to Form1, a limit without one to
+    // Form789, neither to Form9. Levels outside the table open nothing.
+    void levelTableAgreesWithItself()
     {
-        QTest::addColumn<int>("level");
-        QTest::addColumn<int>("screen");
-        QTest::addColumn<int>("limit");
-        QTest::addColumn<QString>("minutes");
-        QTest::addColumn<int>("target");
-        const int ranged = int(ChallengeScreen::Ranged);
-        const int open = int(ChallengeScreen::OpenEnded);
-        QTest::newRow("1") << 1 << ranged << 300'000 << "5" << 50;
-        QTest::newRow("2") << 2 << ranged << 300'000 << "5" << 100;
-        QTest::newRow("3") << 3 << ranged << 360'000 << "6" << 150;
-        QTest::newRow("4") << 4 << ranged << 360'000 << "6" << 200;
-        QTest::newRow("5") << 5 << ranged << 420'000 << "7" << 250;
-        QTest::newRow("6: 300 numbers in 7 minutes") << 6 << ranged << 420'000 << "7" << 300;
-        QTest::newRow("7") << 7 << open << 300'000 << "5" << 0;
-        QTest::newRow("8") << 8 << open << 420'000 << "7" << 0;
-        QTest::newRow("9 has no limit") << 9 << int(ChallengeScreen::Endurance) << 0 << "" << 0;
-        QTest::newRow("0 opens nothing") << 0 << int(ChallengeScreen::None) << 0 << "" << 0;
-        QTest::newRow("10 opens nothing") << 10 << int(ChallengeScreen::None) << 0 << "" << 0;
-    }
-    void levelTableRoutesAndLimits()
-    {
-        QFETCH(int, level);
-        QFETCH(int, screen);
-        QFETCH(int, limit);
-        QFETCH(QString, minutes);
-        QFETCH(int, target);
-        QCOMPARE(int(LevelTable::screen(level)), screen);
-        QCOMPARE(LevelTable::limitMilliseconds(level), limit);
-        QCOMPARE(LevelTable::limitMinutesCaption(level), minutes);
-        QCOMPARE(LevelTable::target(level), target);
+        for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
+            const QString rule = LevelTable::startRuleLine(level);
+            const QString where = QStringLiteral("level %1: %2").arg(level).arg(rule);
+            QVERIFY2(rule.startsWith(QStringLiteral("%1级规则: ").arg(level)), qPrintable(where));
+            const QString minutes = LevelTable::limitMinutesCaption(level);
+            QCOMPARE(LevelTable::limitMilliseconds(level), minutes.toInt() * 60'000);
+            QVERIFY2(minutes.isEmpty() == rule.contains(QStringLiteral("不限时")),
+                     qPrintable(where));
+            if (!minutes.isEmpty())
+                QVERIFY2(rule.contains(minutes + QStringLiteral("分钟")), qPrintable(where));
+            const int target = LevelTable::target(level);
+            if (target > 0)
+                QVERIFY2(rule.contains(QStringLiteral("1-%1 ").arg(target)), qPrintable(where));
+            const char *screen = target > 0 ? "Form1" : minutes.isEmpty() ? "Form9" : "Form789";
+            QVERIFY2(LevelTable::screen(level), qPrintable(where));
+            QCOMPARE(LevelTable::screen(level)->name, screen);
+        }
+        QCOMPARE(LevelTable::lastLevel(), 9);
+        QCOMPARE(LevelTable::target(6), 300);
+        for (int outside : {0, -1, 10})
+            QVERIFY(!LevelTable::screen(outside));
     }
 
     // The two rule lines of levels 7 and 8 are different strings.
@@ -69,15 +64,14 @@ private slots:
     {
         StartScreen s;
         s.load();
-        QCOMPARE(s.caption(), QStringLiteral("Tavrino  V2.0 2017-11-22 "));
-        QCOMPARE(s.levelDisplay(), QStringLiteral("1"));
-        QCOMPARE(s.ruleLine(), LevelTable::startRuleLine(1));
-        QCOMPARE(s.nameText(), QString());
+        const Board<StartControl> &b = s.board();
+        QCOMPARE(b[StartControl::Window].text, QStringLiteral("Tavrino  V2.0 2017-11-22 "));
+        QCOMPARE(b[StartControl::Label25].text, LevelTable::startRuleLine(1));
+        QCOMPARE(b[StartControl::Text1].text, QString());
         QCOMPARE(s.values().StudentName, QString());
         QCOMPARE(s.values().GameLevel, 0);
-        QVERIFY(!s.captionsShown());
-        QVERIFY(s.plannerCredit().startsWith(QStringLiteral("项目策划: ")));
-        QVERIFY(s.designerCredit().startsWith(QStringLiteral("设计制作: ")));
+        QVERIFY(b[StartControl::Label11].text.startsWith(QStringLiteral("项目策划: ")));
+        QVERIFY(b[StartControl::Label12].text.startsWith(QStringLiteral("设计制作: ")));
     }
 
     // Choosing overwrites the level display and the rule line; starting
@@ -86,24 +80,28 @@ private slots:
     {
         QTest::addColumn<QList<int>>("clicks");
         QTest::addColumn<int>("level");
-        QTest::addColumn<int>("screen");
-        QTest::newRow("nothing clicked") << QList<int>{} << 1 << int(ChallengeScreen::Ranged);
-        QTest::newRow("7 then 3") << QList<int>{7, 3} << 3 << int(ChallengeScreen::Ranged);
-        QTest::newRow("8") << QList<int>{8} << 8 << int(ChallengeScreen::OpenEnded);
-        QTest::newRow("9") << QList<int>{9} << 9 << int(ChallengeScreen::Endurance);
+        QTest::addColumn<QString>("screen");
+        QTest::newRow("nothing clicked") << QList<int>{} << 1 << "Form1";
+        QTest::newRow("7 then 3") << QList<int>{7, 3} << 3 << "Form1";
+        QTest::newRow("8") << QList<int>{8} << 8 << "Form789";
+        QTest::newRow("9") << QList<int>{9} << 9 << "Form9";
+        QTest::newRow("a level the table lacks") << QList<int>{10} << 1 << "Form1";
     }
     void choosingThenStartingRoutesByTheLastChoice()
     {
         QFETCH(QList<int>, clicks);
         QFETCH(int, level);
-        QFETCH(int, screen);
+        QFETCH(QString, screen);
         StartScreen s;
         s.load();
         for (int n : clicks)
             s.chooseLevel(n);
-        QCOMPARE(s.levelDisplay(), QString::number(level));
-        QCOMPARE(s.ruleLine(), LevelTable::startRuleLine(level));
-        QCOMPARE(int(s.startChallenge()), screen);
+        if (!clicks.isEmpty() && clicks.last() == level)
+            QCOMPARE(s.board()[StartControl::Label9].text, QString::number(level));
+        QCOMPARE(s.board()[StartControl::Label25].text, LevelTable::startRuleLine(level));
+        const ChallengeScreen *opened = s.startChallenge();
+        QVERIFY(opened);
+        QCOMPARE(QString::fromUtf8(opened->name), screen);
         QCOMPARE(s.values().GameLevel, level);
     }
 
@@ -136,27 +134,27 @@ private slots:
         onEnter.load();
         onEnter.nameChanged(typed);
         onEnter.confirmName();
-        QCOMPARE(onEnter.nameText(), kept);
+        QCOMPARE(onEnter.board()[StartControl::Text1].text, kept);
         QCOMPARE(onEnter.values().StudentName, kept);
-        QCOMPARE(onEnter.takeFocusRequest(), std::optional(StartScreen::Focus::Command1));
+        QCOMPARE(onEnter.board().takeFocusRequest(), std::optional(StartControl::Command1));
 
         StartScreen onStart;
         onStart.load();
         onStart.nameChanged(typed);
         onStart.startChallenge();
         QCOMPARE(onStart.values().StudentName, kept);
-        QCOMPARE(onStart.values().School, QString());
     }
 
     void linksOpenTheirPages()
     {
-        QCOMPARE(StartScreen::makerPageUrl().path(), QStringLiteral("/index1.htm"));
-        QVERIFY(StartScreen::makerPageUrl().isValid());
-        QVERIFY(StartScreen::platformUrl().isValid());
+        const QUrl maker = StartScreen::linkTarget(StartControl::Label1);
+        const QUrl platform = StartScreen::linkTarget(StartControl::Label3);
+        QCOMPARE(maker.path(), QStringLiteral("/index1.htm"));
+        QVERIFY(maker.isValid() && platform.isValid());
         StartScreen s;
         s.load();
-        QCOMPARE(StartScreen::makerPageUrl().host(), s.makerLink());
-        QCOMPARE(StartScreen::platformUrl().host(), s.platformLink());
+        QCOMPARE(maker.host(), s.board()[StartControl::Label1].text);
+        QCOMPARE(platform.host(), s.board()[StartControl::Label3].text);
     }
 
     // A second copy finds the lock held; a lock left by a process that is

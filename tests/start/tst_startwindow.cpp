@@ -3,9 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "app/program.h"
-#include "app/startscreen.h"
 #include "fakeclock.h"
 #include "modal.h"
+#include "start/startscreen.h"
 #include "ui/fonts.h"
 
 #include <QDesktopServices>
@@ -159,9 +159,9 @@ private slots:
         QTest::mouseClick(label("Label1"), Qt::LeftButton);
         QTest::mouseClick(label("Label3"), Qt::LeftButton);
         QCOMPARE(m_opened.size(), 2);
-        QCOMPARE(m_opened[0], StartScreen::makerPageUrl());
-        QCOMPARE(m_opened[1], StartScreen::platformUrl());
-        QCOMPARE(label("Label1")->text(), StartScreen::makerPageUrl().host());
+        QCOMPARE(m_opened[0], StartScreen::linkTarget(StartControl::Label1));
+        QCOMPARE(m_opened[1], StartScreen::linkTarget(StartControl::Label3));
+        QCOMPARE(label("Label1")->text(), StartScreen::linkTarget(StartControl::Label1).host());
     }
 
     // The Chinese faces resolve to CJK faces, not to empty boxes.

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "core/failure.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -11,15 +13,15 @@
 // needs a display, so that --help and --version answer on a text console.
 class CommandLine {
 public:
-    enum class Action { Play, Help, Version, Error };
+    enum class Action { Play, Help, Version };
 
     // arguments[0] is the program; options of Qt's own (-platform, -display,
     // -style) are let through for the application to read.
     static CommandLine parse(const QStringList &arguments);
 
     Action action() const { return m_action; }
-    // For Action::Error: one line saying what is wrong.
-    QString error() const { return m_error; }
+    // What is wrong with the command line, in one line; none when it is right.
+    const Failure &failure() const { return m_failure; }
     // The class log's file as given with --log; empty without.
     QString logFile() const { return m_logFile; }
 
@@ -33,6 +35,6 @@ public:
 
 private:
     Action m_action = Action::Play;
-    QString m_error;
+    Failure m_failure;
     QString m_logFile;
 };

@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "challenges/layout.h"
+
+#include <QtGlobal>
+
+#include <memory>
+#include <optional>
+#include <string_view>
+#include <vector>
+
+class ChallengeModel;
+class GameClock;
+class RoundHistory;
+
+// One challenge screen, all the program needs to know of it in one place:
+// how to make its rules, its layout table, and what the round report needs
+// to know of its rounds. Each screen's folder defines one; the registry
+// (challengescreens.cpp) lists them, and the level table says which screen a
+// level uses.
+struct ChallengeScreen {
+    // The design name of its window.
+    const char *name = "";
+    std::unique_ptr<ChallengeModel> (*makeRules)(GameClock &, RoundHistory &) = nullptr;
+    const Layout::Table &(*layout)() = nullptr;
+    // The screen shows a round's duration beside its count.
+    bool showsDuration = false;
+    // A pause without a key that ends a round, where the rule has one.
+    std::optional<qint64> gapMs;
+};
+
+// How a screen makes its rules: makeRules = &rulesOf<RangedModel>.
+template <typename Model>
+std::unique_ptr<ChallengeModel> rulesOf(GameClock &clock, RoundHistory &history)
+{
+    return std::make_unique<Model>(clock, history);
+}
+
+// Every challenge screen of the game.
+const std::vector<const ChallengeScreen *> &challengeScreens();
+// The screen of a design name; none for a name no screen has.
+const ChallengeScreen *challengeScreen(std::string_view name);

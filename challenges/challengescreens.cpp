@@ -1,0 +1,30 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "challenges/challengescreen.h"
+
+#include "challenges/endurance/endurancescreen.h"
+#include "challenges/openended/openendedscreen.h"
+#include "challenges/ranged/rangedscreen.h"
+
+#include <algorithm>
+
+// The registry: one line per screen.
+const std::vector<const ChallengeScreen *> &challengeScreens()
+{
+    static const std::vector<const ChallengeScreen *> screens{
+        &rangedScreen(),
+        &openEndedScreen(),
+        &enduranceScreen(),
+    };
+    return screens;
+}
+
+const ChallengeScreen *challengeScreen(std::string_view name)
+{
+    const auto &all = challengeScreens();
+    const auto it = std::find_if(all.begin(), all.end(),
+                                 [name](const ChallengeScreen *s) { return s->name == name; });
+    return it != all.end() ? *it : nullptr;
+}

@@ -1,0 +1,76 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "classlog/classlogpath.h"
+
+#include <QDir>
+#include <QSettings>
+
+#include <algorithm>
+
+QString configuredLogPath(const QString &commandLinePath)
+{
+    if (!commandLinePath.isEmpty())
+        return expandPath(commandLinePath);
+    // The administrator's setting for the whole computer: on Linux
+    // /etc/xdg/tavrino/tavrino.conf, on Windows the registry value "log" of
+    // HKEY_LOCAL_MACHINE\SOFTWARE\tavrino\tavrino.
+    const QSettings system(QSettings::NativeFormat, QSettings::SystemScope,
+                           QStringLiteral("tavrino"), QStringLiteral("tavrino"));
+    return expandPath(system.value(QStringLiteral("log")).toString());
+}
+
+QString expandPath(const QString &path)
+{
+    // Read by hand rather than with a regular expression: this runs at every
+    // start, and the expression engine would cost the start-up its memory.
+    QString expanded;
+    qsizetype i = 0;
+    if (path == QLatin1String("~") || path.startsWith(QLatin1String("~/"))) {
+        expanded = QDir::homePath();
+        i = 1;
+    }
+    auto isNameChar = [](QChar c, bool first) {
+        return c == QLatin1Char('_') || (c.isLetter() && c.unicode() < 128) ||
+               (!first && c.isDigit() && c.unicode() < 128);
+    };
+    while (i < path.size()) {
+        if (path[i] == QLatin1Char('%')) {
+            // Windows' %NAME%, where NAME is set; any other percent sign
+            // stands for itself.
+            const qsizetype close = path.indexOf(QLatin1Char('%'), i + 1);
+            const QString name = close > i + 1 ? path.mid(i + 1, close - i - 1) : QString();
+            const QByteArray key = name.toLatin1();
+            if (!name.isEmpty() &&
+                std::all_of(name.begin(), name.end(),
+                            [&](QChar c) {
+                                return isNameChar(c, false) || c == QLatin1Char('(') ||
+                                       c == QLatin1Char(')');
+                            }) &&
+                qEnvironmentVariableIsSet(key.constData())) {
+                expanded += qEnvironmentVariable(key.constData());
+                i = close + 1;
+            } else {
+                expanded += path[i++];
+            }
+            continue;
+        }
+        if (path[i] != QLatin1Char('$')) {
+            expanded += path[i++];
+            continue;
+        }
+        const bool braced = i + 1 < path.size() && path[i + 1] == QLatin1Char('{');
+        qsizetype start = i + (braced ? 2 : 1), end = start;
+        while (end < path.size() && isNameChar(path[end], end == start))
+            ++end;
+        if (end == start || (braced && (end >= path.size() || path[end] != QLatin1Char('}')))) {
+            // Not a variable: the dollar sign stands for itself.
+            expanded += path[i++];
+            continue;
+        }
+        expanded += qEnvironmentVariable(path.mid(start, end - start).toLatin1().constData());
+        i = braced ? end + 1 : end;
+    }
+    return expanded;
+}
