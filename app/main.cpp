@@ -5,13 +5,19 @@
 #include "app/program.h"
 #include "app/terminal.h"
 #include "classlog/classlogpath.h"
+#include "classlog/classviewtexts.h"
 #include "commandline/commandline.h"
 #include "core/systemclock.h"
+#include "core/text.h"
 #include "start/singleinstance.h"
+#include "ui/classview/classwindow.h"
+#include "ui/dialogs.h"
 #include "ui/fonts.h"
 #include "ui/labelaccessible.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileDialog>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -71,6 +77,32 @@ int answer(std::FILE *stream, const QString &text, int status, int argc, char *a
     return status;
 }
 
+// The teacher's class view. It only reads the log, so it runs beside the
+// game and takes no part in the one-copy rule.
+int runClassView(const CommandLine &command)
+{
+    using namespace ClassViewTexts;
+    QString path = command.classFile().isEmpty() ? configuredLogPath(command.logFile())
+                                                 : expandPath(command.classFile());
+    if (path.isEmpty()) {
+        Dialogs::prepare();
+        path = QFileDialog::getOpenFileName(nullptr, utf8(kOpenLog), QDir::homePath(),
+                                            utf8(kLogFiles));
+        if (path.isEmpty())
+            return EXIT_SUCCESS;
+    }
+    ClassWindow window(path);
+    if (const Failure failure = window.refresh()) {
+        Terminal::print(stderr, utf8(kCannotReadLine).arg(path, *failure) + QLatin1Char('\n'));
+        Dialogs::prepare();
+        QMessageBox::warning(nullptr, utf8(kTitle),
+                             utf8(kCannotRead).arg(QDir::toNativeSeparators(path), *failure));
+        return EXIT_FAILURE;
+    }
+    window.show();
+    return QApplication::exec();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -84,6 +116,7 @@ int main(int argc, char *argv[])
     case CommandLine::Action::Version:
         return answer(stdout, CommandLine::versionText(), EXIT_SUCCESS, argc, argv);
     case CommandLine::Action::Play:
+    case CommandLine::Action::ClassView:
         break;
     }
 
@@ -93,6 +126,11 @@ int main(int argc, char *argv[])
     QApplication::setApplicationName(QStringLiteral("tavrino"));
     // No application display name: on X11 Qt would append it to every window
     // title, and the titles are shown exactly as designed.
+
+    Fonts::installSubstitutions();
+    LabelAccessibility::install();
+    if (command.action() == CommandLine::Action::ClassView)
+        return runClassView(command);
 
     // A second copy ends at once and silently, before any window shows; a
     // teacher who gave it options is told on the terminal that they are not
@@ -104,8 +142,6 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    Fonts::installSubstitutions();
-    LabelAccessibility::install();
     SystemClock clock;
     Program program(clock, configuredLogPath(command.logFile()));
     program.showStartWindow();

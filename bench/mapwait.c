@@ -36,10 +36,24 @@ static double now_ms(void)
     return ts.tv_sec * 1e3 + ts.tv_nsec / 1e6;
 }
 
+/* The title as _NET_WM_NAME gives it in UTF-8 (a Chinese title is not in
+ * WM_NAME's Latin-1), else WM_NAME. */
 static int title_matches(Display *d, Window w, const char *prefix)
 {
-    char *name = NULL;
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char *utf8 = NULL;
     int ok = 0;
+    if (XGetWindowProperty(d, w, XInternAtom(d, "_NET_WM_NAME", False), 0, 1024, False,
+                           XInternAtom(d, "UTF8_STRING", False), &type, &format, &count, &after,
+                           &utf8) == Success && utf8) {
+        ok = count > 0 && strncmp((const char *)utf8, prefix, strlen(prefix)) == 0;
+        XFree(utf8);
+        if (count > 0)
+            return ok;
+    }
+    char *name = NULL;
     if (XFetchName(d, w, &name) && name) {
         ok = strncmp(name, prefix, strlen(prefix)) == 0;
         XFree(name);

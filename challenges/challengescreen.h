@@ -23,6 +23,11 @@ class RoundHistory;
 // (challengescreens.cpp) lists them, and the level table says which screen a
 // level uses.
 struct ChallengeScreen {
+    // How the game counts a level's best round: the fastest successful one
+    // (a time, less is better), the one that reached most numbers, or of
+    // those the shortest.
+    enum class Best { FastestSuccess, MostNumbers, MostNumbersThenShortest };
+
     // The design name of its window.
     const char *name = "";
     std::unique_ptr<ChallengeModel> (*makeRules)(GameClock &, RoundHistory &) = nullptr;
@@ -31,7 +36,18 @@ struct ChallengeScreen {
     bool showsDuration = false;
     // A pause without a key that ends a round, where the rule has one.
     std::optional<qint64> gapMs;
+    Best best = Best::MostNumbers;
 };
+
+// A round's standing towards its level's best, less being better; none for
+// a round that cannot be a best (a ranged round that did not succeed).
+struct RoundScore {
+    qint64 first = 0;
+    qint64 second = 0;
+    friend auto operator<=>(const RoundScore &, const RoundScore &) = default;
+};
+std::optional<RoundScore> roundScore(ChallengeScreen::Best best, bool succeeded, qint64 numbers,
+                                     qint64 durationHundredths);
 
 // How a screen makes its rules: makeRules = &rulesOf<RangedModel>.
 template <typename Model>

@@ -28,3 +28,19 @@ const ChallengeScreen *challengeScreen(std::string_view name)
                                  [name](const ChallengeScreen *s) { return s->name == name; });
     return it != all.end() ? *it : nullptr;
 }
+
+std::optional<RoundScore> roundScore(ChallengeScreen::Best best, bool succeeded, qint64 numbers,
+                                     qint64 durationHundredths)
+{
+    switch (best) {
+    case ChallengeScreen::Best::FastestSuccess:
+        if (!succeeded)
+            return std::nullopt;
+        return RoundScore{durationHundredths, 0};
+    case ChallengeScreen::Best::MostNumbersThenShortest:
+        return RoundScore{-numbers, durationHundredths};
+    case ChallengeScreen::Best::MostNumbers:
+        break;
+    }
+    return RoundScore{-numbers, 0};
+}

@@ -7,8 +7,8 @@
 #include "classlog/classlogtexts.h"
 #include "classlog/csvline.h"
 #include "core/disksync.h"
+#include "core/fileproblem.h"
 #include "core/text.h"
-#include "core/writeproblem.h"
 
 #include <QDir>
 #include <QFile>

@@ -16,7 +16,7 @@ inline constexpr char kEarlierHeader[] =
     "开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),中位用时(毫秒),失误";
 
 // Why a file cannot be used, beyond why any file cannot be written
-// (core/writeproblem).
+// (core/fileproblem).
 inline constexpr char kNoFile[] = "没有给出文件名";
 inline constexpr char kCannotLock[] = "无法在文件旁边建立锁文件，文件夹不允许写入";
 inline constexpr char kLockHeld[] = "文件被另一份程序锁住太久";

@@ -26,6 +26,13 @@ constexpr char kHelp[] =
     "                 Show the version and exit.\n"
     "  --log FILE     把每一轮的成绩追加到班级记录 FILE（CSV 表格）。\n"
     "                 Append every finished round to the class log FILE (CSV).\n"
+    "  --class [FILE] 打开班级记录窗口，查看班级记录 FILE：每名学生每一级的最好成绩\n"
+    "                 和进步情况；不给 FILE 时用 --log 或管理员设置的文件，都没有时\n"
+    "                 选择一个文件。只读取，不写入。\n"
+    "                 Open the class view of the class log FILE: each pupil's best\n"
+    "                 per level and progress over the days; without FILE, the log\n"
+    "                 that --log or the administrator's setting names, else one\n"
+    "                 chosen in a dialog. It only reads the file.\n"
     "\n"
     "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
     "电脑打开班级记录；两者都没有时，程序不写任何文件。\n"
@@ -57,9 +64,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption classView(QStringLiteral("class"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(log);
+    parser.addOption(classView);
     for (const char *qtOption : {"platform", "display", "style"})
         parser.addOption(
             QCommandLineOption(QLatin1String(qtOption), QString(), QStringLiteral("x")));
@@ -94,16 +103,25 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.m_failure = utf8(kUnknownOption).arg(written);
         return result;
     }
-    if (!parser.positionalArguments().isEmpty()) {
-        result.m_failure = utf8(kUnexpectedArgument).arg(parser.positionalArguments().first());
+    // The class view takes one file; nothing else takes any.
+    const QStringList positional = parser.positionalArguments();
+    const qsizetype allowed = parser.isSet(classView) ? 1 : 0;
+    if (positional.size() > allowed) {
+        result.m_failure = utf8(kUnexpectedArgument).arg(positional.at(allowed));
     } else if (parser.isSet(help)) {
         result.m_action = Action::Help;
     } else if (parser.isSet(version)) {
         result.m_action = Action::Version;
-    } else if (parser.isSet(log)) {
-        result.m_logFile = parser.value(log);
-        if (result.m_logFile.isEmpty())
-            result.m_failure = utf8(kWrongUse).arg(QStringLiteral("--log"));
+    } else {
+        if (parser.isSet(classView)) {
+            result.m_action = Action::ClassView;
+            result.m_classFile = positional.value(0);
+        }
+        if (parser.isSet(log)) {
+            result.m_logFile = parser.value(log);
+            if (result.m_logFile.isEmpty())
+                result.m_failure = utf8(kWrongUse).arg(QStringLiteral("--log"));
+        }
     }
     return result;
 }

@@ -13,7 +13,7 @@
 // needs a display, so that --help and --version answer on a text console.
 class CommandLine {
 public:
-    enum class Action { Play, Help, Version };
+    enum class Action { Play, Help, Version, ClassView };
 
     // arguments[0] is the program; options of Qt's own (-platform, -display,
     // -style) are let through for the application to read.
@@ -24,6 +24,8 @@ public:
     const Failure &failure() const { return m_failure; }
     // The class log's file as given with --log; empty without.
     QString logFile() const { return m_logFile; }
+    // For the class view: the file given after --class; empty without.
+    QString classFile() const { return m_classFile; }
 
     // Printed by a second copy that ends because one already runs, when it
     // was given options it cannot use.
@@ -37,4 +39,5 @@ private:
     Action m_action = Action::Play;
     Failure m_failure;
     QString m_logFile;
+    QString m_classFile;
 };

@@ -204,6 +204,7 @@ const ChallengeScreen &enduranceScreen()
                                         .makeRules = &rulesOf<EnduranceModel>,
                                         .layout = &form9,
                                         .showsDuration = true,
-                                        .gapMs = EnduranceModel::kGapMs};
+                                        .gapMs = EnduranceModel::kGapMs,
+                                        .best = ChallengeScreen::Best::MostNumbersThenShortest};
     return screen;
 }

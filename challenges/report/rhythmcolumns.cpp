@@ -40,19 +40,15 @@ std::vector<RhythmColumn> rhythmColumns(const std::vector<NumberTime> &times,
     return columns;
 }
 
-namespace {
-
-// A step that gives at most six lines up to topMs.
-qint64 niceStep(qint64 topMs)
+qint64 chartStep(qint64 top)
 {
-    for (qint64 step : {100, 200, 250, 500, 1000, 2000, 5000, 10'000, 20'000, 30'000, 60'000}) {
-        if (topMs / step <= 6)
-            return step;
+    for (qint64 step = 1;; step *= 10) {
+        for (qint64 nice : {step, 2 * step, 5 * step / 2, 5 * step}) {
+            if (nice > 0 && top / nice <= 6)
+                return nice;
+        }
     }
-    return 120'000;
 }
-
-} // namespace
 
 RhythmAxis rhythmAxis(const std::vector<RhythmColumn> &columns, std::optional<qint64> typicalMs,
                       std::optional<qint64> lineMs)
@@ -70,6 +66,6 @@ RhythmAxis rhythmAxis(const std::vector<RhythmColumn> &columns, std::optional<qi
     const qint64 line = lineMs.value_or(0);
     const qint64 top =
         std::max({slowest + slowest / 8, line + line / 8, typicalMs.value_or(0) * 2, qint64(500)});
-    const qint64 step = niceStep(top);
+    const qint64 step = chartStep(top);
     return {(top / step + 1) * step, step};
 }

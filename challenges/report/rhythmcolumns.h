@@ -32,6 +32,10 @@ struct RhythmColumn {
 std::vector<RhythmColumn> rhythmColumns(const std::vector<NumberTime> &times,
                                         std::optional<qint64> endingMs, qint64 maxColumns);
 
+// A step for a chart's axis that gives at most six lines up to top: 1, 2,
+// 2.5 or 5 times a power of ten.
+qint64 chartStep(qint64 top);
+
 // The scale of the chart's time axis.
 struct RhythmAxis {
     qint64 topMs = 1000;

@@ -54,6 +54,7 @@ Section
     WriteUninstaller "$INSTDIR\uninstall.exe"
     CreateDirectory "$SMPROGRAMS\Tavrino"
     CreateShortcut "$SMPROGRAMS\Tavrino\Tavrino.lnk" "$INSTDIR\tavrino.exe"
+    CreateShortcut "$SMPROGRAMS\Tavrino\班级记录.lnk" "$INSTDIR\tavrino.exe" "--class"
     CreateShortcut "$SMPROGRAMS\Tavrino\卸载 Tavrino.lnk" "$INSTDIR\uninstall.exe"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Tavrino"
     WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
@@ -67,6 +68,7 @@ SectionEnd
 
 Section "Uninstall"
     Delete "$SMPROGRAMS\Tavrino\Tavrino.lnk"
+    Delete "$SMPROGRAMS\Tavrino\班级记录.lnk"
     Delete "$SMPROGRAMS\Tavrino\卸载 Tavrino.lnk"
     RMDir "$SMPROGRAMS\Tavrino"
     Delete "$INSTDIR\tavrino.exe"

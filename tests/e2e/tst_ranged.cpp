@@ -220,7 +220,8 @@ private slots:
 
     // Started with --log, the game appends a won round to the class log: a
     // new file with its byte-order mark and header, and the round's line
-    // with the result the screen showed.
+    // with the result the screen showed. The class view, opened on the same
+    // file while the game runs, has the pupil's row with that result.
     void classLogHoldsTheRound()
     {
         QTemporaryDir dir;
@@ -229,6 +230,8 @@ private slots:
         m_game = std::make_unique<Game>(m_desktop);
         m_game->process().setArguments({QStringLiteral("--log"), path});
         E2E_STEP(startGame(*m_game, &m_startWindow));
+        E2E_DO(Pupil::click(m_startWindow.find(QStringLiteral("姓名"))));
+        E2E_DO(Pupil::type(QStringLiteral("Wang")));
         E2E_STEP(prepare());
         E2E_STEP(clickStart(m_form));
         E2E_DO(Pupil::enterRun(1, 50));
@@ -246,8 +249,17 @@ private slots:
                                                "用时(秒),平常用时(毫秒),停顿"));
         const QStringList cells = lines().at(1).split(QLatin1Char(','));
         QCOMPARE(cells.size(), 10);
-        QCOMPARE(cells.mid(3, 4), (QStringList{QStringLiteral("1"), QStringLiteral("挑战成功"),
-                                               m_best.shownText(), QStringLiteral("50")}));
+        QCOMPARE(cells.mid(2, 5),
+                 (QStringList{QStringLiteral("Wang"), QStringLiteral("1"), QStringLiteral("挑战成功"),
+                              m_best.shownText(), QStringLiteral("50")}));
+
+        Game teacher(m_desktop);
+        teacher.process().setArguments({QStringLiteral("--class"), path});
+        E2E_DO(teacher.launch());
+        QTRY_VERIFY_WITH_TIMEOUT(teacher.window(QStringLiteral("班级记录")), kShowMs);
+        const Accessible view = teacher.window(QStringLiteral("班级记录"));
+        QTRY_VERIFY_WITH_TIMEOUT(view.find(QStringLiteral("Wang")), kShowMs);
+        QVERIFY(view.find(m_best.shownText() + QStringLiteral(" 秒")));
     }
 };
 

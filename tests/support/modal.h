@@ -30,6 +30,25 @@ inline void whenModalOpens(std::function<void(ChallengeWindow *)> body, bool *ra
     });
 }
 
+// Runs body on the next modal window of this type as soon as it shows
+// (looking again at each turn of the event loop, whichever loop runs), then
+// closes it if body left it open.
+template <typename Window> void whenShown(std::function<void(Window *)> body)
+{
+    auto *poll = new QTimer;
+    QObject::connect(poll, &QTimer::timeout, poll, [poll, body] {
+        auto *w = qobject_cast<Window *>(QApplication::activeModalWidget());
+        if (!w)
+            return;
+        poll->stop();
+        poll->deleteLater();
+        body(w);
+        if (w->isVisible())
+            w->reject();
+    });
+    poll->start(0);
+}
+
 template <typename T> T *child(QWidget *parent, const char *name)
 {
     return parent->findChild<T *>(QLatin1String(name));

@@ -8,7 +8,7 @@
 #include "challenges/report/roundreport.h"
 #include "challenges/roundhistory.h"
 #include "core/text.h"
-#include "core/writeproblem.h"
+#include "core/fileproblem.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
 #include "ui/report/printing/printreport.h"

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "core/writeproblem.h"
+#include "core/fileproblem.h"
 #include "core/text.h"
 
 #include <QDir>
@@ -17,6 +17,9 @@ constexpr char kReadOnly[] = "磁盘是只读的，不能写入";
 constexpr char kNoPermission[] = "没有在这里写入文件的权限";
 constexpr char kDiskFull[] = "磁盘已满";
 constexpr char kOther[] = "无法写入这个文件";
+constexpr char kMissing[] = "文件不存在";
+constexpr char kNotReadable[] = "没有读取这个文件的权限";
+constexpr char kUnreadable[] = "无法读取这个文件";
 
 // Less than this left on a disk counts as full (a file system that holds
 // no data at all, such as /proc, says it has 0 of 0 bytes).
@@ -41,4 +44,16 @@ QString writeProblem(const QString &path, QFileDevice::FileError error)
     if ((info.exists() && !info.isWritable()) || (!info.exists() && !folder.isWritable()))
         return utf8(kNoPermission);
     return utf8(kOther);
+}
+
+QString readProblem(const QString &path)
+{
+    const QFileInfo info(path);
+    if (info.isDir())
+        return QString::fromUtf8(kIsFolder);
+    if (!info.exists())
+        return QString::fromUtf8(info.absoluteDir().exists() ? kMissing : kNoFolder);
+    if (!info.isReadable())
+        return QString::fromUtf8(kNotReadable);
+    return QString::fromUtf8(kUnreadable);
 }

@@ -12,3 +12,6 @@
 // the file, no permission, a read-only disk, a full disk. Looked up after a
 // failure, from the path and the error the write reported.
 QString writeProblem(const QString &path, QFileDevice::FileError error = QFileDevice::WriteError);
+
+// Why a file could not be read: it is missing, a folder, not to be read.
+QString readProblem(const QString &path);

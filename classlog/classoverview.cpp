@@ -1,0 +1,135 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "classlog/classoverview.h"
+
+#include "challenges/leveltable.h"
+#include "classlog/classviewtexts.h"
+#include "core/text.h"
+#include "core/timetext.h"
+
+#include <QHash>
+#include <QSet>
+
+#include <algorithm>
+
+using namespace ClassViewTexts;
+
+namespace ClassOverview {
+
+std::optional<RoundScore> scoreOf(const LoggedRound &round)
+{
+    const ChallengeScreen *screen = LevelTable::screen(round.level);
+    if (!screen)
+        return std::nullopt;
+    return roundScore(screen->best, round.succeeded(), round.numbers, round.duration);
+}
+
+std::vector<Pupil> pupils(const std::vector<LoggedRound> &rounds, const DayRange &days)
+{
+    std::vector<Pupil> all;
+    QHash<QString, std::size_t> byName;
+    std::vector<std::optional<RoundScore>> bestScores;
+    const auto levels = std::size_t(LevelTable::lastLevel());
+    for (const LoggedRound &round : rounds) {
+        if (!days.contains(round.day))
+            continue;
+        auto found = byName.constFind(round.name);
+        std::size_t at = 0;
+        if (found == byName.constEnd()) {
+            at = all.size();
+            byName.insert(round.name, at);
+            all.push_back({round.name, {}, 0, nullptr, std::vector<const LoggedRound *>(levels)});
+            bestScores.resize(bestScores.size() + levels);
+        } else {
+            at = *found;
+        }
+        Pupil &p = all[at];
+        ++p.rounds;
+        if (!p.last || round.startedMs >= p.last->startedMs)
+            p.last = &round;
+        if (!p.hosts.contains(round.host))
+            p.hosts << round.host;
+        const std::optional<RoundScore> score = scoreOf(round);
+        const std::size_t level = std::size_t(round.level - LevelTable::kFirstLevel);
+        std::optional<RoundScore> &best = bestScores[at * levels + level];
+        if (score && (!best || *score < *best)) {
+            best = score;
+            p.best[level] = &round;
+        }
+    }
+    for (Pupil &p : all)
+        p.hosts.sort();
+    return all;
+}
+
+std::vector<const LoggedRound *> roundsOf(const std::vector<LoggedRound> &rounds,
+                                          const QString &name, int level, const DayRange &days)
+{
+    std::vector<const LoggedRound *> found;
+    for (const LoggedRound &round : rounds) {
+        if (round.level == level && round.name == name && days.contains(round.day))
+            found.push_back(&round);
+    }
+    std::stable_sort(found.begin(), found.end(), [](const LoggedRound *a, const LoggedRound *b) {
+        return a->startedMs < b->startedMs;
+    });
+    return found;
+}
+
+QString bestText(const LoggedRound &round)
+{
+    const ChallengeScreen *screen = LevelTable::screen(round.level);
+    const QString seconds = utf8(kSeconds).arg(TimeText::secondsWithHundredths(round.duration));
+    if (screen && screen->best == ChallengeScreen::Best::FastestSuccess)
+        return seconds;
+    const QString numbers = utf8(kNumbers).arg(round.numbers);
+    if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
+        return numbers + QStringLiteral(" · ") + seconds;
+    return numbers;
+}
+
+qint64 bestSortKey(const LoggedRound &round)
+{
+    const std::optional<RoundScore> score = scoreOf(round);
+    // Counts are negative in a score; a duration breaks ties far below them.
+    return score ? score->first * 100'000'000 + score->second : 0;
+}
+
+Summary summary(const std::vector<LoggedRound> &rounds, const DayRange &days)
+{
+    QSet<QString> names;
+    QSet<qint64> played;
+    Summary s;
+    for (const LoggedRound &round : rounds) {
+        if (!days.contains(round.day))
+            continue;
+        ++s.rounds;
+        names.insert(round.name);
+        played.insert(round.day.toJulianDay());
+    }
+    s.pupils = int(names.size());
+    s.days = int(played.size());
+    return s;
+}
+
+QString summaryText(const Summary &s)
+{
+    const double perDay = s.days > 0 ? double(s.rounds) / s.days : 0.0;
+    return utf8(kSummary).arg(s.pupils).arg(s.rounds).arg(s.days).arg(perDay, 0, 'f', 1);
+}
+
+QString skippedText(const LogReader::Skipped &skipped)
+{
+    if (skipped.total() == 0)
+        return {};
+    QStringList why;
+    if (skipped.foreign > 0)
+        why << utf8(kSkippedForeign).arg(skipped.foreign);
+    if (skipped.torn > 0)
+        why << utf8(kSkippedTorn).arg(skipped.torn);
+    return utf8(kSkipped).arg(skipped.total()).arg(why.join(QStringLiteral("，")));
+}
+
+} // namespace ClassOverview

@@ -1,0 +1,74 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "challenges/challengescreen.h"
+#include "classlog/logreader.h"
+
+#include <QDate>
+#include <QStringList>
+
+#include <optional>
+#include <vector>
+
+// The days a teacher looks at, both ends included; an invalid end is open.
+struct DayRange {
+    QDate from;
+    QDate to;
+    bool contains(QDate day) const
+    {
+        return (!from.isValid() || day >= from) && (!to.isValid() || day <= to);
+    }
+    // This week (from Monday), this month, or all days, as of today.
+    static DayRange thisWeek(QDate today) { return {today.addDays(1 - today.dayOfWeek()), today}; }
+    static DayRange thisMonth(QDate today)
+    {
+        return {QDate(today.year(), today.month(), 1), today};
+    }
+};
+
+// A class's rounds, as the class view shows them: one row per pupil, the
+// best of each level as the game counts it, and a pupil's rounds of a level.
+namespace ClassOverview {
+
+// One pupil: the name as logged (rows of that name from every computer
+// together), the computers, how many rounds, the last one, and the best of
+// each level (index level - 1).
+struct Pupil {
+    QString name;
+    QStringList hosts;
+    int rounds = 0;
+    const LoggedRound *last = nullptr;
+    std::vector<const LoggedRound *> best;
+};
+
+std::vector<Pupil> pupils(const std::vector<LoggedRound> &rounds, const DayRange &days);
+
+// A pupil's rounds of a level in the days, oldest first.
+std::vector<const LoggedRound *> roundsOf(const std::vector<LoggedRound> &rounds,
+                                          const QString &name, int level, const DayRange &days);
+
+// The round's standing towards its level's best (less is better); none
+// when it cannot be one.
+std::optional<RoundScore> scoreOf(const LoggedRound &round);
+
+// What a best shows: "34.00 秒", "57 个", "57 个 · 41.20 秒".
+QString bestText(const LoggedRound &round);
+// The value a best is sorted by in its column, least first for the better.
+qint64 bestSortKey(const LoggedRound &round);
+
+// How much the class played in the days.
+struct Summary {
+    int pupils = 0;
+    int rounds = 0;
+    int days = 0;
+};
+Summary summary(const std::vector<LoggedRound> &rounds, const DayRange &days);
+QString summaryText(const Summary &summary);
+
+// What was left out of the file, in one line; empty when nothing was.
+QString skippedText(const LogReader::Skipped &skipped);
+
+} // namespace ClassOverview

@@ -1,0 +1,65 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+// Texts of the class view, the teacher's look at the class log. %1, %2 ...
+// are filled in with QString::arg.
+namespace ClassViewTexts {
+
+inline constexpr char kTitle[] = "班级记录";
+inline constexpr char kSeconds[] = "%1 秒";
+inline constexpr char kNumbers[] = "%1 个";
+inline constexpr char kLevel[] = "%1级";
+
+// The table's columns before the levels'.
+inline constexpr char kName[] = "姓名";
+inline constexpr char kHosts[] = "计算机";
+inline constexpr char kRounds[] = "轮数";
+inline constexpr char kLast[] = "最近一次";
+
+inline constexpr char kSearch[] = "查找姓名";
+inline constexpr char kRange[] = "时间";
+inline constexpr char kThisWeek[] = "本周";
+inline constexpr char kThisMonth[] = "本月";
+inline constexpr char kAll[] = "全部";
+inline constexpr char kFromTo[] = "从…到…";
+inline constexpr char kTo[] = "到";
+
+inline constexpr char kSummary[] = "%1 名学生 · %2 轮 · %3 天里平均每天 %4 轮";
+inline constexpr char kSkipped[] = "有 %1 行没有读入：%2。";
+inline constexpr char kSkippedForeign[] = "%1 行不是游戏写的成绩";
+inline constexpr char kSkippedTorn[] = "%1 行正在写入，刷新后再读";
+inline constexpr char kChanged[] = "记录文件有了新的内容。";
+inline constexpr char kRefresh[] = "刷新";
+
+// The selected pupil's level.
+inline constexpr char kProgress[] = "%1 的 %2 进步情况";
+inline constexpr char kPickPupil[] = "在上面的表格里选一名学生，这里显示他每一级的进步。";
+inline constexpr char kDayBest[] = "当天最好";
+inline constexpr char kLimitLine[] = "时限 %1 秒";
+inline constexpr char kAxisSeconds[] = "秒";
+inline constexpr char kAxisNumbers[] = "个";
+inline constexpr char kWhen[] = "时间";
+inline constexpr char kEnding[] = "结束方式";
+inline constexpr char kResult[] = "成绩";
+inline constexpr char kNumbersColumn[] = "正确数字";
+inline constexpr char kDuration[] = "用时(秒)";
+
+inline constexpr char kExport[] = "导出CSV";
+inline constexpr char kPrint[] = "打印";
+inline constexpr char kSavePdf[] = "保存PDF";
+inline constexpr char kCopy[] = "复制";
+inline constexpr char kCsvFiles[] = "CSV 表格 (*.csv)";
+inline constexpr char kPdfFiles[] = "PDF 文件 (*.pdf)";
+inline constexpr char kSaved[] = "已保存：%1";
+inline constexpr char kCopied[] = "已复制表格，可以粘贴到电子表格里。";
+inline constexpr char kSaveFailed[] = "没有保存：%1\n原因：%2";
+inline constexpr char kOpenLog[] = "打开班级记录";
+inline constexpr char kLogFiles[] = "班级记录 (*.csv);;所有文件 (*)";
+inline constexpr char kCannotRead[] = "无法读取班级记录：%1\n原因：%2";
+inline constexpr char kCannotReadLine[] = "tavrino: 无法读取班级记录：%1（%2）";
+inline constexpr char kPrintMissing[] = "无法打印：找不到打印模块。\n%1";
+
+} // namespace ClassViewTexts

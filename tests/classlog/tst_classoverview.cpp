@@ -1,0 +1,166 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "classlog/classoverview.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+const QByteArray kHeader =
+    "\xEF\xBB\xBF开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),平常用时(毫秒),停顿\r\n";
+// A won level-1 round of 王芳's at 9:30 on 8 December.
+const QByteArray kRound =
+    "2026-12-08T09:30:05+08:00,PC-01,王芳,1,挑战成功,25.10,50,25.10,480,1\r\n";
+
+QByteArray line(const char *when, const char *name, int level, const char *ending,
+                const char *result, int numbers, const char *duration)
+{
+    return QByteArray(when) + ",PC-02," + name + ',' + QByteArray::number(level) + ',' + ending +
+           ',' + result + ',' + QByteArray::number(numbers) + ',' + duration + ",500,0\n";
+}
+
+} // namespace
+
+// The class view's reading of a shared log, and the bests it finds.
+class TestClassOverview : public QObject {
+    Q_OBJECT
+private slots:
+    // Each kind of line a shared file may hold: read as a round, left out
+    // silently, or left out and counted, and why.
+    void reader_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<int>("foreign");
+        QTest::addColumn<int>("torn");
+        QTest::newRow("as the game writes it") << kHeader + kRound << QStringList{"王芳"} << 0 << 0;
+        QTest::newRow("no byte-order mark, LF only")
+            << kHeader.mid(3).replace("\r\n", "\n") + kRound.chopped(2) + "\n"
+            << QStringList{"王芳"} << 0 << 0;
+        QTest::newRow("quoted: comma, quote and line break in a name")
+            << kHeader + QByteArray(kRound).replace("王芳", "\"王,\"\"小\"\"\r\n芳\"")
+            << QStringList{"王,\"小\"\r\n芳"} << 0 << 0;
+        QTest::newRow("a formula-looking name keeps its text")
+            << kHeader + QByteArray(kRound).replace("王芳", "'=1+2") << QStringList{"=1+2"} << 0
+            << 0;
+        QTest::newRow("a torn last line waits")
+            << kHeader + kRound + kRound.left(30) << QStringList{"王芳"} << 0 << 1;
+        QTest::newRow("an earlier version's header")
+            << QByteArray("开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),中位用时(毫秒)"
+                          ",失误\r\n") +
+                   kRound
+            << QStringList{"王芳"} << 0 << 0;
+        QTest::newRow("blank lines") << kHeader + "\r\n" + kRound + "\n\n"
+                                     << QStringList{"王芳"} << 0 << 0;
+        QTest::newRow("foreign lines: another table, a bad date, level, ending")
+            << "Name;Score\nAnna;12\n" + kHeader + kRound +
+                   QByteArray(kRound).replace("2026-12-08", "2026-13-08") +
+                   QByteArray(kRound).replace(",1,", ",12,") +
+                   QByteArray(kRound).replace("挑战成功", "赢了")
+            << QStringList{"王芳"} << 5 << 0;
+        QTest::newRow("a file without a header, appended to someone else's")
+            << "Name;Score\r\n" + kRound << QStringList{"王芳"} << 1 << 0;
+    }
+    void reader()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QStringList, names);
+        QFETCH(int, foreign);
+        QFETCH(int, torn);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        write(path, file);
+        LogReader reader(path);
+        QVERIFY(!reader.read());
+        QStringList read;
+        for (const LoggedRound &round : reader.rounds())
+            read << round.name;
+        QCOMPARE(read, names);
+        QCOMPARE(reader.skipped().foreign, foreign);
+        QCOMPARE(reader.skipped().torn, torn);
+        if (names.isEmpty())
+            return;
+        const LoggedRound &round = reader.rounds().front();
+        QCOMPARE(round.day, QDate(2026, 12, 8));
+        QCOMPARE(round.startedMs,
+                 QDateTime(QDate(2026, 12, 8), QTime(1, 30, 5), Qt::UTC).toMSecsSinceEpoch());
+        QCOMPARE(round.duration, 2510);
+    }
+
+    // Reading again takes only the new whole lines, the torn one once it is
+    // whole; a file replaced by a shorter one is read from its start.
+    void readsOnlyWhatWasAppended()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        write(path, kHeader + kRound + kRound.left(20));
+        LogReader reader(path);
+        QVERIFY(!reader.read());
+        QCOMPARE(reader.rounds().size(), std::size_t(1));
+        write(path, kHeader + kRound + kRound + kRound, true);
+        QVERIFY(!reader.read());
+        QVERIFY(!reader.startedOver());
+        QCOMPARE(reader.rounds().size(), std::size_t(3));
+        QCOMPARE(reader.skipped().torn, 0);
+        write(path, kHeader + kRound);
+        QVERIFY(!reader.read());
+        QVERIFY(reader.startedOver());
+        QCOMPARE(reader.rounds().size(), std::size_t(1));
+        QVERIFY(LogReader(dir.filePath(QStringLiteral("none.csv"))).read());
+    }
+
+    // The best of each level as the game counts it, worked out by hand:
+    // level 1 the fastest won round (a quicker lost one does not count),
+    // level 7 the most numbers, level 9 the most numbers and of those the
+    // shortest; a name from two computers is one pupil.
+    void bestsPerLevel()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        write(path,
+              kHeader +
+                  line("2026-12-01T09:00:00+08:00", "小红", 1, "挑战成功", "30.00", 50, "30.00") +
+                  line("2026-12-02T09:00:00+08:00", "小红", 1, "数字错误", "20", 20, "12.00") +
+                  line("2026-12-03T09:00:00+08:00", "小红", 1, "挑战成功", "27.50", 50, "27.50") +
+                  line("2026-12-03T10:00:00+08:00", "小红", 7, "数字错误", "57", 57, "40.00") +
+                  line("2026-12-04T10:00:00+08:00", "小红", 7, "按了退格键", "61", 61, "50.00") +
+                  line("2026-12-04T11:00:00+08:00", "小红", 9, "停顿超过2秒", "80", 80, "60.00") +
+                  line("2026-12-05T11:00:00+08:00", "小红", 9, "数字错误", "80", 80, "55.10") +
+                  line("2026-12-06T11:00:00+08:00", "小红", 9, "数字错误", "79", 79, "40.00") +
+                  kRound.left(26) + "PC-09,小红,2,数字错误,3,3,5.00,500,0\r\n");
+        LogReader reader(path);
+        QVERIFY(!reader.read());
+        const std::vector<ClassOverview::Pupil> pupils = ClassOverview::pupils(reader.rounds(), {});
+        QCOMPARE(pupils.size(), std::size_t(1));
+        const ClassOverview::Pupil &p = pupils.front();
+        QCOMPARE(p.rounds, 9);
+        QCOMPARE(p.hosts, (QStringList{"PC-02", "PC-09"}));
+        QCOMPARE(ClassOverview::bestText(*p.best[0]), QStringLiteral("27.50 秒"));
+        QVERIFY(!p.best[1]); // level 2 was never won
+        QCOMPARE(ClassOverview::bestText(*p.best[6]), QStringLiteral("61 个"));
+        QCOMPARE(ClassOverview::bestText(*p.best[8]), QStringLiteral("80 个 · 55.10 秒"));
+        // A range of days keeps only its rounds.
+        const auto week =
+            ClassOverview::pupils(reader.rounds(), {QDate(2026, 12, 1), QDate(2026, 12, 2)});
+        QCOMPARE(week.front().rounds, 2);
+        QCOMPARE(ClassOverview::bestText(*week.front().best[0]), QStringLiteral("30.00 秒"));
+        QCOMPARE(ClassOverview::roundsOf(reader.rounds(), QStringLiteral("小红"), 9, {}).size(),
+                 std::size_t(3));
+    }
+
+private:
+    static void write(const QString &path, const QByteArray &bytes, bool append = false)
+    {
+        QFile f(path);
+        QVERIFY(f.open(append ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate));
+        f.write(append ? bytes.mid(QFileInfo(path).size()) : bytes);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestClassOverview)
+#include "tst_classoverview.moc"

@@ -1,0 +1,459 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/classview/classwindow.h"
+
+#include "challenges/leveltable.h"
+#include "classlog/classviewtexts.h"
+#include "classlog/csvline.h"
+#include "core/fileproblem.h"
+#include "core/text.h"
+#include "core/timetext.h"
+#include "ui/classview/progresschart.h"
+#include "ui/classview/pupiltable.h"
+#include "ui/dialogs.h"
+#include "ui/fonts.h"
+#include "ui/pictures.h"
+#include "ui/report/pdftext.h"
+#include "ui/report/printing/printreport.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QClipboard>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDir>
+#include <QFileDialog>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPagedPaintDevice>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPushButton>
+#include <QSaveFile>
+#include <QSortFilterProxyModel>
+#include <QSplitter>
+#include <QTableView>
+#include <QTableWidget>
+
+using namespace ClassViewTexts;
+
+namespace {
+
+const QColor kText(0x00, 0x00, 0xC0);
+
+QFont designFont(Layout::Face face, double points, bool bold = false)
+{
+    return Fonts::makeFont({face, points, bold ? 700 : 400, false});
+}
+
+QString when(const LoggedRound &round)
+{
+    return QStringLiteral("%1 %2:%3")
+        .arg(round.day.toString(QStringLiteral("yyyy-MM-dd")))
+        .arg(round.minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+        .arg(round.minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+enum Range { ThisWeek, ThisMonth, All, FromTo };
+
+} // namespace
+
+ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent), m_reader(path)
+{
+    setObjectName(QStringLiteral("FormClass"));
+    setWindowTitle(utf8(kTitle));
+    setWindowIcon(Pictures::icon(QStringLiteral("icon-start")));
+    QPalette palette = this->palette();
+    palette.setColor(QPalette::WindowText, kText);
+    setPalette(palette);
+    setFont(designFont(Layout::Face::Songti, 12));
+
+    auto *file = new QLabel(QDir::toNativeSeparators(path), this);
+    file->setFont(designFont(Layout::Face::Heiti, 14, true));
+    file->setTextFormat(Qt::PlainText);
+    m_search = new QLineEdit(this);
+    m_search->setPlaceholderText(utf8(kSearch));
+    m_search->setAccessibleName(utf8(kSearch));
+    m_search->setClearButtonEnabled(true);
+    m_range = new QComboBox(this);
+    m_range->addItems({utf8(kThisWeek), utf8(kThisMonth), utf8(kAll), utf8(kFromTo)});
+    m_range->setCurrentIndex(All);
+    m_range->setAccessibleName(utf8(kRange));
+    const QDate today = QDate::currentDate();
+    m_from = new QDateEdit(today.addMonths(-1), this);
+    m_to = new QDateEdit(today, this);
+    for (QDateEdit *edit : {m_from, m_to}) {
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        edit->setVisible(false);
+    }
+    auto *to = new QLabel(utf8(kTo), this);
+    to->setVisible(false);
+    auto *filters = new QHBoxLayout;
+    filters->addWidget(m_search, 1);
+    filters->addWidget(new QLabel(utf8(kRange), this));
+    filters->addWidget(m_range);
+    filters->addWidget(m_from);
+    filters->addWidget(to);
+    filters->addWidget(m_to);
+    filters->addStretch(1);
+    auto button = [&](const char *text, void (ClassWindow::*action)(), QKeySequence keys) {
+        auto *b = new QPushButton(utf8(text), this);
+        b->setAutoDefault(false);
+        b->setShortcut(keys);
+        connect(b, &QPushButton::clicked, this, action);
+        filters->addWidget(b);
+    };
+    button(kExport, &ClassWindow::exportCsv, QKeySequence::Save);
+    button(kPrint, &ClassWindow::print, QKeySequence::Print);
+    button(kSavePdf, &ClassWindow::savePdf, QKeySequence());
+    button(kCopy, &ClassWindow::copy, QKeySequence());
+
+    m_summary = new QLabel(this);
+    m_summary->setFont(designFont(Layout::Face::Heiti, 13, true));
+    m_skipped = new QLabel(this);
+    m_changed = new QWidget(this);
+    auto *changed = new QHBoxLayout(m_changed);
+    changed->setContentsMargins(0, 0, 0, 0);
+    changed->addWidget(new QLabel(utf8(kChanged), m_changed));
+    auto *reread = new QPushButton(utf8(kRefresh), m_changed);
+    changed->addWidget(reread);
+    changed->addStretch(1);
+    m_changed->setVisible(false);
+    connect(reread, &QPushButton::clicked, this, [this] {
+        if (const Failure failure = refresh())
+            m_status->setText(utf8(kCannotRead).arg(m_reader.path(), *failure));
+    });
+
+    m_pupils = new PupilTable(this);
+    m_shown = new QSortFilterProxyModel(this);
+    m_shown->setSourceModel(m_pupils);
+    m_shown->setSortRole(PupilTable::kSortRole);
+    m_shown->setFilterKeyColumn(0);
+    m_shown->setFilterCaseSensitivity(Qt::CaseInsensitive);
+    m_table = new QTableView(this);
+    m_table->setObjectName(QStringLiteral("pupils"));
+    m_table->setAccessibleName(utf8(kTitle));
+    m_table->setModel(m_shown);
+    m_table->setSortingEnabled(true);
+    m_table->sortByColumn(0, Qt::AscendingOrder);
+    m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_table->verticalHeader()->setVisible(false);
+    m_table->horizontalHeader()->setFont(designFont(Layout::Face::Heiti, 12, true));
+
+    m_pupilTitle = new QLabel(utf8(kPickPupil), this);
+    m_pupilTitle->setFont(designFont(Layout::Face::Heiti, 13, true));
+    m_level = new QComboBox(this);
+    m_level->setAccessibleName(utf8(kLevel).arg(QString()));
+    m_chart = new ProgressChart(this);
+    m_chart->setFont(designFont(Layout::Face::Songti, 10));
+    m_rounds = new QTableWidget(this);
+    m_rounds->setColumnCount(6);
+    m_rounds->setHorizontalHeaderLabels({utf8(kWhen), utf8(kHosts), utf8(kEnding), utf8(kResult),
+                                         utf8(kNumbersColumn), utf8(kDuration)});
+    m_rounds->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_rounds->verticalHeader()->setVisible(false);
+    auto *detailHead = new QHBoxLayout;
+    detailHead->addWidget(m_pupilTitle, 1);
+    detailHead->addWidget(m_level);
+    auto *detailBody = new QSplitter(Qt::Horizontal, this);
+    detailBody->addWidget(m_chart);
+    detailBody->addWidget(m_rounds);
+    auto *detail = new QWidget(this);
+    auto *detailLayout = new QVBoxLayout(detail);
+    detailLayout->setContentsMargins(0, 0, 0, 0);
+    detailLayout->addLayout(detailHead);
+    detailLayout->addWidget(detailBody, 1);
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(m_table);
+    split->addWidget(detail);
+
+    m_status = new QLabel(this);
+    m_status->setFocusPolicy(Qt::NoFocus);
+    auto *all = new QVBoxLayout(this);
+    all->addWidget(file);
+    all->addLayout(filters);
+    all->addWidget(m_summary);
+    all->addWidget(m_skipped);
+    all->addWidget(m_changed);
+    all->addWidget(split, 1);
+    all->addWidget(m_status);
+
+    connect(m_search, &QLineEdit::textChanged, m_shown,
+            &QSortFilterProxyModel::setFilterFixedString);
+    connect(m_range, &QComboBox::currentIndexChanged, this, [this, to](int range) {
+        for (QWidget *w : {static_cast<QWidget *>(m_from), static_cast<QWidget *>(to),
+                           static_cast<QWidget *>(m_to)})
+            w->setVisible(range == FromTo);
+        showPupils();
+    });
+    for (QDateEdit *edit : {m_from, m_to})
+        connect(edit, &QDateEdit::dateChanged, this, &ClassWindow::showPupils);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ClassWindow::showPupil);
+    connect(m_level, &QComboBox::currentIndexChanged, this, &ClassWindow::showPupil);
+    // The game appends as pupils play: the view offers to read the new lines.
+    m_watcher.addPath(path);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
+        m_changed->setVisible(true);
+        if (!m_watcher.files().contains(m_reader.path()))
+            m_watcher.addPath(m_reader.path());
+    });
+    resize(1100, 760);
+}
+
+ClassWindow::~ClassWindow() = default;
+
+Failure ClassWindow::refresh()
+{
+    if (const Failure failure = m_reader.read())
+        return failure;
+    m_changed->setVisible(false);
+    m_skipped->setText(ClassOverview::skippedText(m_reader.skipped()));
+    m_skipped->setVisible(!m_skipped->text().isEmpty());
+    showPupils();
+    return std::nullopt;
+}
+
+DayRange ClassWindow::days() const
+{
+    const QDate today = QDate::currentDate();
+    switch (m_range->currentIndex()) {
+    case ThisWeek:
+        return DayRange::thisWeek(today);
+    case ThisMonth:
+        return DayRange::thisMonth(today);
+    case FromTo:
+        return {m_from->date(), m_to->date()};
+    default:
+        break;
+    }
+    return {};
+}
+
+void ClassWindow::showPupils()
+{
+    // The selected pupil stays selected, where the range still holds him.
+    const QModelIndex current = m_table->currentIndex();
+    const QString selected =
+        current.isValid() ? m_shown->index(current.row(), 0).data().toString() : QString();
+    const DayRange range = days();
+    m_pupils->setPupils(ClassOverview::pupils(m_reader.rounds(), range));
+    m_table->resizeColumnsToContents();
+    m_summary->setText(
+        ClassOverview::summaryText(ClassOverview::summary(m_reader.rounds(), range)));
+    const QModelIndexList found =
+        m_shown->match(m_shown->index(0, 0), Qt::DisplayRole, selected, 1, Qt::MatchExactly);
+    if (!selected.isEmpty() && !found.isEmpty())
+        m_table->setCurrentIndex(found.front());
+    else
+        showPupil();
+}
+
+void ClassWindow::showPupil()
+{
+    const QModelIndex current = m_table->currentIndex();
+    m_rounds->setRowCount(0);
+    if (!current.isValid()) {
+        m_pupilTitle->setText(utf8(kPickPupil));
+        m_chart->setRounds({}, 0);
+        return;
+    }
+    const ClassOverview::Pupil &pupil = m_pupils->pupil(m_shown->mapToSource(current).row());
+    // The levels the pupil played, the chosen one kept where he has it.
+    const int chosen = m_level->currentData().toInt();
+    QList<int> levels;
+    for (std::size_t i = 0; i < pupil.best.size(); ++i) {
+        const int level = int(i) + LevelTable::kFirstLevel;
+        if (!ClassOverview::roundsOf(m_reader.rounds(), pupil.name, level, days()).empty())
+            levels << level;
+    }
+    {
+        const QSignalBlocker quiet(m_level);
+        m_level->clear();
+        for (int level : levels)
+            m_level->addItem(utf8(kLevel).arg(level), level);
+        const int at = levels.indexOf(chosen);
+        m_level->setCurrentIndex(at >= 0 ? at : 0);
+    }
+    const int level = m_level->currentData().toInt();
+    m_pupilTitle->setText(utf8(kProgress).arg(pupil.name, utf8(kLevel).arg(level)));
+    const std::vector<const LoggedRound *> rounds =
+        ClassOverview::roundsOf(m_reader.rounds(), pupil.name, level, days());
+    m_chart->setRounds(rounds, level);
+    m_rounds->setRowCount(int(rounds.size()));
+    for (std::size_t r = 0; r < rounds.size(); ++r) {
+        const LoggedRound &round = *rounds[rounds.size() - 1 - r]; // newest first
+        const QStringList cells{when(round),
+                                round.host,
+                                round.ending,
+                                round.result,
+                                QString::number(round.numbers),
+                                TimeText::secondsWithHundredths(round.duration)};
+        for (int c = 0; c < cells.size(); ++c)
+            m_rounds->setItem(int(r), c, new QTableWidgetItem(cells[c]));
+    }
+    m_rounds->resizeColumnsToContents();
+}
+
+std::vector<QStringList> ClassWindow::shownRows() const
+{
+    std::vector<QStringList> rows(1);
+    for (int c = 0; c < m_shown->columnCount(); ++c)
+        rows[0] << m_shown->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+    for (int r = 0; r < m_shown->rowCount(); ++r) {
+        QStringList row;
+        for (int c = 0; c < m_shown->columnCount(); ++c)
+            row << m_shown->index(r, c).data().toString();
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+void ClassWindow::drawTable(QPainter &p, const QRectF &page, int resolution) const
+{
+    // Drawn at 96 units to the inch, a new page where the rows fill one.
+    const double scale = resolution / 96.0;
+    p.save();
+    p.scale(scale, scale);
+    const QRectF area(page.topLeft() / scale, page.size() / scale);
+    p.setPen(kText);
+    const QFont heading = designFont(Layout::Face::Heiti, 14, true);
+    const QFont body = designFont(Layout::Face::Songti, 9);
+    const std::vector<QStringList> rows = shownRows();
+    const QFontMetricsF fm(body);
+    const double row = fm.height() * 1.4;
+    std::vector<double> widths(rows[0].size(), 0);
+    for (const QStringList &cells : rows) {
+        for (qsizetype c = 0; c < cells.size(); ++c)
+            widths[std::size_t(c)] =
+                std::max(widths[std::size_t(c)], fm.horizontalAdvance(cells[c]) + 8);
+    }
+    double total = 0;
+    for (double w : widths)
+        total += w;
+    const double shrink = std::min(1.0, area.width() / total);
+    double top = area.top();
+    auto title = [&] {
+        p.setFont(heading);
+        p.drawText(QRectF(area.left(), top, area.width(), row * 1.5), Qt::AlignVCenter,
+                   utf8(kTitle) + QStringLiteral("  ") + m_summary->text());
+        top += row * 1.8;
+    };
+    title();
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+        if (top + row > area.bottom()) {
+            static_cast<QPagedPaintDevice *>(p.device())->newPage();
+            top = area.top();
+        }
+        p.setFont(r == 0 ? designFont(Layout::Face::Heiti, 9, true) : body);
+        double left = area.left();
+        for (qsizetype c = 0; c < rows[r].size(); ++c) {
+            const double w = widths[std::size_t(c)] * shrink;
+            p.drawText(QRectF(left + 2, top, w - 4, row), Qt::AlignVCenter | Qt::AlignLeft,
+                       rows[r][c]);
+            left += w;
+        }
+        top += row;
+        p.setPen(QColor(0xC0, 0xC0, 0xC0));
+        p.drawLine(QPointF(area.left(), top), QPointF(area.left() + total * shrink, top));
+        p.setPen(kText);
+    }
+    p.restore();
+}
+
+void ClassWindow::saveAs(const char *suffix, const char *filter,
+                         const std::function<bool(QIODevice &)> &write)
+{
+    Dialogs::prepare();
+    const QString suggested =
+        QDir(QFileInfo(m_reader.path()).absolutePath())
+            .filePath(utf8(kTitle) + QDate::currentDate().toString(QStringLiteral("-yyyyMMdd")) +
+                      QLatin1String(suffix));
+    const QString path = QFileDialog::getSaveFileName(this, QString(), suggested, utf8(filter));
+    if (path.isEmpty())
+        return;
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) {
+        m_status->setText(utf8(kSaved).arg(QDir::toNativeSeparators(path)));
+        return;
+    }
+    const QFileDevice::FileError error = file.error();
+    file.cancelWriting();
+    QMessageBox::warning(
+        this, utf8(kTitle),
+        utf8(kSaveFailed).arg(QDir::toNativeSeparators(path), writeProblem(path, error)));
+}
+
+void ClassWindow::exportCsv()
+{
+    // The log's own cells: a name that starts like a formula stays text.
+    saveAs(".csv", kCsvFiles, [this](QIODevice &device) {
+        QByteArray bytes(CsvLine::kByteOrderMark);
+        for (const QStringList &row : shownRows()) {
+            QStringList cells;
+            for (qsizetype c = 0; c < row.size(); ++c)
+                cells << CsvLine::field(row[c], c < 2);
+            bytes += cells.join(QLatin1Char(',')).toUtf8() + CsvLine::kLineEnd;
+        }
+        return device.write(bytes) == bytes.size();
+    });
+}
+
+void ClassWindow::savePdf()
+{
+    saveAs(".pdf", kPdfFiles, [this](QIODevice &device) {
+        constexpr int kResolution = 300;
+        QBuffer written;
+        written.open(QIODevice::WriteOnly);
+        {
+            QPdfWriter pdf(&written);
+            pdf.setTitle(utf8(kTitle));
+            pdf.setCreator(QStringLiteral("Tavrino"));
+            pdf.setPageSize(QPageSize(QPageSize::A4));
+            pdf.setPageOrientation(QPageLayout::Landscape);
+            pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
+            pdf.setResolution(kResolution);
+            QPainter painter;
+            if (!painter.begin(&pdf))
+                return false;
+            drawTable(painter,
+                      QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(kResolution).size()),
+                      kResolution);
+            if (!painter.end())
+                return false;
+        }
+        QByteArray bytes = written.buffer();
+        restoreIdeographs(bytes);
+        return device.write(bytes) == bytes.size();
+    });
+}
+
+void ClassWindow::print()
+{
+    Dialogs::prepare();
+    QString problem;
+    PrintReport::print(
+        this, utf8(kTitle),
+        [this](QPainter &painter, const QRectF &page, int resolution) {
+            drawTable(painter, page, resolution);
+        },
+        &problem);
+    if (!problem.isEmpty())
+        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintMissing).arg(problem));
+}
+
+void ClassWindow::copy()
+{
+    QStringList lines;
+    for (const QStringList &row : shownRows())
+        lines << row.join(QLatin1Char('\t'));
+    QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
+    m_status->setText(utf8(kCopied));
+}

@@ -1,0 +1,95 @@
+// SPDX-FileCopyrightText: 2026 The Tavrino authors
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "ui/classview/pupiltable.h"
+
+#include "challenges/leveltable.h"
+#include "classlog/classviewtexts.h"
+#include "core/text.h"
+
+#include <limits>
+
+using namespace ClassViewTexts;
+
+namespace {
+
+QString when(const LoggedRound &round)
+{
+    return QStringLiteral("%1 %2:%3")
+        .arg(round.day.toString(QStringLiteral("yyyy-MM-dd")))
+        .arg(round.minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+        .arg(round.minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+PupilTable::PupilTable(QObject *parent) : QAbstractTableModel(parent) {}
+
+void PupilTable::setPupils(std::vector<ClassOverview::Pupil> pupils)
+{
+    beginResetModel();
+    m_pupils = std::move(pupils);
+    endResetModel();
+}
+
+int PupilTable::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : int(m_pupils.size());
+}
+
+int PupilTable::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : kFirstLevelColumn + LevelTable::lastLevel();
+}
+
+QVariant PupilTable::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || (role != Qt::DisplayRole && role != kSortRole &&
+                             role != Qt::ToolTipRole && role != Qt::TextAlignmentRole))
+        return {};
+    const ClassOverview::Pupil &p = m_pupils[std::size_t(index.row())];
+    const int column = index.column();
+    if (role == Qt::TextAlignmentRole)
+        return column == 0 || column == 1 ? int(Qt::AlignLeft | Qt::AlignVCenter)
+                                          : int(Qt::AlignRight | Qt::AlignVCenter);
+    switch (column) {
+    case 0:
+        return p.name;
+    case 1:
+        return p.hosts.join(QStringLiteral(", "));
+    case 2:
+        return p.rounds;
+    case 3:
+        if (role == kSortRole)
+            return p.last->startedMs;
+        return when(*p.last);
+    default:
+        break;
+    }
+    const LoggedRound *best = p.best[std::size_t(column - kFirstLevelColumn)];
+    if (role == kSortRole)
+        return best ? ClassOverview::bestSortKey(*best) : std::numeric_limits<qint64>::max();
+    if (!best)
+        return {};
+    return role == Qt::ToolTipRole ? when(*best) : ClassOverview::bestText(*best);
+}
+
+QVariant PupilTable::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (orientation != Qt::Horizontal || role != Qt::DisplayRole)
+        return {};
+    switch (section) {
+    case 0:
+        return utf8(kName);
+    case 1:
+        return utf8(kHosts);
+    case 2:
+        return utf8(kRounds);
+    case 3:
+        return utf8(kLast);
+    default:
+        break;
+    }
+    return utf8(kLevel).arg(section - kFirstLevelColumn + LevelTable::kFirstLevel);
+}
