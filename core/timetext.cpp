@@ -23,6 +23,11 @@ QString lastChars(const QString &text, qsizetype k)
 
 QString formatTwoDigits(qint64 n)
 {
+    // The clocks write up to five of these a tick.
+    if (n >= 0 && n < 100) {
+        const QChar digits[] = {QChar(char16_t(u'0' + n / 10)), QChar(char16_t(u'0' + n % 10))};
+        return QString(digits, 2);
+    }
     const QString padded = signPadded(n);
     if (n < 10)
         return QLatin1Char('0') + lastChars(padded, 1);

@@ -12,6 +12,8 @@
 #include <QPainter>
 #include <QTextLayout>
 
+#include <unordered_map>
+
 DesignLabel::DesignLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
 {
     setTextFormat(Qt::PlainText);
@@ -36,13 +38,20 @@ void DesignLabel::changeEvent(QEvent *event)
 {
     QLabel::changeEvent(event);
     if (event->type() == QEvent::FontChange)
-        m_layout.reset();
+        forgetLayout();
 }
 
 void DesignLabel::resizeEvent(QResizeEvent *event)
 {
     QLabel::resizeEvent(event);
+    forgetLayout();
+}
+
+void DesignLabel::forgetLayout()
+{
     m_layout.reset();
+    m_placements.clear();
+    m_chars = nullptr;
 }
 
 void DesignLabel::relayout()
@@ -66,40 +75,77 @@ void DesignLabel::relayout()
     m_laidOutText = text();
 }
 
+// Large characters of one face, size, colour and pixel density, each drawn
+// once for the run of the program and shared by every label that uses them.
+class CharImages {
+public:
+    struct Image {
+        QPixmap pixmap;
+        QPointF offset; // from the pen position to the image's top left
+    };
+
+    static CharImages &of(const QFont &font, const QColor &colour, qreal dpr)
+    {
+        // Node-based, so a set stays where it is while others are added.
+        static std::unordered_map<QString, CharImages> sets;
+        const QString key = font.key() + QLatin1Char('|') + colour.name(QColor::HexArgb) +
+                            QLatin1Char('|') + QString::number(dpr);
+        auto it = sets.find(key);
+        if (it == sets.end())
+            it = sets.try_emplace(key, font, colour, dpr).first;
+        return it->second;
+    }
+
+    CharImages(const QFont &font, const QColor &colour, qreal dpr)
+        : m_font(font), m_colour(colour), m_dpr(dpr)
+    {
+    }
+
+    bool drawnFor(const QColor &colour, qreal dpr) const
+    {
+        return colour == m_colour && dpr == m_dpr;
+    }
+
+    const Image &image(QChar ch)
+    {
+        auto it = m_images.find(ch.unicode());
+        if (it == m_images.end())
+            it = m_images.emplace(ch.unicode(), draw(ch)).first;
+        return it->second;
+    }
+
+private:
+    Image draw(QChar ch) const
+    {
+        const QFontMetricsF fm(m_font);
+        const QRect area = fm.boundingRect(ch).adjusted(-2, -2, 2, 2).toAlignedRect();
+        QPixmap pixmap(QSize(std::max(1, area.width()), std::max(1, area.height())) * m_dpr);
+        pixmap.setDevicePixelRatio(m_dpr);
+        pixmap.fill(Qt::transparent);
+        QPainter p(&pixmap);
+        p.setRenderHint(QPainter::TextAntialiasing);
+        p.setFont(m_font);
+        p.setPen(m_colour);
+        p.drawText(QPointF(-area.left(), -area.top()), QString(ch));
+        p.end();
+        return {pixmap, area.topLeft()};
+    }
+
+    QFont m_font;
+    QColor m_colour;
+    qreal m_dpr;
+    std::unordered_map<char16_t, Image> m_images;
+};
+
 namespace {
 
 // Qt fills the outlines of glyphs larger than this on every repaint instead of
 // taking them from its glyph cache.
 constexpr int kLargestCachedGlyph = 64;
 
-// A large character drawn once, with the offset from its pen position.
-struct CharImage {
-    QPixmap pixmap;
-    QPoint offset;
-};
-
-const CharImage &charImage(const QFont &font, const QColor &colour, QChar ch, qreal dpr)
-{
-    static QHash<QString, CharImage> cache;
-    const QString key = font.key() + QLatin1Char('|') + colour.name(QColor::HexArgb) +
-                        QLatin1Char('|') + QString::number(dpr) + QLatin1Char('|') + ch;
-    auto it = cache.find(key);
-    if (it != cache.end())
-        return *it;
-    const QFontMetricsF fm(font);
-    const QRectF box = fm.boundingRect(ch).adjusted(-2, -2, 2, 2);
-    const QRect area = box.toAlignedRect();
-    QPixmap pixmap(QSize(std::max(1, area.width()), std::max(1, area.height())) * dpr);
-    pixmap.setDevicePixelRatio(dpr);
-    pixmap.fill(Qt::transparent);
-    QPainter p(&pixmap);
-    p.setRenderHint(QPainter::TextAntialiasing);
-    p.setFont(font);
-    p.setPen(colour);
-    p.drawText(QPointF(-area.left(), -area.top()), QString(ch));
-    p.end();
-    return *cache.insert(key, {pixmap, area.topLeft()});
-}
+// Texts a label keeps the placements of: every value of a clock field, with
+// room to spare; a label that shows more distinct texts starts again.
+constexpr qsizetype kKeptTexts = 128;
 
 // Large texts of plain characters (the clock digits, the last number, the
 // mark) are composed from characters drawn once, so a tick's repaint is a
@@ -117,35 +163,52 @@ bool composable(const QFont &font, const QString &text)
 
 } // namespace
 
+const std::vector<DesignLabel::Placement> &DesignLabel::placements(const QString &text)
+{
+    auto it = m_placements.constFind(text);
+    if (it != m_placements.constEnd())
+        return *it;
+    if (m_placements.size() >= kKeptTexts)
+        m_placements.clear();
+    if (!m_layout || m_laidOutText != text)
+        relayout();
+    std::vector<Placement> places;
+    for (int l = 0; l < m_layout->lineCount(); ++l) {
+        const QTextLine line = m_layout->lineAt(l);
+        const qreal baseline = line.y() + line.ascent();
+        for (int i = line.textStart(); i < line.textStart() + line.textLength(); ++i) {
+            if (!text.at(i).isSpace())
+                places.push_back({text.at(i), QPointF(line.x() + line.cursorToX(i), baseline)});
+        }
+    }
+    return *m_placements.insert(text, std::move(places));
+}
+
 void DesignLabel::paintEvent(QPaintEvent *)
 {
     QPainter painter(this);
     drawFrame(&painter);
-    if (text().isEmpty())
+    const QString t = text();
+    if (t.isEmpty())
         return;
-    if (!m_layout || m_laidOutText != text())
-        relayout();
     const QRect area = contentsRect();
     painter.setClipRect(area);
     const QColor colour =
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
-    const QString t = text();
     if (!composable(font(), t)) {
+        if (!m_layout || m_laidOutText != t)
+            relayout();
         painter.setPen(colour);
         m_layout->draw(&painter, area.topLeft());
         return;
     }
     const qreal dpr = devicePixelRatioF();
-    for (int l = 0; l < m_layout->lineCount(); ++l) {
-        const QTextLine line = m_layout->lineAt(l);
-        const qreal baseline = area.top() + line.y() + line.ascent();
-        for (int i = line.textStart(); i < line.textStart() + line.textLength(); ++i) {
-            if (t.at(i).isSpace())
-                continue;
-            const CharImage &image = charImage(font(), colour, t.at(i), dpr);
-            const qreal x = area.left() + line.x() + line.cursorToX(i);
-            painter.drawPixmap(QPointF(x + image.offset.x(), baseline + image.offset.y()),
-                               image.pixmap);
-        }
+    if (!m_chars || !m_chars->drawnFor(colour, dpr))
+        m_chars = &CharImages::of(font(), colour, dpr);
+    for (const Placement &place : placements(t)) {
+        const CharImages::Image &image = m_chars->image(place.ch);
+        painter.drawPixmap(QPointF(area.left() + place.pen.x() + image.offset.x(),
+                                   area.top() + place.pen.y() + image.offset.y()),
+                           image.pixmap);
     }
 }

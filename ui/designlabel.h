@@ -6,9 +6,13 @@
 
 #include <QLabel>
 
+#include <QHash>
+
 #include <memory>
+#include <vector>
 
 class QTextLayout;
+class CharImages;
 
 // A label drawn as the screens were designed: an opaque background, text
 // from the top edge, wrapped at the label's width and clipped to it, with the
@@ -33,8 +37,19 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
 
 private:
+    // Where a character of a large text goes: its pen position from the
+    // contents' top left, on the baseline.
+    struct Placement {
+        QChar ch;
+        QPointF pen;
+    };
+
     void relayout();
+    void forgetLayout();
+    const std::vector<Placement> &placements(const QString &text);
 
     std::unique_ptr<QTextLayout> m_layout;
     QString m_laidOutText;
+    QHash<QString, std::vector<Placement>> m_placements;
+    CharImages *m_chars = nullptr;
 };

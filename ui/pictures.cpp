@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QHash>
+#include <QImageReader>
 #include <QPixmapCache>
 
 #include <algorithm>
@@ -39,6 +40,17 @@ const std::vector<int> &drawnSides(const QString &name)
     return *known.insert(name, sides);
 }
 
+// The drawn pictures are PNG files. Told the format but left to detect it,
+// Qt still asks every image format plugin on the system whether it reads
+// PNG, loading each (SVG with Qt Svg, JPEG, GIF, ...) before the first window
+// shows.
+QPixmap readPng(const QString &file)
+{
+    QImageReader reader(file, "png");
+    reader.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(reader.read());
+}
+
 } // namespace
 
 QPixmap render(const QString &name, QSize logicalSize, qreal devicePixelRatio)
@@ -59,7 +71,7 @@ QPixmap render(const QString &name, QSize logicalSize, qreal devicePixelRatio)
     if (sides.empty())
         return {};
     const auto fitting = std::lower_bound(sides.begin(), sides.end(), device.width());
-    pixmap.load(drawnFile(name, fitting != sides.end() ? *fitting : sides.back()));
+    pixmap = readPng(drawnFile(name, fitting != sides.end() ? *fitting : sides.back()));
     if (pixmap.size() != device)
         pixmap = pixmap.scaled(device, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     pixmap.setDevicePixelRatio(devicePixelRatio);
@@ -70,8 +82,11 @@ QPixmap render(const QString &name, QSize logicalSize, qreal devicePixelRatio)
 QIcon icon(const QString &name)
 {
     QIcon icon;
-    for (int side : drawnSides(name))
-        icon.addFile(drawnFile(name, side), QSize(side, side));
+    for (int side : drawnSides(name)) {
+        const QPixmap pixmap = readPng(drawnFile(name, side));
+        if (!pixmap.isNull())
+            icon.addPixmap(pixmap);
+    }
     return icon;
 }
 

@@ -191,7 +191,10 @@ void WindowBuilder::fit(QSize windowSize)
             int(std::lround(Layout::toPixels(item.left + item.width) * m_scale + offX));
         const int bottom =
             int(std::lround(Layout::toPixels(item.top + item.height) * m_scale + offY));
-        m_widgets[i]->setGeometry(left, top, std::max(1, right - left), std::max(1, bottom - top));
+        // A fixed size also tells Qt that a new text cannot resize the
+        // control, so a clock's tick posts no relayout to the window.
+        m_widgets[i]->setFixedSize(std::max(1, right - left), std::max(1, bottom - top));
+        m_widgets[i]->move(left, top);
         if (item.font.points > 0)
             m_widgets[i]->setFont(Fonts::makeFont(item.font, m_scale));
     }
