@@ -7,6 +7,7 @@
 #include "fakeclock.h"
 #include "ui/challengerun.h"
 #include "ui/challengewindow.h"
+#include "ui/designlabel.h"
 #include "ui/fonts.h"
 #include "ui/startwindow.h"
 
@@ -502,6 +503,45 @@ private slots:
         }
         QCOMPARE(m_start->findChild<QWidget *>(QStringLiteral("Label9"))->cursor().shape(),
                  Qt::ArrowCursor);
+    }
+
+    // Large texts are drawn from images and places kept between paints: a
+    // text shown again after many others, a new size, a new colour and a new
+    // width look as in a label that never showed anything else.
+    void largeTextsDrawAsFreshLabels()
+    {
+        QFont font(QStringLiteral("黑体"));
+        font.setPixelSize(80);
+        font.setBold(true);
+        QPalette red;
+        red.setColor(QPalette::WindowText, Qt::red);
+        const auto draw = [&](const QString &text, const QPalette &palette, int width) {
+            DesignLabel fresh(text);
+            fresh.setFont(font);
+            fresh.setPalette(palette);
+            fresh.resize(width, 80);
+            return fresh.grab().toImage();
+        };
+        DesignLabel label;
+        label.setFont(font);
+        label.resize(186, 80);
+        label.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&label));
+        for (int n = 0; n < 300; ++n) {
+            label.showText(QString::number(n % 200).rightJustified(2, QLatin1Char('0')));
+            label.grab();
+        }
+        label.showText(QStringLiteral("81"));
+        QCOMPARE(label.grab().toImage(), draw(QStringLiteral("81"), QPalette(), 186));
+        font.setPixelSize(72);
+        label.setFont(font);
+        QCOMPARE(label.grab().toImage(), draw(QStringLiteral("81"), QPalette(), 186));
+        label.setPalette(red);
+        QCOMPARE(label.grab().toImage(), draw(QStringLiteral("81"), red, 186));
+        label.showText(QStringLiteral("1 2"));
+        label.grab();
+        label.resize(60, 80);
+        QCOMPARE(label.grab().toImage(), draw(QStringLiteral("1 2"), red, 60));
     }
 
 private:
