@@ -66,31 +66,6 @@ private:
     static inline std::vector<Held> s_held;
 };
 
-// On X11, Qt hands each repaint to the X server through shared memory and,
-// before drawing again into an area the server may still be reading, waits
-// for a round trip to the server. A running round repaints two small clock
-// labels a hundred times a second, so that wait became most of the round's
-// work; copying those few pixels over the connection costs less. Qt reads the
-// setting once, when it connects; it is not left for programs we start (a
-// browser for a link), and one the user made stays as it is.
-class PlainImageTransfer {
-public:
-    PlainImageTransfer() : m_set(!qEnvironmentVariableIsSet(kName))
-    {
-        if (m_set)
-            qputenv(kName, "1");
-    }
-    ~PlainImageTransfer()
-    {
-        if (m_set)
-            qunsetenv(kName);
-    }
-
-private:
-    static constexpr const char *kName = "QT_XCB_NO_MITSHM";
-    bool m_set;
-};
-
 // What the command line answers, on the terminal; a Windows program started
 // from its icon or the Run box has none, and shows it in a message instead.
 int answer(std::FILE *stream, const QString &text, int status, int argc, char *argv[])
@@ -146,9 +121,7 @@ int main(int argc, char *argv[])
     }
 
     std::optional<DisplayConnection> connecting(std::in_place);
-    std::optional<PlainImageTransfer> imageTransfer(std::in_place);
     QApplication app(argc, argv);
-    imageTransfer.reset();
     connecting.reset();
     QApplication::setApplicationName(QStringLiteral("tavrino"));
     // No application display name: on X11 Qt would append it to every window
