@@ -249,9 +249,9 @@ private slots:
                                                "用时(秒),平常用时(毫秒),停顿"));
         const QStringList cells = lines().at(1).split(QLatin1Char(','));
         QCOMPARE(cells.size(), 10);
-        QCOMPARE(cells.mid(2, 5),
-                 (QStringList{QStringLiteral("Wang"), QStringLiteral("1"), QStringLiteral("挑战成功"),
-                              m_best.shownText(), QStringLiteral("50")}));
+        QCOMPARE(cells.mid(2, 5), (QStringList{QStringLiteral("Wang"), QStringLiteral("1"),
+                                               QStringLiteral("挑战成功"), m_best.shownText(),
+                                               QStringLiteral("50")}));
 
         Game teacher(m_desktop);
         teacher.process().setArguments({QStringLiteral("--class"), path});

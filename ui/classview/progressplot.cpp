@@ -128,10 +128,10 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
         if (inView)
             p.drawLine(QPointF(m_plot.left(), y(*m_limit)), QPointF(m_plot.right(), y(*m_limit)));
         const double at = inView ? y(*m_limit) : m_plot.top();
-        p.drawText(QRectF(m_plot.right() + 6, at - line / 2, m_area.right() - m_plot.right() - 6,
-                          line),
-                   Qt::AlignLeft | Qt::AlignVCenter,
-                   utf8(kLimitLine).arg(*m_limit) + (inView ? QString() : QStringLiteral(" ↑")));
+        p.drawText(
+            QRectF(m_plot.right() + 6, at - line / 2, m_area.right() - m_plot.right() - 6, line),
+            Qt::AlignLeft | Qt::AlignVCenter,
+            utf8(kLimitLine).arg(*m_limit) + (inView ? QString() : QStringLiteral(" ↑")));
     }
     const double r = std::clamp(line / 4, 2.5, 5.0);
     for (const Point &point : m_points) {
