@@ -4,8 +4,12 @@
 
 #include "ui/dialogs.h"
 
+#include "core/fileproblem.h"
+
 #include <QCoreApplication>
+#include <QFileDialog>
 #include <QLibraryInfo>
+#include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
@@ -36,6 +40,21 @@ void prepare()
         for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, remembered.path());
     }
+}
+
+Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
+               const std::function<bool(QIODevice &)> &write)
+{
+    prepare();
+    const QString path = QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+    if (path.isEmpty())
+        return {};
+    QSaveFile file(path);
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+        return {path, std::nullopt};
+    const QFileDevice::FileError error = file.error();
+    file.cancelWriting();
+    return {path, writeProblem(path, error)};
 }
 
 } // namespace Dialogs

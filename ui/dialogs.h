@@ -4,6 +4,14 @@
 
 #pragma once
 
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+class QIODevice;
+class QWidget;
+
 // Qt's own dialogs (files, printing, messages) as the game shows them.
 namespace Dialogs {
 
@@ -14,5 +22,16 @@ namespace Dialogs {
 // folder, the history) stays in a temporary folder of this run instead of
 // the user's settings: the game keeps nothing between runs.
 void prepare();
+
+// What became of a file the user was asked to save.
+struct Saved {
+    QString path;                   // empty: the user chose none
+    std::optional<QString> problem; // why it could not be written
+};
+
+// Asks where to save (suggesting a path), then writes the file whole or not
+// at all: a file that was there stays as it was when writing fails.
+Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
+               const std::function<bool(QIODevice &)> &write);
 
 } // namespace Dialogs

@@ -7,7 +7,6 @@
 #include "challenges/leveltable.h"
 #include "classlog/classviewtexts.h"
 #include "classlog/csvline.h"
-#include "core/fileproblem.h"
 #include "core/text.h"
 #include "core/timetext.h"
 #include "ui/classview/progresschart.h"
@@ -24,7 +23,6 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -34,7 +32,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
 #include <QTableView>
@@ -371,24 +368,19 @@ void ClassWindow::drawTable(QPainter &p, const QRectF &page, int resolution) con
 void ClassWindow::saveAs(const char *suffix, const char *filter,
                          const std::function<bool(QIODevice &)> &write)
 {
-    Dialogs::prepare();
     const QString suggested =
         QDir(QFileInfo(m_reader.path()).absolutePath())
             .filePath(utf8(kTitle) + QDate::currentDate().toString(QStringLiteral("-yyyyMMdd")) +
                       QLatin1String(suffix));
-    const QString path = QFileDialog::getSaveFileName(this, QString(), suggested, utf8(filter));
-    if (path.isEmpty())
+    const Dialogs::Saved saved = Dialogs::saveFile(this, suggested, utf8(filter), write);
+    if (saved.path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) {
-        m_status->setText(utf8(kSaved).arg(QDir::toNativeSeparators(path)));
+    const QString path = QDir::toNativeSeparators(saved.path);
+    if (!saved.problem) {
+        m_status->setText(utf8(kSaved).arg(path));
         return;
     }
-    const QFileDevice::FileError error = file.error();
-    file.cancelWriting();
-    QMessageBox::warning(
-        this, utf8(kTitle),
-        utf8(kSaveFailed).arg(QDir::toNativeSeparators(path), writeProblem(path, error)));
+    QMessageBox::warning(this, utf8(kTitle), utf8(kSaveFailed).arg(path, *saved.problem));
 }
 
 void ClassWindow::exportCsv()

@@ -7,7 +7,6 @@
 #include "challenges/report/reporttexts.h"
 #include "challenges/report/roundreport.h"
 #include "challenges/roundhistory.h"
-#include "core/fileproblem.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
 #include "ui/fonts.h"
@@ -19,13 +18,11 @@
 #include <QClipboard>
 #include <QDir>
 #include <QEvent>
-#include <QFileDialog>
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QStandardPaths>
 
 using namespace ReportTexts;
@@ -219,24 +216,18 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
 void ReportWindow::saveAs(const char *suffix, const char *filter,
                           const std::function<bool(QIODevice &)> &write)
 {
-    Dialogs::prepare();
     const QString suggested =
         QDir(saveFolder()).filePath(RoundReport::fileBaseName(*m_round) + QLatin1String(suffix));
-    const QString path = QFileDialog::getSaveFileName(this, QString(), suggested, utf8(filter));
-    if (path.isEmpty())
+    const Dialogs::Saved saved = Dialogs::saveFile(this, suggested, utf8(filter), write);
+    if (saved.path.isEmpty())
         return;
-    // Written whole or not at all: a file that was there stays as it was.
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) {
-        m_status->setText(utf8(kSaved).arg(QDir::toNativeSeparators(path)));
+    const QString path = QDir::toNativeSeparators(saved.path);
+    if (!saved.problem) {
+        m_status->setText(utf8(kSaved).arg(path));
         return;
     }
-    const QFileDevice::FileError error = file.error();
-    file.cancelWriting();
     m_status->clear();
-    QMessageBox::warning(
-        this, utf8(kTitle),
-        utf8(kSaveFailed).arg(QDir::toNativeSeparators(path), writeProblem(path, error)));
+    QMessageBox::warning(this, utf8(kTitle), utf8(kSaveFailed).arg(path, *saved.problem));
 }
 
 void ReportWindow::saveImage()
