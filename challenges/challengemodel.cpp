@@ -22,12 +22,16 @@ void ChallengeModel::back()
     m_board.setTimerEnabled(false);
 }
 
-bool ChallengeModel::keysMayPlayAgain()
+bool ChallengeModel::keysMayPress(Control button)
 {
-    if (m_playAgainFocusedAt &&
-        clockDifference(readClock(), *m_playAgainFocusedAt) >= kPlayAgainKeyDelayMs)
-        m_playAgainFocusedAt.reset();
-    return !m_playAgainFocusedAt;
+    if (m_heldKeys && clockDifference(readClock(), m_heldKeys->since) >= kKeyDelayMs)
+        m_heldKeys.reset();
+    return !m_heldKeys || m_heldKeys->button != button;
+}
+
+void ChallengeModel::playedAgainByKey()
+{
+    m_heldKeys = HeldKeys{Control::Command1, readClock()};
 }
 
 void ChallengeModel::loadCommon(const QString &caption, const StartValues &start)
@@ -35,7 +39,7 @@ void ChallengeModel::loadCommon(const QString &caption, const StartValues &start
     m_board.reset();
     m_start = start;
     m_lastRound = nullptr;
-    m_playAgainFocusedAt.reset();
+    m_heldKeys.reset();
     m_board.setVisible(Control::lblReport, false);
     m_board.setText(Control::Window, caption);
     m_board.setText(Control::Label3, TimeText::plain(start.GameLevel));
@@ -64,7 +68,7 @@ void ChallengeModel::offerPlayAgain(bool focus)
     m_board.setEnabled(Control::Command3, true);
     if (focus) {
         m_board.requestFocus(Control::Command3);
-        m_playAgainFocusedAt = readClock();
+        m_heldKeys = HeldKeys{Control::Command3, readClock()};
     }
 }
 

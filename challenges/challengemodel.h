@@ -16,10 +16,11 @@ class GameClock;
 class RoundHistory;
 
 // How long after the end of a round Enter and Space on Play again do
-// nothing: the late Enters seen came 0.5 to 1 s after the end; this covers
-// them with a margin and stays well under the 2 seconds the game itself takes
-// for the end of a rhythm, so a pupil who has read the message rarely meets it.
-inline constexpr qint64 kPlayAgainKeyDelayMs = 1200;
+// nothing, and after Play again by a key, on Start: the late Enters seen came
+// 0.5 to 1 s after the end; this covers them with a margin and stays well
+// under the 2 seconds the game itself takes for the end of a rhythm, so a
+// pupil who has read the message rarely meets it.
+inline constexpr qint64 kKeyDelayMs = 1200;
 
 // Character codes that the rules single out.
 inline constexpr char16_t kBackspace = 8;
@@ -51,11 +52,15 @@ public:
     virtual void keyPress(char16_t &keyChar, const QString &boxText) = 0;
     // Back, or the window closed by any other route.
     void back();
-    // Whether Enter or Space on Play again may press it now. A pupil typing
-    // in rhythm has his next Enter on its way when a key ends the round;
-    // pressed within a moment of the end, it would wipe the message that
-    // says why before it was read. A click always presses it.
-    bool keysMayPlayAgain();
+    // Whether Enter or Space may press this button now. A pupil typing in
+    // rhythm has his next Enter on its way when a key ends the round; pressed
+    // within a moment of the end, it would wipe the message that says why
+    // before it was read, and pressed within a moment of Play again it
+    // would start a round by accident. A click always presses the button.
+    bool keysMayPress(Control button);
+    // Play again was pressed by a key: Start, which has the focus now, takes
+    // keys only after the same moment.
+    void playedAgainByKey();
 
     // The screen's controls as the rules leave them.
     ChallengeBoard &board() { return m_board; }
@@ -80,7 +85,7 @@ protected:
     qint64 roundStart() const { return m_RoundStart; }
     void setRoundStart(qint64 reading) { m_RoundStart = reading; }
     // Play again offered at the end of a round; with the focus, the keys
-    // reach it only once kPlayAgainKeyDelayMs have passed.
+    // reach it only once kKeyDelayMs have passed.
     void offerPlayAgain(bool focus);
     qint64 readClock();
 
@@ -113,7 +118,11 @@ private:
     // The first digit of the number being typed, or none yet.
     std::optional<qint32> m_firstDigit;
     const RoundRecord *m_lastRound = nullptr;
-    // The clock reading at the end of the round that gave Play again the
-    // focus; none while the keys may press it.
-    std::optional<qint64> m_playAgainFocusedAt;
+    // The button that the keys may not press yet, and the clock reading
+    // from which that moment runs.
+    struct HeldKeys {
+        Control button;
+        qint64 since;
+    };
+    std::optional<HeldKeys> m_heldKeys;
 };

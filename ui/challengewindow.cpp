@@ -14,6 +14,8 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <utility>
+
 ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
                                  const Layout::Table &layout, const StartValues &start,
                                  QWidget *parent)
@@ -45,10 +47,13 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     });
     connectButton(Control::Command3, [this] {
         m_model.playAgain();
+        if (std::exchange(m_keyOnPlayAgain, false))
+            m_model.playedAgainByKey();
         sync();
     });
     connectButton(Control::Command2, [this] { reject(); });
     m_view.widget(Control::Command3)->installEventFilter(this);
+    m_view.widget(Control::Command1)->installEventFilter(this);
     connect(static_cast<LinkLabel *>(m_view.widget(Control::lblReport)), &ClickLabel::clicked, this,
             &ChallengeWindow::openReport);
 
@@ -64,15 +69,21 @@ ChallengeWindow::~ChallengeWindow()
 
 bool ChallengeWindow::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched != m_view.widget(Control::Command3) ||
-        (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease))
+    const Control button =
+        watched == m_view.widget(Control::Command3) ? Control::Command3 : Control::Command1;
+    if (watched != m_view.widget(button))
         return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::MouseButtonPress && button == Control::Command3)
+        m_keyOnPlayAgain = false;
+    if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease)
+        return false;
     const auto *key = static_cast<QKeyEvent *>(event);
     const int k = key->key();
     if (k != Qt::Key_Return && k != Qt::Key_Enter && k != Qt::Key_Space)
         return false;
     // Enter and Space press the button only once the pupil has had a moment
-    // to read how the round ended; a key held from before stays held back.
+    // to read how the round ended, or after Play again, to see the board
+    // cleared; a key held from before stays held back.
     if (event->type() == QEvent::KeyRelease) {
         if (k != m_heldKey)
             return false;
@@ -80,10 +91,11 @@ bool ChallengeWindow::eventFilter(QObject *watched, QEvent *event)
             m_heldKey = 0;
         return true;
     }
-    if (k == m_heldKey || !m_model.keysMayPlayAgain()) {
+    if (k == m_heldKey || !m_model.keysMayPress(button)) {
         m_heldKey = k;
         return true;
     }
+    m_keyOnPlayAgain = button == Control::Command3;
     return false;
 }
 

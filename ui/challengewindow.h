@@ -51,9 +51,11 @@ private:
     WindowBuilder m_builder;
     BoardView<Control> m_view;
     QTimer m_timer;
-    // A key held on Play again since the rules held it back: its repeats
-    // are held back too.
+    // A key held on Play again or Start since the rules held it back: its
+    // repeats are held back too.
     int m_heldKey = 0;
+    // Play again is being pressed by Enter or Space, not by the mouse.
+    bool m_keyOnPlayAgain = false;
     bool m_closed = false;
     bool m_watchingScreen = false;
 };

@@ -81,13 +81,18 @@ private slots:
                 // leaves the end on the screen; after a moment it plays again.
                 QTest::keyClick(again, Qt::Key_Space);
                 QCOMPARE(text(w, "Label1"), QStringLiteral("两次按键时间超过2秒,挑战结束!"));
-                clock.advance(kPlayAgainKeyDelayMs);
+                clock.advance(kKeyDelayMs);
                 QTest::keyClick(again, Qt::Key_Space);
                 QCOMPARE(text(w, "Label2"), QStringLiteral("0"));
                 QCOMPARE(text(w, "Label11"), QStringLiteral("00"));
                 QCOMPARE(text(w, "Label14"), QStringLiteral("0"));
                 QCOMPARE(text(w, "Label13"), QStringLiteral("00"));
                 QVERIFY(!again->isEnabled());
+                // Start has the focus now: the next Enter, close behind,
+                // starts nothing; a click starts at once.
+                QCOMPARE(w->focusWidget(), child<QPushButton>(w, "Command1"));
+                QTest::keyClick(w->focusWidget(), Qt::Key_Return);
+                QVERIFY(!box->isEnabled());
                 clickButton(w, "Command1");
                 for (int n = 1; n <= 7; ++n) {
                     tickFor(clock, w, 700);

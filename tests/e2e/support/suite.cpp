@@ -51,7 +51,7 @@ Accessible ChallengeSuite::control(const char *name) const
 
 void ChallengeSuite::waitForPlayAgainKeys()
 {
-    QTest::qWait(int(kPlayAgainKeyDelayMs) + 300);
+    QTest::qWait(int(kKeyDelayMs) + 300);
 }
 
 void ChallengeSuite::playAgainWithKeys()
@@ -62,6 +62,7 @@ void ChallengeSuite::playAgainWithKeys()
     QTRY_VERIFY_WITH_TIMEOUT(m_start.isFocused(), kShowMs);
     QCOMPARE(m_box.shownText(), QString());
     QCOMPARE(m_mark.shownText(), QString());
+    waitForPlayAgainKeys();
     E2E_DO(Pupil::press(QStringLiteral("Return")));
     QTRY_VERIFY_WITH_TIMEOUT(m_box.isFocused(), kShowMs);
 }

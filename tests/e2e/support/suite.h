@@ -46,7 +46,8 @@ protected:
     Accessible control(const char *name) const;
     // After a round has ended: once the moment in which the keys cannot
     // press it has passed, Enter on the focused Play again clears the board
-    // and moves to Start, and Enter there starts the next round.
+    // and moves to Start, and Enter there, after the same moment, starts the
+    // next round.
     void playAgainWithKeys();
     // Waits out that moment.
     static void waitForPlayAgainKeys();
