@@ -146,6 +146,11 @@ int main(int argc, char *argv[])
     Program program(clock, configuredLogPath(command.logFile()));
     program.showStartWindow();
     const int status = QApplication::exec();
-    program.finish();
+    if (!program.finish()) {
+        // The class log's folder hangs a file operation that may never come
+        // back: the program ends without waiting for it.
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
     return status;
 }

@@ -29,12 +29,20 @@ Program::Program(GameClock &clock, const QString &logPath)
     : m_window(m_screen), m_run(clock, m_history)
 {
     if (!logPath.isEmpty()) {
-        m_log = std::make_unique<ClassLog>(logPath);
-        m_logProblem = m_log->check();
-        if (!m_logProblem)
-            m_history.listen([this](const RoundRecord &round) { logRound(round); });
-        else
-            printLine(utf8(kUnusableLine).arg(logPath, *m_logProblem));
+        // The answer of the check comes when the folder gives it; the start
+        // window does not wait for it, nor a round's end for its line.
+        m_log = std::make_unique<ClassLogWriter>(logPath);
+        QObject::connect(m_log.get(), &ClassLogWriter::checked, &m_window,
+                         [this](const Failure &problem) { logChecked(problem); });
+        QObject::connect(m_log.get(), &ClassLogWriter::written, &m_window,
+                         [this](const Failure &failure) { logWritten(failure); });
+        QObject::connect(m_log.get(), &ClassLogWriter::notAnswering, &m_window,
+                         [this] { showNote(utf8(kNotAnswering).arg(m_log->unwritten())); });
+        m_log->check();
+        m_history.listen([this](const RoundRecord &round) {
+            if (!m_logUnusable)
+                m_log->append(round);
+        });
     }
     QObject::connect(&m_window, &StartWindow::startClicked, &m_window, [this] { openChallenge(); });
     // Through the desktop, never through a command line built from text.
@@ -50,42 +58,53 @@ Program::~Program() = default;
 void Program::showStartWindow()
 {
     m_window.show();
-    if (!m_logProblem)
+}
+
+void Program::logChecked(const Failure &problem)
+{
+    if (!problem)
         return;
     // Once, and the game runs on without the log.
+    const QString path = m_log->path();
+    m_logUnusable = true;
+    if (m_note)
+        m_note->hide();
+    printLine(utf8(kUnusableLine).arg(path, *problem));
     Dialogs::prepare();
     auto *box = new QMessageBox(QMessageBox::Warning, utf8(kTitle),
-                                utf8(kUnusable).arg(m_log->path(), *m_logProblem), QMessageBox::Ok,
-                                &m_window);
+                                utf8(kUnusable).arg(path, *problem), QMessageBox::Ok, &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
-    m_log.reset();
 }
 
-void Program::logRound(const RoundRecord &round)
+void Program::logWritten(const Failure &failure)
 {
-    const Failure failure = m_log->append(round);
-    if (!failure) {
-        if (m_note)
-            m_note->hide();
-        return;
-    }
+    if (failure)
+        showNote(utf8(kWaiting).arg(m_log->unwritten()).arg(*failure));
+    else if (m_note)
+        m_note->hide();
+}
+
+void Program::showNote(const QString &text)
+{
     if (!m_note)
         m_note = std::make_unique<NoteWindow>(utf8(kTitle));
-    m_note->showNote(utf8(kWaiting).arg(m_log->waiting()).arg(*failure));
+    m_note->showNote(text);
 }
 
-void Program::finish()
+bool Program::finish()
 {
     if (!m_log)
-        return;
-    const Failure failure = m_log->flush();
-    if (!failure)
-        return;
-    const QString count = QString::number(m_log->waiting());
-    printLine(utf8(kLostLine).arg(count, m_log->path(), *failure));
-    Dialogs::prepare();
-    QMessageBox::warning(nullptr, utf8(kTitle), utf8(kLost).arg(count, m_log->path(), *failure));
+        return true;
+    const ClassLogWriter::Left left = m_log->finish(kClassLogFinishMs);
+    if (left.rounds > 0) {
+        const QString count = QString::number(left.rounds);
+        printLine(utf8(kLostLine).arg(count, m_log->path(), left.reason));
+        Dialogs::prepare();
+        QMessageBox::warning(nullptr, utf8(kTitle),
+                             utf8(kLost).arg(count, m_log->path(), left.reason));
+    }
+    return !m_log->hanging();
 }
 
 void Program::openChallenge()

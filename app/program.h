@@ -5,7 +5,7 @@
 #pragma once
 
 #include "challenges/roundhistory.h"
-#include "classlog/classlog.h"
+#include "classlog/classlogwriter.h"
 #include "start/startscreen.h"
 #include "ui/challengerun.h"
 #include "ui/startwindow.h"
@@ -28,18 +28,22 @@ public:
     // Shows the start window, and tells of a class log that cannot be used.
     void showStartWindow();
     // At the end of the run: a last attempt at rounds that wait for the
-    // class log; says so when they could not be written.
-    void finish();
+    // class log; says so when they could not be written. False when the
+    // log's folder still hangs: the process must then end without waiting
+    // for it.
+    [[nodiscard]] bool finish();
 
 private:
-    void logRound(const RoundRecord &round);
+    void logChecked(const Failure &problem);
+    void logWritten(const Failure &failure);
+    void showNote(const QString &text);
     void openChallenge();
 
     StartScreen m_screen;
     StartWindow m_window;
     RoundHistory m_history;
     ChallengeRun m_run;
-    std::unique_ptr<ClassLog> m_log;
-    Failure m_logProblem;
+    std::unique_ptr<ClassLogWriter> m_log;
+    bool m_logUnusable = false;
     std::unique_ptr<NoteWindow> m_note;
 };

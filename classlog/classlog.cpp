@@ -59,8 +59,13 @@ Failure ClassLog::check()
 
 Failure ClassLog::append(const RoundRecord &round)
 {
-    m_waiting.push_back(CsvLine::round(round, m_host));
+    add(round);
     return write();
+}
+
+void ClassLog::add(const RoundRecord &round)
+{
+    m_waiting.push_back(CsvLine::round(round, m_host));
 }
 
 Failure ClassLog::flush()

@@ -29,6 +29,8 @@ public:
     // Appends the round's line after those still waiting; on a failure the
     // lines wait for a later attempt.
     Failure append(const RoundRecord &round);
+    // Puts the round's line after those waiting, for the next attempt.
+    void add(const RoundRecord &round);
     // Another attempt with the lines still waiting.
     Failure flush();
     int waiting() const { return int(m_waiting.size()); }

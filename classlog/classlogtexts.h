@@ -29,6 +29,11 @@ inline constexpr char kUnusableLine[] =
     "tavrino: 班级记录无法使用：%1（%2），游戏照常进行，本次不写班级记录。";
 // While playing: how many rounds wait, and why.
 inline constexpr char kWaiting[] = "有 %1 轮成绩还没有写入班级记录（%2），结束下一轮时会再试。";
+// While playing: a file operation has not come back for several seconds.
+inline constexpr char kNotAnswering[] =
+    "班级记录所在的文件夹没有响应，有 %1 轮成绩先留在内存里，游戏照常进行。";
+// Why rounds were not written at quit, when the folder never answered.
+inline constexpr char kNoAnswer[] = "文件夹没有响应";
 // At quit, when the last attempt failed.
 inline constexpr char kLost[] = "有 %1 轮成绩没能写入班级记录：%2\n原因：%3";
 inline constexpr char kLostLine[] = "tavrino: 有 %1 轮成绩没能写入班级记录 %2（%3）";

@@ -4,7 +4,12 @@
 
 #include "suite.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include <memory>
+
+#include <sys/stat.h>
 
 using namespace E2e;
 
@@ -183,6 +188,41 @@ private slots:
         QVERIFY(m_game->waitForExit(kShowMs));
         QCOMPARE(m_game->process().exitStatus(), QProcess::NormalExit);
         QCOMPARE(m_game->process().exitCode(), 0);
+    }
+
+    // A class log in a folder that never answers (here a pipe that nobody
+    // reads, whose opening waits for ever): the start window shows all the
+    // same, a round is played and left, and quitting ends the program within
+    // the time it gives the log, saying that the round was not written.
+    void hungClassLogHoldsUpNeitherTheGameNorItsEnd()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("班级.csv"));
+        QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        m_startWindow = Accessible();
+        m_game = std::make_unique<Game>(m_desktop);
+        m_game->process().setProcessChannelMode(QProcess::SeparateChannels);
+        m_game->process().setArguments({QStringLiteral("--log"), path});
+        E2E_STEP(startGame(*m_game, &m_startWindow));
+        Accessible form;
+        E2E_STEP(openLevel(*m_game, 1, &form));
+        E2E_STEP(clickStart(form));
+        E2E_DO(Pupil::click(form.find(QStringLiteral("返回"))));
+        QTRY_VERIFY_WITH_TIMEOUT(!m_game->dialog(), kShowMs);
+        E2E_DO(Pupil::click(m_startWindow.find(QStringLiteral("退出"))));
+        auto message = [this] {
+            for (const Accessible &w : m_game->windows()) {
+                if (w.role() == QLatin1String("alert"))
+                    return true;
+            }
+            return false;
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(message(), qPrintable(m_game->describe()), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("Return")));
+        QVERIFY(m_game->waitForExit(kShowMs));
+        QCOMPARE(m_game->process().exitCode(), 0);
+        QVERIFY(QString::fromUtf8(m_game->process().readAllStandardError())
+                    .contains(QStringLiteral("有 1 轮成绩没能写入班级记录")));
     }
 
     void secondCopyEndsSilently()

@@ -9,12 +9,43 @@
 #include "ui/fonts.h"
 
 #include <QDesktopServices>
+#include <QElapsedTimer>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProcess>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+
+#include <atomic>
+
+#include <dlfcn.h>
+
+namespace {
+
+// A slow shared folder: each sync to its disk takes this long. The class
+// log syncs every write; nothing else of the program does.
+std::atomic<unsigned long> g_syncDelayMs{0};
+
+QStringList dataLines(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+    return lines.mid(1, lines.size() - 2);
+}
+
+} // namespace
+
+extern "C" int fsync(int fd)
+{
+    QThread::msleep(g_syncDelayMs.load());
+    static const auto real = reinterpret_cast<int (*)(int)>(dlsym(RTLD_NEXT, "fsync"));
+    return real(fd);
+}
 
 class TestStartWindow : public QObject {
     Q_OBJECT
@@ -177,7 +208,102 @@ private slots:
         }
     }
 
+    // Another copy holds the class log's lock for 5 s: the round's end is on
+    // the screen at once, and its line goes into the file, once, when the
+    // lock is free.
+    void roundEndsWhileAnotherCopyHoldsTheLog()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        QProcess holder;
+        holder.start(QStringLiteral(CLASSLOG_WRITER), {QStringLiteral("--hold"), path, "5000"});
+        QVERIFY(holder.waitForReadyRead(10'000));
+        QTest::qWait(300);
+        restartWithLog(path);
+        playRoundsToAWrongNumber(1);
+        QCOMPARE(holder.state(), QProcess::Running);
+        QCOMPARE(dataLines(path), QStringList());
+        QVERIFY(holder.waitForFinished(10'000));
+        QTRY_COMPARE_WITH_TIMEOUT(dataLines(path).size(), 1, 15'000);
+        QTest::qWait(200);
+        QCOMPARE(dataLines(path).size(), 1);
+    }
+
+    // On a slow share, where every write takes 2 s to reach the disk, ten
+    // rounds end one after another: the window's event loop never stalls,
+    // and the ten lines go in, in the order the rounds ended.
+    void tenRoundsOnASlowShare()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        g_syncDelayMs = 2000;
+        restartWithLog(path);
+        // A stall is a gap in a 5 ms timer's beat; any gap above this one
+        // is counted (a busy test machine with sanitizers alone may pause
+        // the loop for some tens of milliseconds).
+        constexpr qint64 kStallMs = 200;
+        QElapsedTimer beat;
+        beat.start();
+        qint64 last = 0;
+        int stalls = 0;
+        QTimer probe;
+        connect(&probe, &QTimer::timeout, this, [&] {
+            stalls += beat.elapsed() - last > kStallMs ? 1 : 0;
+            last = beat.elapsed();
+        });
+        probe.start(5);
+        playRoundsToAWrongNumber(10);
+        probe.stop();
+        g_syncDelayMs = 0;
+        QCOMPARE(stalls, 0);
+        QStringList shown;
+        for (int k = 0; k < 10; ++k)
+            shown.append(QString::number(k));
+        auto accepted = [&] {
+            QStringList cells;
+            for (const QString &line : dataLines(path))
+                cells.append(line.section(QLatin1Char(','), 6, 6));
+            return cells;
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(accepted(), shown, 30'000);
+    }
+
 private:
+    void restartWithLog(const QString &path)
+    {
+        m_program = std::make_unique<Program>(m_clock, path);
+        m_program->showStartWindow();
+        m_window = topLevel("form0");
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+    }
+
+    // Level 1: round k takes k - 1 numbers, then a wrong one; Play again by a
+    // click, at once. The end of each round is on the screen as its key
+    // comes back, and the event loop runs between the pupil's actions.
+    void playRoundsToAWrongNumber(int rounds)
+    {
+        bool ran = false;
+        whenModalOpens(
+            [&](ChallengeWindow *w) {
+                auto *box = child<QLineEdit>(w, "Text1");
+                for (int k = 1; k <= rounds; ++k) {
+                    clickButton(w, k == 1 ? "Command1" : "Command3");
+                    if (k > 1)
+                        clickButton(w, "Command1");
+                    for (int n = 1; n <= k; ++n) {
+                        QTest::keyClicks(box, QString::number(n < k ? n : k + 1));
+                        QTest::keyClick(box, Qt::Key_Return);
+                        QTest::qWait(10);
+                    }
+                    QCOMPARE(child<QLabel>(w, "Label9(10)")->text(), QStringLiteral("×"));
+                }
+                clickButton(w, "Command2");
+            },
+            &ran);
+        clickButton(m_window, "Command0");
+        QVERIFY(ran);
+    }
+
     QLabel *label(const char *n) { return child<QLabel>(m_window, n); }
     QLineEdit *name() { return child<QLineEdit>(m_window, "Text1"); }
 
