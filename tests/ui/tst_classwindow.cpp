@@ -4,11 +4,13 @@
 
 #include "modal.h"
 #include "ui/classview/classwindow.h"
+#include "ui/classview/progressplot.h"
 #include "ui/fonts.h"
 
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -24,6 +26,26 @@ QByteArray round(const char *name, int level, const char *ending, const char *se
            ',' + ending + ',' +
            (numbers == 50 ? QByteArray(seconds) : QByteArray::number(numbers)) + ',' +
            QByteArray::number(numbers) + ',' + seconds + ",480,0\r\n";
+}
+
+// Level-1 successes of one pupil, each the best of its day: "day HH:mm",
+// the day counted from 2026-12-01.
+std::vector<LoggedRound> successes(const QStringList &when)
+{
+    std::vector<LoggedRound> rounds;
+    for (const QString &w : when) {
+        LoggedRound r;
+        r.day = QDate(2026, 12, 1).addDays(w.section(' ', 0, 0).toInt());
+        const QTime t = QTime::fromString(w.section(' ', 1, 1), QStringLiteral("HH:mm"));
+        r.minuteOfDay = t.hour() * 60 + t.minute();
+        r.startedMs = QDateTime(r.day, t).toMSecsSinceEpoch();
+        r.level = 1;
+        r.ending = QStringLiteral("挑战成功");
+        r.numbers = 50;
+        r.duration = 3000;
+        rounds.push_back(r);
+    }
+    return rounds;
 }
 
 QStringList column(QTableView *table, int c)
@@ -45,6 +67,72 @@ private slots:
     {
         Fonts::installSubstitutions();
         QStandardPaths::setTestModeEnabled(true);
+    }
+
+    // Every round stands inside the plot, in the stretch of its own day
+    // (found from the drawn picture: the grid spans the plot, the day's best
+    // is a filled dot).
+    void roundsStandOnTheirOwnDay_data()
+    {
+        QTest::addColumn<QStringList>("rounds");
+        QTest::addColumn<int>("days");
+        QTest::addColumn<QList<int>>("dayOfEach");
+        QTest::newRow("one day, in the evening") << QStringList{"0 19:55"} << 1 << QList<int>{0};
+        QTest::newRow("a week") << QStringList{"0 08:00", "1 14:42", "6 11:00", "6 15:54"} << 7
+                                << QList<int>{0, 1, 6};
+        QTest::newRow("across midnight")
+            << QStringList{"0 23:59", "1 00:01"} << 2 << QList<int>{0, 1};
+    }
+    void roundsStandOnTheirOwnDay()
+    {
+        QFETCH(QStringList, rounds);
+        QFETCH(int, days);
+        QFETCH(QList<int>, dayOfEach);
+        const std::vector<LoggedRound> logged = successes(rounds);
+        std::vector<const LoggedRound *> shown;
+        for (const LoggedRound &r : logged)
+            shown.push_back(&r);
+        ProgressPlot plot(shown, 1);
+        QImage image(600, 300, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        plot.layout(QRectF(image.rect()), QFont());
+        QPainter painter(&image);
+        plot.draw(painter, Qt::black);
+        painter.end();
+        // The plot's left, right and top from the grid's lines (rows mostly
+        // of the grid's colour), then the columns that hold the filled dots
+        // below the plot's top.
+        const QRgb grid = qRgb(0xE0, 0xE0, 0xE0), best = qRgb(0x00, 0x00, 0xC0);
+        int left = image.width(), right = -1, top = image.height();
+        for (int y = 0; y < image.height(); ++y) {
+            QList<int> xs;
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixel(x, y) == grid)
+                    xs << x;
+            }
+            if (xs.size() > image.width() / 3) {
+                left = std::min(left, xs.front());
+                right = std::max(right, xs.back());
+                top = std::min(top, y);
+            }
+        }
+        QVERIFY(right > left);
+        QList<int> found;
+        int runStart = -1;
+        for (int x = 0; x <= image.width(); ++x) {
+            bool dot = false;
+            for (int y = top; x < image.width() && y < image.height() && !dot; ++y)
+                dot = image.pixel(x, y) == best;
+            if (dot && runStart < 0)
+                runStart = x;
+            if (!dot && runStart >= 0) {
+                const double centre = (runStart + x - 1) / 2.0;
+                QVERIFY2(centre > left && centre < right, qPrintable(QString::number(centre)));
+                found << int((centre - left) / ((right - left) / double(days)));
+                runStart = -1;
+            }
+        }
+        QCOMPARE(found, dayOfEach);
     }
 
     void openSortSelectExportRefresh()

@@ -26,6 +26,8 @@ const QColor kBestColour(0x00, 0x00, 0xC0);
 const QColor kMissColour(0xA0, 0xA0, 0xA0);
 const QColor kLimitColour(0xFF, 0x00, 0x00);
 const QColor kGridColour(0xE0, 0xE0, 0xE0);
+// The part of each day's stretch left free on either side, between days.
+constexpr double kDayMargin = 0.15;
 
 } // namespace
 
@@ -44,7 +46,11 @@ ProgressPlot::ProgressPlot(std::vector<const LoggedRound *> rounds, int level)
     double highest = 0;
     for (const LoggedRound *round : rounds) {
         Point point;
-        point.day = double(m_firstDay.daysTo(round->day)) + round->minuteOfDay / 1440.0;
+        // Each day holds one stretch of the axis, its date under the
+        // middle; its rounds stand inside it in the order of their time of
+        // day, never in the next day's stretch nor past the axis's end.
+        point.day = double(m_firstDay.daysTo(round->day)) + kDayMargin +
+                    (1 - 2 * kDayMargin) * round->minuteOfDay / 1440.0;
         if (!m_seconds)
             point.value = double(round->numbers);
         else if (round->succeeded())
@@ -74,14 +80,16 @@ void ProgressPlot::layout(const QRectF &area, const QFont &font)
     m_area = area;
     m_font = font;
     const QFontMetricsF fm(font);
-    const double right = m_limit ? fm.horizontalAdvance(utf8(kLimitLine).arg(*m_limit)) + 10 : 12.0;
+    const double right = m_limit && *m_limit <= m_top
+                             ? fm.horizontalAdvance(utf8(kLimitLine).arg(*m_limit)) + 10
+                             : 12.0;
     m_plot = area.adjusted(fm.horizontalAdvance(QStringLiteral("0000")) + 10, fm.height() * 1.6,
                            -right, -fm.height() * 1.8);
 }
 
 double ProgressPlot::x(double day) const
 {
-    return m_plot.left() + m_plot.width() * (day + 0.5) / double(m_days);
+    return m_plot.left() + m_plot.width() * day / double(m_days);
 }
 
 double ProgressPlot::y(double value) const
@@ -114,7 +122,7 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
         for (int d = 0; d < m_days; d += every) {
             const QString label = m_firstDay.addDays(d).toString(QStringLiteral("MM-dd"));
             const double w = fm.horizontalAdvance(label) + 6;
-            const double left = x(d) - w / 2;
+            const double left = x(d + 0.5) - w / 2;
             if (left < lastRight)
                 continue;
             p.drawText(QRectF(left, m_plot.bottom() + 4, w, line), Qt::AlignCenter, label);
@@ -122,16 +130,13 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
         }
     }
     p.setRenderHint(QPainter::Antialiasing, true);
-    if (m_limit) {
-        const bool inView = *m_limit <= m_top;
+    // The limit, and its name beside it, only where the scale reaches it.
+    if (m_limit && *m_limit <= m_top) {
         p.setPen(QPen(kLimitColour, 2, Qt::DashLine));
-        if (inView)
-            p.drawLine(QPointF(m_plot.left(), y(*m_limit)), QPointF(m_plot.right(), y(*m_limit)));
-        const double at = inView ? y(*m_limit) : m_plot.top();
-        p.drawText(
-            QRectF(m_plot.right() + 6, at - line / 2, m_area.right() - m_plot.right() - 6, line),
-            Qt::AlignLeft | Qt::AlignVCenter,
-            utf8(kLimitLine).arg(*m_limit) + (inView ? QString() : QStringLiteral(" ↑")));
+        p.drawLine(QPointF(m_plot.left(), y(*m_limit)), QPointF(m_plot.right(), y(*m_limit)));
+        p.drawText(QRectF(m_plot.right() + 6, y(*m_limit) - line / 2,
+                          m_area.right() - m_plot.right() - 6, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, utf8(kLimitLine).arg(*m_limit));
     }
     const double r = std::clamp(line / 4, 2.5, 5.0);
     for (const Point &point : m_points) {

@@ -27,7 +27,7 @@ public:
 
 private:
     struct Point {
-        double day = 0; // days since the first, the time of day as a fraction
+        double day = 0; // days since the first; its time of day within that day's stretch
         std::optional<double> value;
         bool dayBest = false;
     };
