@@ -9,6 +9,7 @@
 #include "core/text.h"
 #include "core/timetext.h"
 
+#include <QCollator>
 #include <QHash>
 #include <QSet>
 
@@ -59,8 +60,14 @@ std::vector<Pupil> pupils(const std::vector<LoggedRound> &rounds, const DayRange
             p.best[level] = &round;
         }
     }
+    // In the order a Chinese class list has them: by pinyin, numbers by
+    // their value (学生2 before 学生10), and computers alike.
+    QCollator order(QLocale(QLocale::Chinese, QLocale::China));
+    order.setNumericMode(true);
     for (Pupil &p : all)
-        p.hosts.sort();
+        std::sort(p.hosts.begin(), p.hosts.end(), order);
+    std::sort(all.begin(), all.end(),
+              [&order](const Pupil &a, const Pupil &b) { return order(a.name, b.name); });
     return all;
 }
 
@@ -114,15 +121,19 @@ Summary summary(const std::vector<LoggedRound> &rounds, const DayRange &days)
     return s;
 }
 
-QString summaryText(const Summary &s)
+QString summaryText(const Summary &s, const LogReader &reader)
 {
+    // A file with no round says why: none played yet, or not a class log.
+    if (reader.rounds().empty())
+        return utf8(reader.sawHeader() || reader.skipped().total() == 0 ? kNoRounds : kNotALog);
     const double perDay = s.days > 0 ? double(s.rounds) / s.days : 0.0;
     return utf8(kSummary).arg(s.pupils).arg(s.rounds).arg(s.days).arg(perDay, 0, 'f', 1);
 }
 
-QString skippedText(const LogReader::Skipped &skipped)
+QString skippedText(const LogReader &reader)
 {
-    if (skipped.total() == 0)
+    const LogReader::Skipped skipped = reader.skipped();
+    if (skipped.total() == 0 || (reader.rounds().empty() && !reader.sawHeader()))
         return {};
     QStringList why;
     if (skipped.foreign > 0)

@@ -66,9 +66,9 @@ struct Summary {
     int days = 0;
 };
 Summary summary(const std::vector<LoggedRound> &rounds, const DayRange &days);
-QString summaryText(const Summary &summary);
+QString summaryText(const Summary &summary, const LogReader &reader);
 
 // What was left out of the file, in one line; empty when nothing was.
-QString skippedText(const LogReader::Skipped &skipped);
+QString skippedText(const LogReader &reader);
 
 } // namespace ClassOverview

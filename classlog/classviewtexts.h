@@ -18,6 +18,12 @@ inline constexpr char kName[] = "姓名";
 inline constexpr char kHosts[] = "计算机";
 inline constexpr char kRounds[] = "轮数";
 inline constexpr char kLast[] = "最近一次";
+// A pupil who played on several computers: the first and how many.
+inline constexpr char kHostsMore[] = "%1 等 %2 台";
+// The heads of an exported table's figures, with their units.
+inline constexpr char kInSeconds[] = "%1(秒)";
+inline constexpr char kInNumbers[] = "%1(个)";
+inline constexpr char kDurationOf[] = "%1用时(秒)";
 
 inline constexpr char kSearch[] = "查找姓名";
 inline constexpr char kRange[] = "时间";
@@ -28,6 +34,8 @@ inline constexpr char kFromTo[] = "从…到…";
 inline constexpr char kTo[] = "到";
 
 inline constexpr char kSummary[] = "%1 名学生 · %2 轮 · %3 天里平均每天 %4 轮";
+inline constexpr char kNoRounds[] = "这个班级记录里还没有成绩：学生玩完一轮，这里就会出现。";
+inline constexpr char kNotALog[] = "这个文件不是班级记录：里面没有一行是游戏写的成绩。";
 inline constexpr char kSkipped[] = "有 %1 行没有读入：%2。";
 inline constexpr char kSkippedForeign[] = "%1 行不是游戏写的成绩";
 inline constexpr char kSkippedTorn[] = "%1 行正在写入，刷新后再读";
@@ -47,6 +55,11 @@ inline constexpr char kResult[] = "成绩";
 inline constexpr char kNumbersColumn[] = "正确数字";
 inline constexpr char kDuration[] = "用时(秒)";
 
+inline constexpr char kSortKeys[] = "Ctrl+↑ 按当前列从小到大排序，Ctrl+↓ 从大到小";
+inline constexpr char kRoundsList[] = "这一级的每一轮";
+inline constexpr char kChart[] = "进步图";
+// Under the printed table's title: file, pupils shown, days, date printed.
+inline constexpr char kPrintedAbout[] = "文件：%1 · 显示 %2 名学生 · 时间：%3 · 打印日期：%4";
 inline constexpr char kExport[] = "导出CSV";
 inline constexpr char kPrint[] = "打印";
 inline constexpr char kSavePdf[] = "保存PDF";

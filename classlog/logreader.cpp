@@ -179,6 +179,7 @@ Failure LogReader::read()
         m_rounds.clear();
         m_skipped = {};
         m_columns = {};
+        m_sawHeader = false;
         m_readTo = 0;
         m_firstBytes = first.left(qMin<qsizetype>(first.size(), kFirstBytes));
         if (first.startsWith(CsvLine::kByteOrderMark))
@@ -196,11 +197,6 @@ Failure LogReader::read()
         m_skipped.torn = 1;
     m_readTo += whole;
     return std::nullopt;
-}
-
-void LogReader::readLines(const QByteArray &bytes)
-{
-    splitRecords(bytes, [this](const std::vector<QByteArrayView> &cells) { readRecord(cells); });
 }
 
 QString LogReader::kept(QByteArrayView text)
@@ -238,6 +234,7 @@ void LogReader::readRecord(const std::vector<QByteArrayView> &record)
             }
         }
         m_columns = at;
+        m_sawHeader = true;
         return;
     }
     const Columns &at = m_columns;

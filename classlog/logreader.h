@@ -68,9 +68,9 @@ public:
     const std::vector<LoggedRound> &rounds() const { return m_rounds; }
     Skipped skipped() const { return m_skipped; }
     const QString &path() const { return m_path; }
-
-    // Reads rounds from bytes holding whole lines (for a file's contents).
-    void readLines(const QByteArray &bytes);
+    // Whether the file holds the class log's header: a file without one and
+    // without a round is not a class log.
+    bool sawHeader() const { return m_sawHeader; }
 
 private:
     // Where each column stands in the lines that follow a header.
@@ -86,6 +86,7 @@ private:
     qint64 m_readTo = 0;
     QByteArray m_firstBytes;
     bool m_startedOver = false;
+    bool m_sawHeader = false;
     Columns m_columns;
     std::vector<LoggedRound> m_rounds;
     Skipped m_skipped;

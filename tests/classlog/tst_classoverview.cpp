@@ -153,7 +153,57 @@ private slots:
                  std::size_t(3));
     }
 
+    // Names in a Chinese class list's order: by pinyin, numbers by value.
+    void pupilsInAClassListsOrder()
+    {
+        QByteArray file = kHeader;
+        for (const char *name : {"周", "学生10", "何", "学生2", "安", "孙"})
+            file += QByteArray(kRound).replace("王芳", name);
+        const QStringList names = pupilNames(file);
+        QCOMPARE(names, (QStringList{"安", "何", "孙", "学生2", "学生10", "周"}));
+    }
+
+    // A file without rounds says why: none yet, or not a class log at all.
+    void fileWithoutRounds_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("empty") << QByteArray() << "这个班级记录里还没有成绩";
+        QTest::newRow("the header alone") << kHeader << "这个班级记录里还没有成绩";
+        QTest::newRow("binary junk")
+            << QByteArray("\x89PNG\r\n\x1a\n\0\0\x0dIHDR", 16) << "这个文件不是班级记录";
+        QTest::newRow("another table")
+            << QByteArray("Name;Score\nAnna;12\n") << "这个文件不是班级记录";
+    }
+    void fileWithoutRounds()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        write(path, file);
+        LogReader reader(path);
+        QVERIFY(!reader.read());
+        QVERIFY2(ClassOverview::summaryText({}, reader).startsWith(said),
+                 qPrintable(ClassOverview::summaryText({}, reader)));
+        QCOMPARE(ClassOverview::skippedText(reader), QString());
+    }
+
 private:
+    static QStringList pupilNames(const QByteArray &file)
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        write(path, file);
+        LogReader reader(path);
+        if (reader.read())
+            return {};
+        QStringList names;
+        for (const ClassOverview::Pupil &p : ClassOverview::pupils(reader.rounds(), {}))
+            names << p.name;
+        return names;
+    }
+
     static void write(const QString &path, const QByteArray &bytes, bool append = false)
     {
         QFile f(path);

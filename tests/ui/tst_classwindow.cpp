@@ -7,6 +7,7 @@
 #include "ui/classview/progressplot.h"
 #include "ui/fonts.h"
 
+#include <QApplication>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
@@ -135,6 +136,37 @@ private slots:
         QCOMPARE(found, dayOfEach);
     }
 
+    // By keyboard alone: Tab goes from control to control (out of a table
+    // at once) and reaches the level selector; Ctrl+Down in the table sorts
+    // by the current column (the names), last first.
+    void everyControlByKeyboard()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("班.csv"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(round("甲", 1, "挑战成功", "31.00", 50) +
+                   round("乙", 7, "数字错误", "9.00", 40));
+        file.close();
+        ClassWindow w(path);
+        QVERIFY(!w.refresh());
+        w.show();
+        QVERIFY(QTest::qWaitForWindowActive(&w));
+        auto *table = w.findChild<QTableView *>(QStringLiteral("pupils"));
+        w.findChild<QLineEdit *>()->setFocus();
+        QStringList reached;
+        for (int tab = 0; tab < 12 && !reached.contains(QStringLiteral("级")); ++tab) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            reached << QApplication::focusWidget()->accessibleName();
+            if (QApplication::focusWidget() == table) {
+                QTest::keyClick(table, Qt::Key_Down, Qt::ControlModifier);
+                QCOMPARE(column(table, 0), (QStringList{"乙", "甲"}));
+            }
+        }
+        QVERIFY2(reached.contains(QStringLiteral("级")), qPrintable(reached.join(' ')));
+        QCOMPARE(reached.count(QStringLiteral("班级记录")), 1);
+    }
+
     void openSortSelectExportRefresh()
     {
         QTemporaryDir dir;
@@ -189,8 +221,15 @@ private slots:
         QFile csv(exported);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = csv.readAll().split('\n');
-        QVERIFY(lines[0].startsWith("\xEF\xBB\xBF姓名,计算机,轮数,最近一次,1级"));
-        QVERIFY2(lines[1].startsWith("'=韩梅梅,PC-01,1,"), lines[1].constData());
+        // Numbers a spreadsheet computes with: the units in the heads,
+        // level 9's count and duration in two columns.
+        QVERIFY(lines[0].startsWith("\xEF\xBB\xBF姓名,计算机,轮数,最近一次,1级(秒),2级(秒)"));
+        QVERIFY(lines[0].endsWith(",8级(个),9级(个),9级用时(秒)\r"));
+        QVERIFY2(lines[1].startsWith("'=韩梅梅,PC-01,1,2026-12-08 09:30,28.40,"),
+                 lines[1].constData());
+        QVERIFY2(lines[3].startsWith("王芳,PC-01,2,2026-12-08 09:30,,") &&
+                     lines[3].endsWith(",66,40.00\r"),
+                 lines[3].constData());
 
         // A round the game appends is offered, and read on Refresh.
         QVERIFY(file.open(QIODevice::Append));

@@ -25,6 +25,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -99,17 +100,21 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
     filters->addWidget(to);
     filters->addWidget(m_to);
     filters->addStretch(1);
+    // Every action has its keys, named in the button's tip.
+    QList<QWidget *> buttons;
     auto button = [&](const char *text, void (ClassWindow::*action)(), QKeySequence keys) {
         auto *b = new QPushButton(utf8(text), this);
         b->setAutoDefault(false);
         b->setShortcut(keys);
+        b->setToolTip(keys.toString(QKeySequence::NativeText));
         connect(b, &QPushButton::clicked, this, action);
         filters->addWidget(b);
+        buttons << b;
     };
     button(kExport, &ClassWindow::exportCsv, QKeySequence::Save);
     button(kPrint, &ClassWindow::print, QKeySequence::Print);
-    button(kSavePdf, &ClassWindow::savePdf, QKeySequence());
-    button(kCopy, &ClassWindow::copy, QKeySequence());
+    button(kSavePdf, &ClassWindow::savePdf, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    button(kCopy, &ClassWindow::copy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
 
     m_summary = new QLabel(this);
     m_summary->setFont(designFont(Layout::Face::Heiti, 13, true));
@@ -143,6 +148,11 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->verticalHeader()->setVisible(false);
     m_table->horizontalHeader()->setFont(designFont(Layout::Face::Heiti, 12, true));
+    // Tab leaves the table for the next control; the arrows move inside it,
+    // and Ctrl+Up or Ctrl+Down sorts by the current cell's column.
+    m_table->setTabKeyNavigation(false);
+    m_table->setToolTip(utf8(kSortKeys));
+    m_table->installEventFilter(this);
 
     m_pupilTitle = new QLabel(utf8(kPickPupil), this);
     m_pupilTitle->setFont(designFont(Layout::Face::Heiti, 13, true));
@@ -156,6 +166,8 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
                                          utf8(kNumbersColumn), utf8(kDuration)});
     m_rounds->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rounds->verticalHeader()->setVisible(false);
+    m_rounds->setTabKeyNavigation(false);
+    m_rounds->setAccessibleName(utf8(kRoundsList));
     auto *detailHead = new QHBoxLayout;
     detailHead->addWidget(m_pupilTitle, 1);
     detailHead->addWidget(m_level);
@@ -181,6 +193,13 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
     all->addWidget(m_changed);
     all->addWidget(split, 1);
     all->addWidget(m_status);
+
+    QWidget *previous = m_search;
+    for (QWidget *next : QList<QWidget *>{m_range, m_from, m_to} + buttons +
+                             QList<QWidget *>{reread, m_table, m_level, m_chart, m_rounds}) {
+        setTabOrder(previous, next);
+        previous = next;
+    }
 
     connect(m_search, &QLineEdit::textChanged, m_shown,
             &QSortFilterProxyModel::setFilterFixedString);
@@ -212,7 +231,7 @@ Failure ClassWindow::refresh()
     if (const Failure failure = m_reader.read())
         return failure;
     m_changed->setVisible(false);
-    m_skipped->setText(ClassOverview::skippedText(m_reader.skipped()));
+    m_skipped->setText(ClassOverview::skippedText(m_reader));
     m_skipped->setVisible(!m_skipped->text().isEmpty());
     showPupils();
     return std::nullopt;
@@ -244,7 +263,7 @@ void ClassWindow::showPupils()
     m_pupils->setPupils(ClassOverview::pupils(m_reader.rounds(), range));
     m_table->resizeColumnsToContents();
     m_summary->setText(
-        ClassOverview::summaryText(ClassOverview::summary(m_reader.rounds(), range)));
+        ClassOverview::summaryText(ClassOverview::summary(m_reader.rounds(), range), m_reader));
     const QModelIndexList found =
         m_shown->match(m_shown->index(0, 0), Qt::DisplayRole, selected, 1, Qt::MatchExactly);
     if (!selected.isEmpty() && !found.isEmpty())
@@ -299,6 +318,29 @@ void ClassWindow::showPupil()
     m_rounds->resizeColumnsToContents();
 }
 
+bool ClassWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_table && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->modifiers() == Qt::ControlModifier &&
+            (key->key() == Qt::Key_Up || key->key() == Qt::Key_Down)) {
+            m_table->sortByColumn(std::max(0, m_table->currentIndex().column()),
+                                  key->key() == Qt::Key_Up ? Qt::AscendingOrder
+                                                           : Qt::DescendingOrder);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+std::vector<QStringList> ClassWindow::exportedRows() const
+{
+    std::vector<QStringList> rows{PupilTable::exportHeader()};
+    for (int r = 0; r < m_shown->rowCount(); ++r)
+        rows.push_back(m_pupils->exportRow(m_shown->mapToSource(m_shown->index(r, 0)).row()));
+    return rows;
+}
+
 std::vector<QStringList> ClassWindow::shownRows() const
 {
     std::vector<QStringList> rows(1);
@@ -337,11 +379,22 @@ void ClassWindow::drawTable(QPainter &p, const QRectF &page, int resolution) con
         total += w;
     const double shrink = std::min(1.0, area.width() / total);
     double top = area.top();
+    // What the page shows: the file, the pupils shown, the days, the date.
+    const QString range = m_range->currentIndex() == FromTo
+                              ? m_from->text() + utf8(kTo) + m_to->text()
+                              : m_range->currentText();
+    const QString about = utf8(kPrintedAbout)
+                              .arg(QDir::toNativeSeparators(m_reader.path()))
+                              .arg(rows.size() - 1)
+                              .arg(range, QDate::currentDate().toString(Qt::ISODate));
     auto title = [&] {
         p.setFont(heading);
         p.drawText(QRectF(area.left(), top, area.width(), row * 1.5), Qt::AlignVCenter,
                    utf8(kTitle) + QStringLiteral("  ") + m_summary->text());
-        top += row * 1.8;
+        top += row * 1.6;
+        p.setFont(body);
+        p.drawText(QRectF(area.left(), top, area.width(), row), Qt::AlignVCenter, about);
+        top += row * 1.4;
     };
     title();
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -388,7 +441,7 @@ void ClassWindow::exportCsv()
     // The log's own cells: a name that starts like a formula stays text.
     saveAs(".csv", kCsvFiles, [this](QIODevice &device) {
         QByteArray bytes(CsvLine::kByteOrderMark);
-        for (const QStringList &row : shownRows()) {
+        for (const QStringList &row : exportedRows()) {
             QStringList cells;
             for (qsizetype c = 0; c < row.size(); ++c)
                 cells << CsvLine::field(row[c], c < 2);
@@ -444,7 +497,7 @@ void ClassWindow::print()
 void ClassWindow::copy()
 {
     QStringList lines;
-    for (const QStringList &row : shownRows())
+    for (const QStringList &row : exportedRows())
         lines << row.join(QLatin1Char('\t'));
     QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
     m_status->setText(utf8(kCopied));

@@ -39,12 +39,17 @@ public:
     // Reads the file (again: what it gained since); shows what it holds.
     Failure refresh();
 
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
 private:
     DayRange days() const;
     void showPupils();
     void showPupil();
     // The table as shown (searched, sorted), header first.
     std::vector<QStringList> shownRows() const;
+    // The same rows as a spreadsheet takes them (PupilTable::exportRow).
+    std::vector<QStringList> exportedRows() const;
     void drawTable(QPainter &p, const QRectF &page, int resolution) const;
     void saveAs(const char *suffix, const char *filter,
                 const std::function<bool(QIODevice &)> &write);

@@ -4,6 +4,9 @@
 
 #include "ui/classview/progresschart.h"
 
+#include "classlog/classviewtexts.h"
+#include "core/text.h"
+
 #include <QPainter>
 
 ProgressChart::ProgressChart(QWidget *parent) : QWidget(parent)
@@ -13,6 +16,9 @@ ProgressChart::ProgressChart(QWidget *parent) : QWidget(parent)
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
     setMinimumSize(320, 160);
+    // Reached by Tab like every control of the view, and marked when it is.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(utf8(ClassViewTexts::kChart));
 }
 
 void ProgressChart::setRounds(std::vector<const LoggedRound *> rounds, int level)
@@ -31,8 +37,13 @@ void ProgressChart::resizeEvent(QResizeEvent *event)
 
 void ProgressChart::paintEvent(QPaintEvent *)
 {
-    if (!m_plot)
-        return;
     QPainter p(this);
-    m_plot->draw(p, palette().color(QPalette::WindowText));
+    if (m_plot)
+        m_plot->draw(p, palette().color(QPalette::WindowText));
+    // The focus mark as the view's other controls show theirs.
+    if (hasFocus()) {
+        p.setPen(QPen(palette().color(QPalette::Highlight), 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
 }

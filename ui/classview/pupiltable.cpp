@@ -7,6 +7,7 @@
 #include "challenges/leveltable.h"
 #include "classlog/classviewtexts.h"
 #include "core/text.h"
+#include "core/timetext.h"
 
 #include <limits>
 
@@ -55,14 +56,23 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
                                           : int(Qt::AlignRight | Qt::AlignVCenter);
     switch (column) {
     case 0:
+        if (role == kSortRole)
+            return index.row();
         return p.name;
     case 1:
-        return p.hosts.join(QStringLiteral(", "));
+        // A pupil who changes seats may have played on a whole room's
+        // computers: the cell names one and counts them, the tip names all.
+        if (role == Qt::ToolTipRole || p.hosts.size() < 2)
+            return p.hosts.join(QStringLiteral(", "));
+        return utf8(kHostsMore).arg(p.hosts.front()).arg(p.hosts.size());
     case 2:
         return p.rounds;
     case 3:
         if (role == kSortRole)
             return p.last->startedMs;
+        // Short in the table, so that every level's column fits beside it.
+        if (role == Qt::DisplayRole && p.last->day.year() == QDate::currentDate().year())
+            return when(*p.last).mid(5);
         return when(*p.last);
     default:
         break;
@@ -73,6 +83,47 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
     if (!best)
         return {};
     return role == Qt::ToolTipRole ? when(*best) : ClassOverview::bestText(*best);
+}
+
+QStringList PupilTable::exportHeader()
+{
+    QStringList header{utf8(kName), utf8(kHosts), utf8(kRounds), utf8(kLast)};
+    for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
+        const ChallengeScreen *screen = LevelTable::screen(level);
+        const QString name = utf8(kLevel).arg(level);
+        if (screen && screen->best == ChallengeScreen::Best::FastestSuccess) {
+            header << utf8(kInSeconds).arg(name);
+            continue;
+        }
+        header << utf8(kInNumbers).arg(name);
+        if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
+            header << utf8(kDurationOf).arg(name);
+    }
+    return header;
+}
+
+QStringList PupilTable::exportRow(int row) const
+{
+    const ClassOverview::Pupil &p = m_pupils[std::size_t(row)];
+    QStringList cells{p.name, p.hosts.join(QStringLiteral(", ")), QString::number(p.rounds),
+                      when(*p.last)};
+    for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
+        const ChallengeScreen *screen = LevelTable::screen(level);
+        const LoggedRound *best = p.best[std::size_t(level - LevelTable::kFirstLevel)];
+        const bool seconds = screen && screen->best == ChallengeScreen::Best::FastestSuccess;
+        const bool both = screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest;
+        if (!best) {
+            cells << QString();
+            if (both)
+                cells << QString();
+            continue;
+        }
+        if (!seconds)
+            cells << QString::number(best->numbers);
+        if (seconds || both)
+            cells << TimeText::secondsWithHundredths(best->duration);
+    }
+    return cells;
 }
 
 QVariant PupilTable::headerData(int section, Qt::Orientation orientation, int role) const

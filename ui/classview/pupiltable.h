@@ -10,7 +10,8 @@
 
 // The class view's table: one row per pupil, with the computers, the
 // rounds, the last one and the best of each level. Sorted through the role
-// kSortRole: numbers as numbers, a missing best last.
+// kSortRole: names in the order of the pupils given (a Chinese class list's),
+// numbers as numbers, a missing best last.
 class PupilTable : public QAbstractTableModel {
     Q_OBJECT
 public:
@@ -21,6 +22,11 @@ public:
 
     void setPupils(std::vector<ClassOverview::Pupil> pupils);
     const ClassOverview::Pupil &pupil(int row) const { return m_pupils[std::size_t(row)]; }
+
+    // The table as a spreadsheet takes it: one column per figure, numbers
+    // without units (the unit in the column's head), every computer named.
+    static QStringList exportHeader();
+    QStringList exportRow(int row) const;
 
     int rowCount(const QModelIndex &parent = {}) const override;
     int columnCount(const QModelIndex &parent = {}) const override;
