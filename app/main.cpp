@@ -18,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -82,17 +83,34 @@ int answer(std::FILE *stream, const QString &text, int status, int argc, char *a
 int runClassView(const CommandLine &command)
 {
     using namespace ClassViewTexts;
-    QString path = command.classFile().isEmpty() ? configuredLogPath(command.logFile())
-                                                 : expandPath(command.classFile());
-    if (path.isEmpty()) {
+    QStringList paths;
+    for (const QString &given : command.classFiles()) {
+        // A folder stands for its class logs, one per computer room.
+        const QString path = expandPath(given);
+        const QDir folder(path);
+        if (!QFileInfo(path).isDir()) {
+            paths << path;
+            continue;
+        }
+        const QStringList logs =
+            folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+        for (const QString &log : logs)
+            paths << folder.filePath(log);
+        if (logs.isEmpty())
+            paths << path; // said unreadable, with the folder's name
+    }
+    if (command.classFiles().isEmpty() && !configuredLogPath(command.logFile()).isEmpty())
+        paths << configuredLogPath(command.logFile());
+    if (paths.isEmpty()) {
         Dialogs::prepare();
-        path = QFileDialog::getOpenFileName(nullptr, utf8(kOpenLog), QDir::homePath(),
-                                            utf8(kLogFiles));
-        if (path.isEmpty())
+        paths = QFileDialog::getOpenFileNames(nullptr, utf8(kOpenLog), QDir::homePath(),
+                                              utf8(kLogFiles));
+        if (paths.isEmpty())
             return EXIT_SUCCESS;
     }
-    ClassWindow window(path);
+    ClassWindow window(paths);
     if (const Failure failure = window.refresh()) {
+        const QString path = window.failedPath();
         Terminal::print(stderr, utf8(kCannotReadLine).arg(path, *failure) + QLatin1Char('\n'));
         Dialogs::prepare();
         QMessageBox::warning(nullptr, utf8(kTitle),

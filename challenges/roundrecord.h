@@ -11,7 +11,7 @@
 
 // How a round ended.
 // Gap: the endurance screen's 2 seconds without a key.
-enum class RoundEnding { Success, WrongNumber, Backspace, NonDigit, Gap, TimeUp, Back };
+enum class RoundEnding : quint8 { Success, WrongNumber, Backspace, NonDigit, Gap, TimeUp, Back };
 
 // The words the round report and the class log use for an ending.
 QString endingText(RoundEnding ending);

@@ -27,31 +27,43 @@ std::optional<RoundScore> scoreOf(const LoggedRound &round)
     return roundScore(screen->best, round.succeeded(), round.numbers, round.duration);
 }
 
-std::vector<Pupil> pupils(const std::vector<LoggedRound> &rounds, const DayRange &days)
+std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days)
 {
     std::vector<Pupil> all;
+    // A name is found by its text once, then by the shared text it is held
+    // in (the reader keeps each name once): a year's rounds are millions.
     QHash<QString, std::size_t> byName;
+    QHash<const QChar *, std::size_t> byText;
+    std::vector<QSet<const QChar *>> hostTexts;
     std::vector<std::optional<RoundScore>> bestScores;
     const auto levels = std::size_t(LevelTable::lastLevel());
     for (const LoggedRound &round : rounds) {
         if (!days.contains(round.day))
             continue;
-        auto found = byName.constFind(round.name);
         std::size_t at = 0;
-        if (found == byName.constEnd()) {
+        if (const auto known = byText.constFind(round.name.constData());
+            known != byText.constEnd()) {
+            at = *known;
+        } else if (const auto found = byName.constFind(round.name); found != byName.constEnd()) {
+            at = *found;
+            byText.insert(round.name.constData(), at);
+        } else {
             at = all.size();
             byName.insert(round.name, at);
+            byText.insert(round.name.constData(), at);
             all.push_back({round.name, {}, 0, nullptr, std::vector<const LoggedRound *>(levels)});
             bestScores.resize(bestScores.size() + levels);
-        } else {
-            at = *found;
+            hostTexts.emplace_back();
         }
         Pupil &p = all[at];
         ++p.rounds;
         if (!p.last || round.startedMs >= p.last->startedMs)
             p.last = &round;
-        if (!p.hosts.contains(round.host))
-            p.hosts << round.host;
+        if (!hostTexts[at].contains(round.host.constData())) {
+            hostTexts[at].insert(round.host.constData());
+            if (!p.hosts.contains(round.host))
+                p.hosts << round.host;
+        }
         const std::optional<RoundScore> score = scoreOf(round);
         const std::size_t level = std::size_t(round.level - LevelTable::kFirstLevel);
         std::optional<RoundScore> &best = bestScores[at * levels + level];
@@ -71,12 +83,12 @@ std::vector<Pupil> pupils(const std::vector<LoggedRound> &rounds, const DayRange
     return all;
 }
 
-std::vector<const LoggedRound *> roundsOf(const std::vector<LoggedRound> &rounds,
-                                          const QString &name, int level, const DayRange &days)
+std::vector<const LoggedRound *> roundsOf(const LoggedRounds &rounds, const QString &name,
+                                          int level, const DayRange &days)
 {
     std::vector<const LoggedRound *> found;
     for (const LoggedRound &round : rounds) {
-        if (round.level == level && round.name == name && days.contains(round.day))
+        if ((level == 0 || round.level == level) && round.name == name && days.contains(round.day))
             found.push_back(&round);
     }
     std::stable_sort(found.begin(), found.end(), [](const LoggedRound *a, const LoggedRound *b) {
@@ -88,13 +100,24 @@ std::vector<const LoggedRound *> roundsOf(const std::vector<LoggedRound> &rounds
 QString bestText(const LoggedRound &round)
 {
     const ChallengeScreen *screen = LevelTable::screen(round.level);
-    const QString seconds = utf8(kSeconds).arg(TimeText::secondsWithHundredths(round.duration));
+    const QString seconds = TimeText::secondsWithHundredths(round.duration);
     if (screen && screen->best == ChallengeScreen::Best::FastestSuccess)
         return seconds;
-    const QString numbers = utf8(kNumbers).arg(round.numbers);
+    const QString numbers = QString::number(round.numbers);
     if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
         return numbers + QStringLiteral(" · ") + seconds;
     return numbers;
+}
+
+QString levelHeading(int level)
+{
+    const ChallengeScreen *screen = LevelTable::screen(level);
+    const QString name = utf8(kLevel).arg(level);
+    if (screen && screen->best == ChallengeScreen::Best::FastestSuccess)
+        return utf8(kInSeconds).arg(name);
+    if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
+        return utf8(kInNumbersAndSeconds).arg(name);
+    return utf8(kInNumbers).arg(name);
 }
 
 qint64 bestSortKey(const LoggedRound &round)
@@ -104,19 +127,26 @@ qint64 bestSortKey(const LoggedRound &round)
     return score ? score->first * 100'000'000 + score->second : 0;
 }
 
-Summary summary(const std::vector<LoggedRound> &rounds, const DayRange &days)
+Summary summary(const LoggedRounds &rounds, const DayRange &days)
 {
-    QSet<QString> names;
+    // Names by the text they are held in, then by their text.
+    QHash<const QChar *, QString> names;
     QSet<qint64> played;
     Summary s;
+    QDate last;
     for (const LoggedRound &round : rounds) {
         if (!days.contains(round.day))
             continue;
         ++s.rounds;
-        names.insert(round.name);
-        played.insert(round.day.toJulianDay());
+        if (!names.contains(round.name.constData()))
+            names.insert(round.name.constData(), round.name);
+        // The rounds of a day mostly stand together.
+        if (round.day != last)
+            played.insert(round.day.toJulianDay());
+        last = round.day;
     }
-    s.pupils = int(names.size());
+    const QList<QString> texts = names.values();
+    s.pupils = int(QSet<QString>(texts.begin(), texts.end()).size());
     s.days = int(played.size());
     return s;
 }

@@ -44,18 +44,21 @@ struct Pupil {
     std::vector<const LoggedRound *> best;
 };
 
-std::vector<Pupil> pupils(const std::vector<LoggedRound> &rounds, const DayRange &days);
+std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days);
 
-// A pupil's rounds of a level in the days, oldest first.
-std::vector<const LoggedRound *> roundsOf(const std::vector<LoggedRound> &rounds,
-                                          const QString &name, int level, const DayRange &days);
+// A pupil's rounds of a level (0: of every level) in the days, oldest first.
+std::vector<const LoggedRound *> roundsOf(const LoggedRounds &rounds, const QString &name,
+                                          int level, const DayRange &days);
 
 // The round's standing towards its level's best (less is better); none
 // when it cannot be one.
 std::optional<RoundScore> scoreOf(const LoggedRound &round);
 
-// What a best shows: "34.00 秒", "57 个", "57 个 · 41.20 秒".
+// What a best shows, its unit in its column's heading: "34.00" (秒), "57"
+// (个), "57 · 41.20" (个·秒).
 QString bestText(const LoggedRound &round);
+// A level's column heading with the unit of its bests: "1级(秒)".
+QString levelHeading(int level);
 // The value a best is sorted by in its column, least first for the better.
 qint64 bestSortKey(const LoggedRound &round);
 
@@ -65,7 +68,7 @@ struct Summary {
     int rounds = 0;
     int days = 0;
 };
-Summary summary(const std::vector<LoggedRound> &rounds, const DayRange &days);
+Summary summary(const LoggedRounds &rounds, const DayRange &days);
 QString summaryText(const Summary &summary, const LogReader &reader);
 
 // What was left out of the file, in one line; empty when nothing was.

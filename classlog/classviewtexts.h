@@ -9,8 +9,6 @@
 namespace ClassViewTexts {
 
 inline constexpr char kTitle[] = "班级记录";
-inline constexpr char kSeconds[] = "%1 秒";
-inline constexpr char kNumbers[] = "%1 个";
 inline constexpr char kLevel[] = "%1级";
 
 // The table's columns before the levels'.
@@ -20,9 +18,10 @@ inline constexpr char kRounds[] = "轮数";
 inline constexpr char kLast[] = "最近一次";
 // A pupil who played on several computers: the first and how many.
 inline constexpr char kHostsMore[] = "%1 等 %2 台";
-// The heads of an exported table's figures, with their units.
+// Level columns' heads, with the unit of their figures.
 inline constexpr char kInSeconds[] = "%1(秒)";
 inline constexpr char kInNumbers[] = "%1(个)";
+inline constexpr char kInNumbersAndSeconds[] = "%1(个·秒)";
 inline constexpr char kDurationOf[] = "%1用时(秒)";
 
 inline constexpr char kSearch[] = "查找姓名";
@@ -39,6 +38,8 @@ inline constexpr char kNotALog[] = "这个文件不是班级记录：里面没�
 inline constexpr char kSkipped[] = "有 %1 行没有读入：%2。";
 inline constexpr char kSkippedForeign[] = "%1 行不是游戏写的成绩";
 inline constexpr char kSkippedTorn[] = "%1 行正在写入，刷新后再读";
+inline constexpr char kReadingTitle[] = "正在读入班级记录";
+inline constexpr char kReading[] = "正在读入班级记录，请稍候……";
 inline constexpr char kChanged[] = "记录文件有了新的内容。";
 inline constexpr char kRefresh[] = "刷新";
 
@@ -54,6 +55,8 @@ inline constexpr char kEnding[] = "结束方式";
 inline constexpr char kResult[] = "成绩";
 inline constexpr char kNumbersColumn[] = "正确数字";
 inline constexpr char kDuration[] = "用时(秒)";
+inline constexpr char kFile[] = "文件";
+inline constexpr char kFiles[] = "%1 个文件：%2";
 
 inline constexpr char kSortKeys[] = "Ctrl+↑ 按当前列从小到大排序，Ctrl+↓ 从大到小";
 inline constexpr char kRoundsList[] = "这一级的每一轮";

@@ -10,10 +10,16 @@
 #include "classlog/csvline.h"
 #include "core/fileproblem.h"
 #include "core/text.h"
+#include "core/timetext.h"
 
 #include <QFile>
+#include <QFileInfo>
+#include <QThread>
 
+#include <algorithm>
 #include <array>
+#include <cstring>
+#include <memory>
 
 namespace {
 
@@ -21,61 +27,82 @@ namespace {
 constexpr qint64 kFirstBytes = 256;
 
 // Digits at text[from, from + count) as a number, or -1.
-int digits(QStringView text, qsizetype from, qsizetype count)
+int digits(QByteArrayView text, qsizetype from, qsizetype count)
 {
     if (from + count > text.size())
         return -1;
     int n = 0;
     for (qsizetype i = from; i < from + count; ++i) {
-        const char16_t c = text[i].unicode();
-        if (c < u'0' || c > u'9')
+        const char c = text[i];
+        if (c < '0' || c > '9')
             return -1;
-        n = n * 10 + (c - u'0');
+        n = n * 10 + (c - '0');
     }
     return n;
 }
 
 // 2026-12-08T09:30:05+08:00 (or Z), as the log writes a round's start.
-bool readStart(QStringView text, LoggedRound &round)
+bool readStart(QByteArrayView text, LoggedRound &round)
 {
     const int year = digits(text, 0, 4), month = digits(text, 5, 2), day = digits(text, 8, 2);
     const int hour = digits(text, 11, 2), minute = digits(text, 14, 2),
               second = digits(text, 17, 2);
-    if (text.size() < 20 || text[4] != u'-' || text[7] != u'-' || text[10] != u'T' ||
-        text[13] != u':' || text[16] != u':' || hour < 0 || hour > 23 || minute < 0 ||
-        minute > 59 || second < 0 || second > 59)
+    if (text.size() < 20 || text[4] != '-' || text[7] != '-' || text[10] != 'T' ||
+        text[13] != ':' || text[16] != ':' || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
+        second < 0 || second > 59)
         return false;
-    const QDate date(year, month, day);
+    // The rounds of a day stand together: its date is worked out once.
+    static thread_local QByteArray lastDay;
+    static thread_local QDate lastDate;
+    const QByteArrayView dayText = text.first(10);
+    if (dayText != lastDay) {
+        lastDate = QDate(year, month, day);
+        lastDay = dayText.toByteArray();
+    }
+    const QDate date = lastDate;
     if (!date.isValid())
         return false;
     int offset = 0;
-    const QStringView zone = text.mid(19);
-    if (zone != u"Z") {
+    const QByteArrayView zone = text.sliced(19);
+    if (zone != "Z") {
         const int h = digits(zone, 1, 2), m = digits(zone, 4, 2);
-        if (zone.size() != 6 || (zone[0] != u'+' && zone[0] != u'-') || zone[3] != u':' || h < 0 ||
+        if (zone.size() != 6 || (zone[0] != '+' && zone[0] != '-') || zone[3] != ':' || h < 0 ||
             m < 0)
             return false;
-        offset = (zone[0] == u'-' ? -1 : 1) * (h * 3600 + m * 60);
+        offset = (zone[0] == '-' ? -1 : 1) * (h * 3600 + m * 60);
     }
     round.day = date;
-    round.minuteOfDay = hour * 60 + minute;
+    round.minuteOfDay = qint16(hour * 60 + minute);
     const qint64 days = date.toJulianDay() - QDate(1970, 1, 1).toJulianDay();
     round.startedMs = (days * 86'400 + hour * 3600 + minute * 60 + second - offset) * 1000;
     return true;
 }
 
+// A whole number of plain digits, as the log writes counts and levels.
+std::optional<qint64> number(QByteArrayView text)
+{
+    if (text.isEmpty() || text.size() > 18)
+        return std::nullopt;
+    qint64 n = 0;
+    for (const char c : text) {
+        if (c < '0' || c > '9')
+            return std::nullopt;
+        n = n * 10 + (c - '0');
+    }
+    return n;
+}
+
 // Seconds with two decimals as hundredths: "12.34" -> 1234.
 std::optional<qint64> hundredths(QByteArrayView text)
 {
-    const qsizetype point = text.indexOf('.');
-    if (point <= 0 || point != text.size() - 3)
+    const qsizetype point = text.size() - 3;
+    if (point <= 0 || text[point] != '.')
         return std::nullopt;
-    bool ok = false;
-    const qint64 whole = text.first(point).toLongLong(&ok);
-    const char a = text[point + 1], b = text[point + 2];
-    if (!ok || whole < 0 || a < '0' || a > '9' || b < '0' || b > '9')
+    const std::optional<qint64> whole = number(text.first(point));
+    const std::optional<qint64> part = number(text.sliced(point + 1));
+    if (!whole || !part)
         return std::nullopt;
-    return whole * 100 + (a - '0') * 10 + (b - '0');
+    return *whole * 100 + *part;
 }
 
 // A text cell as the log writes it: a leading apostrophe only marks a
@@ -87,22 +114,35 @@ QByteArrayView textCell(QByteArrayView cell)
     return cell;
 }
 
-bool isEnding(const QString &text)
+// The ending whose words the cell holds.
+std::optional<RoundEnding> ending(QByteArrayView cell)
 {
-    for (const RoundEnding e :
-         {RoundEnding::Success, RoundEnding::WrongNumber, RoundEnding::Backspace,
-          RoundEnding::NonDigit, RoundEnding::Gap, RoundEnding::TimeUp, RoundEnding::Back}) {
-        if (endingText(e) == text)
-            return true;
+    static const auto words = [] {
+        std::vector<std::pair<QByteArray, RoundEnding>> all;
+        for (const RoundEnding e :
+             {RoundEnding::Success, RoundEnding::WrongNumber, RoundEnding::Backspace,
+              RoundEnding::NonDigit, RoundEnding::Gap, RoundEnding::TimeUp, RoundEnding::Back})
+            all.emplace_back(endingText(e).toUtf8(), e);
+        return all;
+    }();
+    for (const auto &[text, e] : words) {
+        if (cell == text)
+            return e;
     }
-    return false;
+    return std::nullopt;
 }
+
+// How much of a file is read at a time: the file need not fit in memory
+// beside its rounds, and the reading can tell how far it has come.
+constexpr qint64 kChunk = 4 << 20;
+// From how many bytes on a file is read in two halves at once.
+constexpr qint64 kTwoPartsFrom = 16 << 20;
 
 } // namespace
 
-bool LoggedRound::succeeded() const
+QString LoggedRound::resultText() const
 {
-    return ending == endingText(RoundEnding::Success);
+    return resultInSeconds ? TimeText::secondsWithHundredths(result) : QString::number(result);
 }
 
 qsizetype splitRecords(QByteArrayView bytes,
@@ -113,7 +153,34 @@ qsizetype splitRecords(QByteArrayView bytes,
     std::deque<QByteArray> unescaped;
     const qsizetype n = bytes.size();
     qsizetype i = 0, lastEnd = 0;
+    const char *data = bytes.data();
     while (i < n) {
+        // A whole line without quotes, the game's usual line, is split at its
+        // commas at once.
+        if (cells.empty()) {
+            const auto *end = static_cast<const char *>(std::memchr(data + i, '\n', n - i));
+            if (!end)
+                break;
+            const qsizetype lineEnd = end - data;
+            if (!std::memchr(data + i, '"', lineEnd - i)) {
+                const qsizetype cut =
+                    lineEnd > i && data[lineEnd - 1] == '\r' ? lineEnd - 1 : lineEnd;
+                for (qsizetype from = i;;) {
+                    const auto *comma =
+                        static_cast<const char *>(std::memchr(data + from, ',', cut - from));
+                    const qsizetype to = comma ? comma - data : cut;
+                    cells.push_back(bytes.sliced(from, to - from));
+                    if (!comma)
+                        break;
+                    from = to + 1;
+                }
+                i = lineEnd + 1;
+                record(cells);
+                cells.clear();
+                lastEnd = i;
+                continue;
+            }
+        }
         // One cell, from i.
         if (bytes[i] == '"') {
             const qsizetype start = ++i;
@@ -163,117 +230,256 @@ qsizetype splitRecords(QByteArrayView bytes,
     return lastEnd;
 }
 
-LogReader::LogReader(const QString &path) : m_path(path) {}
+LogReader::LogReader(const QString &path) : LogReader(QStringList{path}) {}
+
+LogReader::LogReader(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        m_files.push_back({path});
+    if (m_files.empty())
+        m_files.push_back({});
+}
+
+QStringList LogReader::paths() const
+{
+    QStringList all;
+    for (const File &file : m_files)
+        all << file.path;
+    return all;
+}
+
+LogReader::Skipped LogReader::skipped() const
+{
+    Skipped all;
+    for (const File &file : m_files) {
+        all.foreign += file.skipped.foreign;
+        all.torn += file.skipped.torn;
+    }
+    return all;
+}
+
+bool LogReader::sawHeader() const
+{
+    return std::any_of(m_files.begin(), m_files.end(), [](const File &f) { return f.sawHeader; });
+}
+
+qint64 LogReader::unread() const
+{
+    qint64 bytes = 0;
+    for (const File &file : m_files)
+        bytes += std::max<qint64>(0, QFileInfo(file.path).size() - file.readTo);
+    return bytes;
+}
+
+double LogReader::progress() const
+{
+    const qint64 toDo = m_toDo.load();
+    return toDo > 0 ? std::min(1.0, double(m_done.load()) / double(toDo)) : 1.0;
+}
 
 Failure LogReader::read()
 {
-    QFile file(m_path);
-    if (!file.open(QIODevice::ReadOnly))
-        return readProblem(m_path);
-    const qint64 size = file.size();
-    const QByteArray first = file.read(kFirstBytes);
     // A file that is shorter than what was read, or begins otherwise, was
-    // replaced or cut: it is read again from its start.
-    m_startedOver = m_readTo == 0 || size < m_readTo || !first.startsWith(m_firstBytes);
+    // replaced or cut: everything is read again from the start.
+    m_startedOver = false;
+    for (const File &file : m_files) {
+        QFile f(file.path);
+        if (!f.open(QIODevice::ReadOnly)) {
+            m_failedPath = file.path;
+            return readProblem(file.path);
+        }
+        m_startedOver = m_startedOver || file.readTo == 0 || f.size() < file.readTo ||
+                        !f.read(kFirstBytes).startsWith(file.firstBytes);
+    }
     if (m_startedOver) {
         m_rounds.clear();
-        m_skipped = {};
-        m_columns = {};
-        m_sawHeader = false;
-        m_readTo = 0;
-        m_firstBytes = first.left(qMin<qsizetype>(first.size(), kFirstBytes));
-        if (first.startsWith(CsvLine::kByteOrderMark))
-            m_readTo = 3;
+        for (File &file : m_files)
+            file = {file.path};
     }
-    if (!file.seek(m_readTo))
-        return readProblem(m_path);
-    const QByteArray bytes = file.read(size - m_readTo);
-    if (bytes.size() != size - m_readTo)
-        return readProblem(m_path);
-    m_skipped.torn = 0;
-    const qsizetype whole = splitRecords(
-        bytes, [this](const std::vector<QByteArrayView> &cells) { readRecord(cells); });
-    if (!bytes.mid(whole).trimmed().isEmpty())
-        m_skipped.torn = 1;
-    m_readTo += whole;
+    m_done = 0;
+    m_toDo = unread();
+    for (std::size_t i = 0; i < m_files.size(); ++i) {
+        if (const Failure failure = readFile(m_files[i], quint16(i))) {
+            m_failedPath = m_files[i].path;
+            return failure;
+        }
+    }
     return std::nullopt;
 }
 
-QString LogReader::kept(QByteArrayView text)
+Failure LogReader::readFile(File &file, quint16 index)
 {
-    // Names, computers, endings and results repeat: each text is kept once.
-    const QString s = QString::fromUtf8(text);
-    auto it = m_texts.constFind(s);
-    return it != m_texts.constEnd() ? *it : *m_texts.insert(s, s);
+    QFile f(file.path);
+    if (!f.open(QIODevice::ReadOnly))
+        return readProblem(file.path);
+    const qint64 size = f.size();
+    if (file.readTo == 0) {
+        file.firstBytes = f.read(kFirstBytes);
+        if (file.firstBytes.startsWith(CsvLine::kByteOrderMark))
+            file.readTo = 3;
+    }
+    Part first{file.columns, {}, file.sawHeader, &m_rounds, &m_texts, index, file.readTo};
+    // A long stretch (a school's year) is read in two halves at once, one
+    // per core; the second starts at a line that begins a round.
+    const qint64 middle = size - file.readTo >= kTwoPartsFrom && QThread::idealThreadCount() > 1
+                              ? roundStartAfter(f, file.readTo + (size - file.readTo) / 2, size)
+                              : -1;
+    Failure failure;
+    if (middle < 0) {
+        failure = readPart(file.path, first, size, PartEnd::FileEnd);
+    } else {
+        // The second half takes the first's column layout as the file's
+        // first lines give it.
+        if (!file.sawHeader)
+            readPart(file.path, first, std::min(middle, first.readTo + kFirstBytes * 4),
+                     PartEnd::ReadAgain);
+        LoggedRounds later;
+        QHash<QByteArray, QString> laterTexts;
+        Part second{first.columns, {}, false, &later, &laterTexts, index, middle};
+        Failure secondFailure;
+        std::unique_ptr<QThread> other(QThread::create(
+            [&] { secondFailure = readPart(file.path, second, size, PartEnd::FileEnd); }));
+        other->start();
+        failure = readPart(file.path, first, middle, PartEnd::NextPart);
+        other->wait();
+        if (!failure)
+            failure = secondFailure;
+        // Moved over block by block, so that the two never take twice the room.
+        for (; !later.empty(); later.pop_front())
+            m_rounds.push_back(std::move(later.front()));
+        first.skipped.foreign += second.skipped.foreign;
+        first.skipped.torn = second.skipped.torn;
+        first.sawHeader = first.sawHeader || second.sawHeader;
+        first.columns = second.columns;
+        first.readTo = second.readTo;
+    }
+    file.columns = first.columns;
+    file.skipped.foreign += first.skipped.foreign;
+    file.skipped.torn = first.skipped.torn;
+    file.sawHeader = first.sawHeader;
+    file.readTo = first.readTo;
+    return failure;
 }
 
-void LogReader::readRecord(const std::vector<QByteArrayView> &record)
+qint64 LogReader::roundStartAfter(QFile &f, qint64 from, qint64 size)
 {
-    if (record.size() == 1 && record.front().trimmed().isEmpty())
+    // A line break followed by a round's start time: a name (four
+    // characters at most) cannot hold one, so no quoted cell is cut here.
+    if (!f.seek(from))
+        return -1;
+    const QByteArray bytes = f.read(std::min<qint64>(size - from, 1 << 16));
+    LoggedRound probe;
+    for (qsizetype at = bytes.indexOf('\n'); at >= 0; at = bytes.indexOf('\n', at + 1)) {
+        const QByteArrayView next = QByteArrayView(bytes).sliced(at + 1);
+        if (next.size() > 26 && readStart(next.first(25), probe) && next[25] == ',')
+            return from + at + 1;
+    }
+    return -1;
+}
+
+Failure LogReader::readPart(const QString &path, Part &part, qint64 to, PartEnd end)
+{
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly) || !f.seek(part.readTo))
+        return readProblem(path);
+    const auto record = [this, &part](const std::vector<QByteArrayView> &cells) {
+        readRecord(part, cells);
+    };
+    // Chunk by chunk; a record cut by a chunk's end waits for the next one.
+    QByteArray rest;
+    for (qint64 left = to - part.readTo; left > 0;) {
+        const QByteArray chunk = f.read(std::min(left, kChunk));
+        if (chunk.isEmpty())
+            return readProblem(path);
+        left -= chunk.size();
+        m_done += chunk.size();
+        const QByteArray bytes = rest.isEmpty() ? chunk : rest + chunk;
+        const qsizetype whole = splitRecords(bytes, record);
+        part.readTo += whole;
+        rest = bytes.sliced(whole);
+    }
+    // A line cut at the file's end is still being written; one cut where
+    // the next part starts cannot be a round of the game.
+    const bool cut = !rest.trimmed().isEmpty();
+    part.skipped.torn = end == PartEnd::FileEnd && cut ? 1 : 0;
+    part.skipped.foreign += end == PartEnd::NextPart && cut ? 1 : 0;
+    return std::nullopt;
+}
+
+QString LogReader::kept(Part &part, QByteArrayView text)
+{
+    // Names and computers repeat: each text is kept once, and looked up
+    // without a copy.
+    const auto it = part.texts->constFind(QByteArray::fromRawData(text.data(), text.size()));
+    if (it != part.texts->constEnd())
+        return *it;
+    const QByteArray key = text.toByteArray();
+    return *part.texts->insert(key, QString::fromUtf8(key));
+}
+
+void LogReader::readRecord(Part &part, const std::vector<QByteArrayView> &cells)
+{
+    if (cells.size() == 1 && cells.front().trimmed().isEmpty())
         return;
     // Two logs put one after the other bring a byte-order mark along.
-    std::vector<QByteArrayView> cells = record;
-    if (cells.front().startsWith(CsvLine::kByteOrderMark))
-        cells.front() = cells.front().sliced(3);
+    QByteArrayView first = cells.front();
+    if (first.startsWith(CsvLine::kByteOrderMark))
+        first = first.sliced(3);
     static const std::array<QList<QByteArray>, 2> headers{
         QByteArray(ClassLogTexts::kHeader).split(','),
         QByteArray(ClassLogTexts::kEarlierHeader).split(',')};
-    if (cells.front() == headers[0].front()) {
+    if (first == headers[0].front()) {
         // A header: its names say where each column stands, in this
         // version's order or an earlier one's.
         Columns at;
-        int *fields[] = {&at.started, &at.host,    &at.name,     &at.level,   &at.ending,
-                         &at.result,  &at.numbers, &at.duration, &at.typical, &at.pauses};
+        int *fields[] = {&at.started, &at.host,   &at.name,    &at.level,
+                         &at.ending,  &at.result, &at.numbers, &at.duration};
         for (std::size_t f = 0; f < std::size(fields); ++f) {
             *fields[f] = -1;
             for (const QList<QByteArray> &header : headers) {
                 for (std::size_t c = 0; c < cells.size() && *fields[f] < 0; ++c) {
-                    if (cells[c] == header[qsizetype(f)])
+                    if ((c == 0 ? first : cells[c]) == header[qsizetype(f)])
                         *fields[f] = int(c);
                 }
             }
         }
-        m_columns = at;
-        m_sawHeader = true;
+        part.columns = at;
+        part.sawHeader = true;
         return;
     }
-    const Columns &at = m_columns;
-    auto cell = [&cells](int column) {
-        return column >= 0 && std::size_t(column) < cells.size() ? cells[std::size_t(column)]
-                                                                 : QByteArrayView();
-    };
-    auto number = [](QByteArrayView text) -> std::optional<qint64> {
-        bool ok = false;
-        const qint64 n = text.toLongLong(&ok);
-        return ok && n >= 0 ? std::optional(n) : std::nullopt;
+    const Columns &at = part.columns;
+    auto cell = [&](int column) {
+        if (column < 0 || std::size_t(column) >= cells.size())
+            return QByteArrayView();
+        return column == 0 ? first : cells[std::size_t(column)];
     };
     LoggedRound round;
     const std::optional<qint64> level = number(cell(at.level));
     const std::optional<qint64> numbers = number(cell(at.numbers));
     const std::optional<qint64> duration = hundredths(cell(at.duration));
-    const QString started = QString::fromLatin1(cell(at.started));
+    const std::optional<RoundEnding> how = ending(textCell(cell(at.ending)));
+    // The result: seconds with hundredths, or a count.
+    const QByteArrayView resultCell = cell(at.result);
+    const bool inSeconds = resultCell.contains('.');
+    const std::optional<qint64> result = inSeconds ? hundredths(resultCell) : number(resultCell);
     const int needed =
         std::max({at.started, at.name, at.level, at.ending, at.result, at.numbers, at.duration});
     const bool columns = at.started >= 0 && at.name >= 0 && at.level >= 0 && at.ending >= 0 &&
                          at.result >= 0 && at.numbers >= 0 && at.duration >= 0 &&
                          std::size_t(needed) < cells.size();
-    if (!columns || !readStart(started, round) || !level || !LevelTable::screen(int(*level)) ||
-        !numbers || !duration) {
-        ++m_skipped.foreign;
+    if (!columns || !readStart(cell(at.started), round) || !level ||
+        !LevelTable::screen(int(*level)) || !numbers || !duration || !how || !result) {
+        ++part.skipped.foreign;
         return;
     }
-    round.ending = kept(textCell(cell(at.ending)));
-    if (!isEnding(round.ending)) {
-        ++m_skipped.foreign;
-        return;
-    }
-    round.level = int(*level);
+    round.level = qint8(*level);
+    round.ending = *how;
     round.numbers = *numbers;
     round.duration = *duration;
-    round.result = kept(cell(at.result));
-    round.host = kept(textCell(cell(at.host)));
-    round.name = kept(textCell(cell(at.name)));
-    round.typicalMs = number(cell(at.typical));
-    round.pauses = number(cell(at.pauses));
-    m_rounds.push_back(std::move(round));
+    round.result = *result;
+    round.resultInSeconds = inSeconds;
+    round.host = kept(part, textCell(cell(at.host)));
+    round.name = kept(part, textCell(cell(at.name)));
+    round.file = part.file;
+    part.rounds->push_back(std::move(round));
 }

@@ -4,49 +4,55 @@
 
 #pragma once
 
+#include "challenges/roundrecord.h"
 #include "core/failure.h"
 
 #include <QDate>
+#include <QFile>
 #include <QHash>
 #include <QString>
 #include <QStringList>
 
+#include <atomic>
 #include <deque>
 #include <functional>
 #include <optional>
 #include <vector>
 
-// One round as the class log holds it.
+// One round as the class log holds it, kept small: a whole school's year
+// is millions of them.
 struct LoggedRound {
     // When the round started: milliseconds since the epoch (UTC), and the
     // local day and time of day as the computer that played it wrote them.
     qint64 startedMs = 0;
-    QDate day;
-    int minuteOfDay = 0;
-    QString host;
-    QString name;
-    int level = 0;
-    // The ending in the log's words (挑战成功, 数字错误 ...).
-    QString ending;
-    // The result as the screen showed it: seconds for a ranged success, else
-    // a count of numbers.
-    QString result;
     qint64 numbers = 0;
     // Hundredths of a second.
     qint64 duration = 0;
-    std::optional<qint64> typicalMs;
-    std::optional<qint64> pauses;
+    // The result as the screen showed it: hundredths of a second for a won
+    // race (resultInSeconds), else a count of numbers.
+    qint64 result = 0;
+    QDate day;
+    // Names and computers are each held once by the reader and shared.
+    QString host;
+    QString name;
+    qint16 minuteOfDay = 0;
+    qint8 level = 0;
+    RoundEnding ending = RoundEnding::Back;
+    bool resultInSeconds = false;
+    // Which of the files read it comes from.
+    quint16 file = 0;
 
-    bool succeeded() const;
+    bool succeeded() const { return ending == RoundEnding::Success; }
+    QString resultText() const;
 };
 
-// Reads the class log as the game writes it (classlog/csvline), and what a
-// shared file may hold beside: a byte-order mark or none, CRLF or LF, quoted
-// cells with commas, quotes and line breaks, the apostrophe before a
-// formula-looking cell, the header of this version or an earlier one (whose
-// names map the columns), blank lines, lines not of the game's. A last line
-// without its line end is being written: it is left for the next reading.
-// Reading only ever reads.
+// Rounds stay where they are as more are read.
+using LoggedRounds = std::deque<LoggedRound>;
+
+// Reads class logs as the game writes them, also while the game appends to
+// them: lines still being written wait for the next reading, lines that are
+// not rounds are counted and left out. Several files (one per computer room)
+// are read as one.
 class LogReader {
 public:
     // Why lines were left out, and how many.
@@ -57,46 +63,78 @@ public:
     };
 
     explicit LogReader(const QString &path);
+    explicit LogReader(const QStringList &paths);
 
-    // Reads the file from where the last reading stopped (from the start
-    // the first time, and again from the start when the file was replaced
-    // or cut); appends the rounds of the new whole lines.
+    // Reads the files from where the last reading stopped (from the start
+    // the first time, and all again from the start when one was replaced or
+    // cut); appends the rounds of the new whole lines. May run on a thread
+    // of its own while nothing else touches the reader; progress() may be
+    // asked from any thread meanwhile.
     Failure read();
+    // Bytes read so far of those the running read() has to read, 0 to 1.
+    double progress() const;
+    // How many bytes the next read() has to read (an estimate of its time).
+    qint64 unread() const;
     // Whether the last read started over.
     bool startedOver() const { return m_startedOver; }
-
-    const std::vector<LoggedRound> &rounds() const { return m_rounds; }
-    Skipped skipped() const { return m_skipped; }
-    const QString &path() const { return m_path; }
-    // Whether the file holds the class log's header: a file without one and
+    const LoggedRounds &rounds() const { return m_rounds; }
+    Skipped skipped() const;
+    const QString &path() const { return m_files.front().path; }
+    QStringList paths() const;
+    // The file that the last failed read() could not read.
+    const QString &failedPath() const { return m_failedPath; }
+    // Whether a file holds the class log's header: a file without one and
     // without a round is not a class log.
-    bool sawHeader() const { return m_sawHeader; }
+    bool sawHeader() const;
 
 private:
     // Where each column stands in the lines that follow a header.
     struct Columns {
         int started = 0, host = 1, name = 2, level = 3, ending = 4, result = 5, numbers = 6,
-            duration = 7, typical = 8, pauses = 9;
+            duration = 7;
+    };
+    struct File {
+        QString path;
+        qint64 readTo = 0;
+        QByteArray firstBytes;
+        Columns columns;
+        Skipped skipped;
+        bool sawHeader = false;
     };
 
-    void readRecord(const std::vector<QByteArrayView> &cells);
-    QString kept(QByteArrayView text);
+    // A stretch of one file, read into its rounds with its own texts.
+    struct Part {
+        Columns columns;
+        Skipped skipped;
+        bool sawHeader = false;
+        LoggedRounds *rounds = nullptr;
+        QHash<QByteArray, QString> *texts = nullptr;
+        quint16 file = 0;
+        // Where the next record starts.
+        qint64 readTo = 0;
+    };
 
-    QString m_path;
-    qint64 m_readTo = 0;
-    QByteArray m_firstBytes;
+    Failure readFile(File &file, quint16 index);
+    static qint64 roundStartAfter(QFile &f, qint64 from, qint64 size);
+    // What follows a part: the file's end (a torn last line waits for the
+    // next reading), the next part, or the same bytes read again.
+    enum class PartEnd { FileEnd, NextPart, ReadAgain };
+    // Reads from part.readTo up to to.
+    Failure readPart(const QString &path, Part &part, qint64 to, PartEnd end);
+    void readRecord(Part &part, const std::vector<QByteArrayView> &cells);
+    static QString kept(Part &part, QByteArrayView text);
+
+    std::vector<File> m_files;
     bool m_startedOver = false;
-    bool m_sawHeader = false;
-    Columns m_columns;
-    std::vector<LoggedRound> m_rounds;
-    Skipped m_skipped;
+    QString m_failedPath;
+    LoggedRounds m_rounds;
     // Names and computers, each text kept once however many rounds hold it.
-    QHash<QString, QString> m_texts;
+    QHash<QByteArray, QString> m_texts;
+    std::atomic<qint64> m_done{0};
+    std::atomic<qint64> m_toDo{0};
 };
 
-// Splits CSV bytes into records of cells as RFC 4180 writes them (a quoted
-// cell may hold line breaks); records end in LF or CRLF. Calls record with
-// each whole record's cells (valid for the call); returns where the last
-// whole record ended: what follows is a record still being written.
+// Splits CSV records (RFC 4180) out of bytes that hold whole lines and
+// perhaps the start of another; returns where the last whole record ends.
 qsizetype splitRecords(QByteArrayView bytes,
                        const std::function<void(const std::vector<QByteArrayView> &)> &record);

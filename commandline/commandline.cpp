@@ -26,13 +26,17 @@ constexpr char kHelp[] =
     "                 Show the version and exit.\n"
     "  --log FILE     把每一轮的成绩追加到班级记录 FILE（CSV 表格）。\n"
     "                 Append every finished round to the class log FILE (CSV).\n"
-    "  --class [FILE] 打开班级记录窗口，查看班级记录 FILE：每名学生每一级的最好成绩\n"
-    "                 和进步情况；不给 FILE 时用 --log 或管理员设置的文件，都没有时\n"
-    "                 选择一个文件。只读取，不写入。\n"
+    "  --class [FILE...]\n"
+    "                 打开班级记录窗口，查看班级记录 FILE：每名学生每一级的最好成绩\n"
+    "                 和进步情况；FILE 可以是几个文件，或一个文件夹（其中每个 .csv\n"
+    "                 文件，例如每个机房一个）。不给 FILE 时用 --log 或管理员设置的\n"
+    "                 文件，都没有时选择文件。只读取，不写入。\n"
     "                 Open the class view of the class log FILE: each pupil's best\n"
-    "                 per level and progress over the days; without FILE, the log\n"
-    "                 that --log or the administrator's setting names, else one\n"
-    "                 chosen in a dialog. It only reads the file.\n"
+    "                 per level and progress over the days; FILE may be several\n"
+    "                 files, or a folder (every .csv file in it, e.g. one per\n"
+    "                 computer room). Without FILE, the log that --log or the\n"
+    "                 administrator's setting names, else files chosen in a\n"
+    "                 dialog. It only reads the files.\n"
     "\n"
     "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
     "电脑打开班级记录；两者都没有时，程序不写任何文件。\n"
@@ -103,9 +107,9 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.m_failure = utf8(kUnknownOption).arg(written);
         return result;
     }
-    // The class view takes one file; nothing else takes any.
+    // The class view takes files; nothing else takes any.
     const QStringList positional = parser.positionalArguments();
-    const qsizetype allowed = parser.isSet(classView) ? 1 : 0;
+    const qsizetype allowed = parser.isSet(classView) ? positional.size() : 0;
     if (positional.size() > allowed) {
         result.m_failure = utf8(kUnexpectedArgument).arg(positional.at(allowed));
     } else if (parser.isSet(help)) {
@@ -115,7 +119,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     } else {
         if (parser.isSet(classView)) {
             result.m_action = Action::ClassView;
-            result.m_classFile = positional.value(0);
+            result.m_classFiles = positional;
         }
         if (parser.isSet(log)) {
             result.m_logFile = parser.value(log);

@@ -25,7 +25,8 @@ public:
     // The class log's file as given with --log; empty without.
     QString logFile() const { return m_logFile; }
     // For the class view: the file given after --class; empty without.
-    QString classFile() const { return m_classFile; }
+    // The class logs the class view opens: files, or folders of them.
+    QStringList classFiles() const { return m_classFiles; }
 
     // Printed by a second copy that ends because one already runs, when it
     // was given options it cannot use.
@@ -39,5 +40,5 @@ private:
     Action m_action = Action::Play;
     Failure m_failure;
     QString m_logFile;
-    QString m_classFile;
+    QStringList m_classFiles;
 };

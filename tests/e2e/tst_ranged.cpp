@@ -259,7 +259,7 @@ private slots:
         QTRY_VERIFY_WITH_TIMEOUT(teacher.window(QStringLiteral("班级记录")), kShowMs);
         const Accessible view = teacher.window(QStringLiteral("班级记录"));
         QTRY_VERIFY_WITH_TIMEOUT(view.find(QStringLiteral("Wang")), kShowMs);
-        QVERIFY(view.find(m_best.shownText() + QStringLiteral(" 秒")));
+        QVERIFY(view.find(m_best.shownText()));
     }
 };
 

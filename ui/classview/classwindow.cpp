@@ -23,6 +23,8 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
+#include <QEventLoop>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -32,11 +34,18 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
 #include <QSplitter>
+#include <QStyle>
 #include <QTableView>
 #include <QTableWidget>
+#include <QThread>
+#include <QTimer>
+
+#include <algorithm>
+#include <iterator>
 
 using namespace ClassViewTexts;
 
@@ -58,10 +67,29 @@ QString when(const LoggedRound &round)
 }
 
 enum Range { ThisWeek, ThisMonth, All, FromTo };
+// The rounds list's last column: the file a round came from.
+constexpr int kFileColumn = 6;
+
+// The files, as the view's first line names them.
+QString filesText(const QStringList &paths)
+{
+    if (paths.size() == 1)
+        return QDir::toNativeSeparators(paths.front());
+    QStringList names;
+    for (const QString &path : paths)
+        names << QFileInfo(path).fileName();
+    return utf8(kFiles).arg(paths.size()).arg(names.join(QStringLiteral("、")));
+}
 
 } // namespace
 
-ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent), m_reader(path)
+ClassWindow::ClassWindow(const QString &path, QWidget *parent)
+    : ClassWindow(QStringList{path}, parent)
+{
+}
+
+ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
+    : QWidget(parent), m_reader(paths)
 {
     setObjectName(QStringLiteral("FormClass"));
     setWindowTitle(utf8(kTitle));
@@ -71,7 +99,7 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
     setPalette(palette);
     setFont(designFont(Layout::Face::Songti, 12));
 
-    auto *file = new QLabel(QDir::toNativeSeparators(path), this);
+    auto *file = new QLabel(filesText(paths), this);
     file->setFont(designFont(Layout::Face::Heiti, 14, true));
     file->setTextFormat(Qt::PlainText);
     m_search = new QLineEdit(this);
@@ -129,7 +157,7 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
     m_changed->setVisible(false);
     connect(reread, &QPushButton::clicked, this, [this] {
         if (const Failure failure = refresh())
-            m_status->setText(utf8(kCannotRead).arg(m_reader.path(), *failure));
+            m_status->setText(utf8(kCannotRead).arg(failedPath(), *failure));
     });
 
     m_pupils = new PupilTable(this);
@@ -161,9 +189,9 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
     m_chart = new ProgressChart(this);
     m_chart->setFont(designFont(Layout::Face::Songti, 10));
     m_rounds = new QTableWidget(this);
-    m_rounds->setColumnCount(6);
+    m_rounds->setColumnCount(kFileColumn + 1);
     m_rounds->setHorizontalHeaderLabels({utf8(kWhen), utf8(kHosts), utf8(kEnding), utf8(kResult),
-                                         utf8(kNumbersColumn), utf8(kDuration)});
+                                         utf8(kNumbersColumn), utf8(kDuration), utf8(kFile)});
     m_rounds->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_rounds->verticalHeader()->setVisible(false);
     m_rounds->setTabKeyNavigation(false);
@@ -215,11 +243,14 @@ ClassWindow::ClassWindow(const QString &path, QWidget *parent) : QWidget(parent)
             &ClassWindow::showPupil);
     connect(m_level, &QComboBox::currentIndexChanged, this, &ClassWindow::showPupil);
     // The game appends as pupils play: the view offers to read the new lines.
-    m_watcher.addPath(path);
+    m_watcher.addPaths(paths);
     connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
         m_changed->setVisible(true);
-        if (!m_watcher.files().contains(m_reader.path()))
-            m_watcher.addPath(m_reader.path());
+        // A file replaced by a new one is watched anew.
+        for (const QString &path : m_reader.paths()) {
+            if (!m_watcher.files().contains(path))
+                m_watcher.addPath(path);
+        }
     });
     resize(1100, 760);
 }
@@ -228,13 +259,49 @@ ClassWindow::~ClassWindow() = default;
 
 Failure ClassWindow::refresh()
 {
-    if (const Failure failure = m_reader.read())
+    if (const Failure failure = read())
         return failure;
     m_changed->setVisible(false);
     m_skipped->setText(ClassOverview::skippedText(m_reader));
     m_skipped->setVisible(!m_skipped->text().isEmpty());
     showPupils();
     return std::nullopt;
+}
+
+QString ClassWindow::failedPath() const
+{
+    return m_reader.failedPath();
+}
+
+Failure ClassWindow::read()
+{
+    // A short reading is over before anyone would notice it.
+    constexpr qint64 kAloneUpTo = 8 << 20;
+    if (m_reader.unread() <= kAloneUpTo)
+        return m_reader.read();
+    // A school's year is read on a thread of its own, with a progress bar
+    // when it takes longer than half a second. Nothing of the rounds is
+    // shown meanwhile: the reading may start over and drop them.
+    m_pupils->setPupils({});
+    m_chart->setRounds({}, 0);
+    m_rounds->setRowCount(0);
+    QProgressDialog progress(utf8(kReading), QString(), 0, 1000, this);
+    progress.setWindowTitle(utf8(kReadingTitle));
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(500);
+    progress.setAutoClose(false);
+    Failure failure;
+    std::unique_ptr<QThread> reading(QThread::create([&] { failure = m_reader.read(); }));
+    QEventLoop waiting;
+    connect(reading.get(), &QThread::finished, &waiting, &QEventLoop::quit);
+    QTimer step;
+    connect(&step, &QTimer::timeout, &progress,
+            [&] { progress.setValue(int(m_reader.progress() * 999)); });
+    step.start(50);
+    reading->start();
+    waiting.exec();
+    reading->wait();
+    return failure;
 }
 
 DayRange ClassWindow::days() const
@@ -261,7 +328,7 @@ void ClassWindow::showPupils()
         current.isValid() ? m_shown->index(current.row(), 0).data().toString() : QString();
     const DayRange range = days();
     m_pupils->setPupils(ClassOverview::pupils(m_reader.rounds(), range));
-    m_table->resizeColumnsToContents();
+    fitColumns();
     m_summary->setText(
         ClassOverview::summaryText(ClassOverview::summary(m_reader.rounds(), range), m_reader));
     const QModelIndexList found =
@@ -270,6 +337,33 @@ void ClassWindow::showPupils()
         m_table->setCurrentIndex(found.front());
     else
         showPupil();
+}
+
+// Each column as wide as its widest cell or heading line (the level
+// headings have their unit on a line of its own), so that every level
+// fits beside the names at 1024 x 768.
+void ClassWindow::fitColumns()
+{
+    QHeaderView *header = m_table->horizontalHeader();
+    const QFontMetrics fm(header->font()), cellFont(m_table->font());
+    const int room = 2 * style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, header) +
+                     2 * style()->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, header);
+    const int cellRoom =
+        2 * style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, m_table) + 6;
+    // As Qt's own fitting does, the first thousand rows stand for all.
+    const int rows = std::min(m_shown->rowCount(), 1000);
+    for (int c = 0; c < m_shown->columnCount(); ++c) {
+        int width = 0;
+        for (int r = 0; r < rows; ++r)
+            width =
+                std::max(width, cellFont.horizontalAdvance(m_shown->index(r, c).data().toString()) +
+                                    cellRoom);
+        const QStringList lines =
+            m_shown->headerData(c, Qt::Horizontal).toString().split(QLatin1Char('\n'));
+        for (const QString &line : lines)
+            width = std::max(width, fm.horizontalAdvance(line) + room);
+        header->resizeSection(c, width);
+    }
 }
 
 void ClassWindow::showPupil()
@@ -284,12 +378,15 @@ void ClassWindow::showPupil()
     const ClassOverview::Pupil &pupil = m_pupils->pupil(m_shown->mapToSource(current).row());
     // The levels the pupil played, the chosen one kept where he has it.
     const int chosen = m_level->currentData().toInt();
+    // One pass over the log for all of the pupil's rounds.
+    const std::vector<const LoggedRound *> all =
+        ClassOverview::roundsOf(m_reader.rounds(), pupil.name, 0, days());
     QList<int> levels;
-    for (std::size_t i = 0; i < pupil.best.size(); ++i) {
-        const int level = int(i) + LevelTable::kFirstLevel;
-        if (!ClassOverview::roundsOf(m_reader.rounds(), pupil.name, level, days()).empty())
-            levels << level;
+    for (const LoggedRound *round : all) {
+        if (!levels.contains(round->level))
+            levels << round->level;
     }
+    std::sort(levels.begin(), levels.end());
     {
         const QSignalBlocker quiet(m_level);
         m_level->clear();
@@ -300,18 +397,23 @@ void ClassWindow::showPupil()
     }
     const int level = m_level->currentData().toInt();
     m_pupilTitle->setText(utf8(kProgress).arg(pupil.name, utf8(kLevel).arg(level)));
-    const std::vector<const LoggedRound *> rounds =
-        ClassOverview::roundsOf(m_reader.rounds(), pupil.name, level, days());
+    std::vector<const LoggedRound *> rounds;
+    std::copy_if(all.begin(), all.end(), std::back_inserter(rounds),
+                 [level](const LoggedRound *r) { return r->level == level; });
     m_chart->setRounds(rounds, level);
     m_rounds->setRowCount(int(rounds.size()));
+    // With several files (one per computer room), each round says which.
+    const QStringList paths = m_reader.paths();
+    m_rounds->setColumnHidden(kFileColumn, paths.size() < 2);
     for (std::size_t r = 0; r < rounds.size(); ++r) {
         const LoggedRound &round = *rounds[rounds.size() - 1 - r]; // newest first
         const QStringList cells{when(round),
                                 round.host,
-                                round.ending,
-                                round.result,
+                                endingText(round.ending),
+                                round.resultText(),
                                 QString::number(round.numbers),
-                                TimeText::secondsWithHundredths(round.duration)};
+                                TimeText::secondsWithHundredths(round.duration),
+                                QFileInfo(paths.value(round.file)).completeBaseName()};
         for (int c = 0; c < cells.size(); ++c)
             m_rounds->setItem(int(r), c, new QTableWidgetItem(cells[c]));
     }
@@ -384,7 +486,7 @@ void ClassWindow::drawTable(QPainter &p, const QRectF &page, int resolution) con
                               ? m_from->text() + utf8(kTo) + m_to->text()
                               : m_range->currentText();
     const QString about = utf8(kPrintedAbout)
-                              .arg(QDir::toNativeSeparators(m_reader.path()))
+                              .arg(filesText(m_reader.paths()))
                               .arg(rows.size() - 1)
                               .arg(range, QDate::currentDate().toString(Qt::ISODate));
     auto title = [&] {

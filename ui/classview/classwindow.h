@@ -34,17 +34,23 @@ class ClassWindow : public QWidget {
     Q_OBJECT
 public:
     explicit ClassWindow(const QString &path, QWidget *parent = nullptr);
+    // Several logs (one per computer room) seen as one.
+    explicit ClassWindow(const QStringList &paths, QWidget *parent = nullptr);
     ~ClassWindow() override;
 
     // Reads the file (again: what it gained since); shows what it holds.
     Failure refresh();
+    // The file the last failed reading could not read.
+    QString failedPath() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    Failure read();
     DayRange days() const;
     void showPupils();
+    void fitColumns();
     void showPupil();
     // The table as shown (searched, sorted), header first.
     std::vector<QStringList> shownRows() const;

@@ -90,14 +90,11 @@ QStringList PupilTable::exportHeader()
     QStringList header{utf8(kName), utf8(kHosts), utf8(kRounds), utf8(kLast)};
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const ChallengeScreen *screen = LevelTable::screen(level);
-        const QString name = utf8(kLevel).arg(level);
-        if (screen && screen->best == ChallengeScreen::Best::FastestSuccess) {
-            header << utf8(kInSeconds).arg(name);
-            continue;
-        }
-        header << utf8(kInNumbers).arg(name);
         if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
-            header << utf8(kDurationOf).arg(name);
+            header << utf8(kInNumbers).arg(utf8(kLevel).arg(level))
+                   << utf8(kDurationOf).arg(utf8(kLevel).arg(level));
+        else
+            header << ClassOverview::levelHeading(level);
     }
     return header;
 }
@@ -142,5 +139,7 @@ QVariant PupilTable::headerData(int section, Qt::Orientation orientation, int ro
     default:
         break;
     }
-    return utf8(kLevel).arg(section - kFirstLevelColumn + LevelTable::kFirstLevel);
+    // The unit under the level, so that the columns stay narrow.
+    return ClassOverview::levelHeading(section - kFirstLevelColumn + LevelTable::kFirstLevel)
+        .replace(QLatin1Char('('), QStringLiteral("\n("));
 }
