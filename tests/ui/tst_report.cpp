@@ -50,13 +50,17 @@ void press(QWidget *window, const QString &caption)
 }
 
 // Saves through the file dialog under path.
-void saveAs(QWidget *report, const QString &button, const QString &path)
+// Returns the folder the dialog opened in.
+QString saveAs(QWidget *report, const QString &button, const QString &path)
 {
-    whenShown<QFileDialog>([path](QFileDialog *files) {
+    QString opened;
+    whenShown<QFileDialog>([path, &opened](QFileDialog *files) {
+        opened = files->directory().absolutePath();
         files->selectFile(path);
         static_cast<QDialog *>(files)->accept();
     });
     press(report, button);
+    return opened;
 }
 
 } // namespace
@@ -165,8 +169,10 @@ private slots:
             QVERIFY2(warning.contains(QStringLiteral("原因：文件所在的文件夹不存在")),
                      qPrintable(warning));
 
+            // In the folder of the last save, not of the failed one.
             const QString pdf = dir.filePath(QStringLiteral("round.pdf"));
-            saveAs(report, QStringLiteral("保存PDF"), pdf);
+            QCOMPARE(saveAs(report, QStringLiteral("保存PDF"), pdf),
+                     QDir(dir.path()).absolutePath());
             QProcess pdftotext;
             pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
             QVERIFY(pdftotext.waitForFinished(30000));
