@@ -9,6 +9,7 @@
 #include "ui/linklabel.h"
 #include "ui/report/reportwindow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -56,6 +57,10 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     m_view.widget(Control::Command1)->installEventFilter(this);
     connect(static_cast<LinkLabel *>(m_view.widget(Control::lblReport)), &ClickLabel::clicked, this,
             &ChallengeWindow::openReport);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now == m_view.widget(Control::lblReport) && old && isAncestorOf(old))
+            m_focusBeforeLink = old;
+    });
 
     resize(m_builder.designSize());
     m_model.load(start);
@@ -123,11 +128,17 @@ void ChallengeWindow::openReport()
     const RoundRecord *round = m_model.lastRound();
     if (!round)
         return;
+    // When the report closes, the focus goes back where it was before the
+    // link took it (Play again after a round), not to the link, where the
+    // next Enter would open the report again.
+    QWidget *link = m_view.widget(Control::lblReport);
+    const QPointer<QWidget> back = focusWidget() == link ? m_focusBeforeLink.data() : focusWidget();
     ReportWindow report(m_history, *round, this);
     report.exec();
-    // Back to the screen and to the link, also where no window manager
-    // gives the focus back.
+    // Back to the screen, also where no window manager gives the focus back.
     activateWindow();
+    if (back && back->isEnabled() && back->isVisible())
+        back->setFocus(Qt::TabFocusReason);
 }
 
 void ChallengeWindow::tick()

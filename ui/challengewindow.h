@@ -10,6 +10,7 @@
 #include "ui/windowbuilder.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 class ChallengeModel;
@@ -56,6 +57,9 @@ private:
     int m_heldKey = 0;
     // Play again is being pressed by Enter or Space, not by the mouse.
     bool m_keyOnPlayAgain = false;
+    // Where the focus was before the report's link took it, to go back to
+    // when the report closes.
+    QPointer<QWidget> m_focusBeforeLink;
     bool m_closed = false;
     bool m_watchingScreen = false;
 };

@@ -146,6 +146,9 @@ private slots:
         QCOMPARE((QStringList{text(m_window.get(), "Label1"), text(m_window.get(), "Label6"),
                               text(m_window.get(), "Label9(10)")}),
                  before);
+        // The focus is back on Play again, not on the link, where the next
+        // Enter would open the report again.
+        QCOMPARE(m_window->focusWidget(), child<QWidget>(m_window.get(), "Command3"));
     }
 
     // Saved where the pupil chooses: a picture at the screen's density, a
