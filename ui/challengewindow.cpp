@@ -5,12 +5,16 @@
 #include "ui/challengewindow.h"
 
 #include "challenges/challengemodel.h"
+#include "challenges/challengetexts.h"
+#include "core/text.h"
 #include "ui/answerbox.h"
+#include "ui/fonts.h"
 #include "ui/linklabel.h"
 #include "ui/report/reportwindow.h"
 
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
@@ -34,11 +38,12 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     m_timer.setInterval(7);
     connect(&m_timer, &QTimer::timeout, this, &ChallengeWindow::tick);
 
-    static_cast<AnswerBox *>(m_view.widget(Control::Text1))
-        ->setKeyHandler([this](char16_t &code, const QString &boxText) {
-            m_model.keyPress(code, boxText);
-            sync();
-        });
+    auto *box = static_cast<AnswerBox *>(m_view.widget(Control::Text1));
+    box->setKeyHandler([this](char16_t &code, const QString &boxText) {
+        m_model.keyPress(code, boxText);
+        sync();
+    });
+    connect(box, &AnswerBox::keypadWithoutDigits, this, &ChallengeWindow::showNumLockNote);
     auto connectButton = [this](Control c, auto handler) {
         connect(static_cast<QPushButton *>(m_view.widget(c)), &QPushButton::clicked, this, handler);
     };
@@ -108,6 +113,37 @@ void ChallengeWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     m_builder.fit(size());
+    placeNumLockNote();
+}
+
+void ChallengeWindow::showNumLockNote(bool shown)
+{
+    // Made when first needed: until then the window holds its designed
+    // controls only.
+    if (!m_numLockNote) {
+        if (!shown)
+            return;
+        m_numLockNote = new QLabel(utf8(ChallengeTexts::kNumLockOff), this);
+        m_numLockNote->setObjectName(QStringLiteral("numLockNote"));
+        m_numLockNote->setFont(Fonts::makeFont({Layout::Face::Heiti, 14, 700, false}));
+        m_numLockNote->setStyleSheet(
+            QStringLiteral("QLabel { color: #000000; background: #FFF0B0; padding: 2px 6px; }"));
+        m_numLockNote->setWordWrap(true);
+        placeNumLockNote();
+    }
+    m_numLockNote->setVisible(shown);
+    m_numLockNote->raise();
+}
+
+void ChallengeWindow::placeNumLockNote()
+{
+    if (!m_numLockNote)
+        return;
+    // Right under the answer box, as wide as it is.
+    const QRect box = m_view.widget(Control::Text1)->geometry();
+    const int height = m_numLockNote->heightForWidth(box.width());
+    m_numLockNote->setGeometry(box.left(), box.bottom() + 1, box.width(),
+                               height > 0 ? height : m_numLockNote->sizeHint().height());
 }
 
 void ChallengeWindow::showEvent(QShowEvent *event)

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 class ChallengeModel;
+class QLabel;
 class RoundHistory;
 
 // The window of a challenge screen: built from its layout table, it turns
@@ -46,12 +47,17 @@ private:
     void tick();
     void sync();
     void openReport();
+    void showNumLockNote(bool shown);
+    void placeNumLockNote();
 
     ChallengeModel &m_model;
     const RoundHistory &m_history;
     WindowBuilder m_builder;
     BoardView<Control> m_view;
     QTimer m_timer;
+    // Beside the answer box, not a control of the screen: shown while the
+    // keypad sends keys without digits.
+    QLabel *m_numLockNote = nullptr;
     // A key held on Play again or Start since the rules held it back: its
     // repeats are held back too.
     int m_heldKey = 0;
