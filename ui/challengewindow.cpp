@@ -19,6 +19,7 @@
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
@@ -125,10 +126,9 @@ void ChallengeWindow::showNumLockNote(bool shown)
             return;
         m_numLockNote = new QLabel(utf8(ChallengeTexts::kNumLockOff), this);
         m_numLockNote->setObjectName(QStringLiteral("numLockNote"));
-        m_numLockNote->setFont(Fonts::makeFont({Layout::Face::Heiti, 14, 700, false}));
+        m_numLockNote->setFont(Fonts::makeFont({Layout::Face::Heiti, 12, 700, false}));
         m_numLockNote->setStyleSheet(
             QStringLiteral("QLabel { color: #000000; background: #FFF0B0; padding: 2px 6px; }"));
-        m_numLockNote->setWordWrap(true);
         placeNumLockNote();
     }
     m_numLockNote->setVisible(shown);
@@ -139,11 +139,11 @@ void ChallengeWindow::placeNumLockNote()
 {
     if (!m_numLockNote)
         return;
-    // Right under the answer box, as wide as it is.
+    // One line right under the answer box, at least as wide as it is.
     const QRect box = m_view.widget(Control::Text1)->geometry();
-    const int height = m_numLockNote->heightForWidth(box.width());
-    m_numLockNote->setGeometry(box.left(), box.bottom() + 1, box.width(),
-                               height > 0 ? height : m_numLockNote->sizeHint().height());
+    const QSize note = m_numLockNote->sizeHint();
+    m_numLockNote->setGeometry(box.left(), box.bottom() + 1, std::max(box.width(), note.width()),
+                               note.height());
 }
 
 void ChallengeWindow::showEvent(QShowEvent *event)
