@@ -150,11 +150,12 @@ int main(int argc, char *argv[])
     if (command.action() == CommandLine::Action::ClassView)
         return runClassView(command);
 
-    // A second copy ends at once and silently, before any window shows; a
-    // teacher who gave it options is told on the terminal that they are not
-    // used.
+    // A second copy ends at once and silently, before any window shows,
+    // and brings the running copy to the front; a teacher who gave it
+    // options is told on the terminal that they are not used.
     SingleInstance instance;
     if (!instance.acquire()) {
+        instance.callRunningCopy();
         if (!command.logFile().isEmpty())
             Terminal::print(stderr, CommandLine::alreadyRunningText() + QLatin1Char('\n'));
         return 0;
@@ -162,6 +163,7 @@ int main(int argc, char *argv[])
 
     SystemClock clock;
     Program program(clock, configuredLogPath(command.logFile()));
+    instance.answerCalls([&program] { program.bringToFront(); });
     program.showStartWindow();
     const int status = QApplication::exec();
     if (!program.finish()) {

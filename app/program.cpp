@@ -11,6 +11,7 @@
 #include "ui/dialogs.h"
 #include "ui/notewindow.h"
 
+#include <QApplication>
 #include <QDesktopServices>
 #include <QMessageBox>
 
@@ -58,6 +59,22 @@ Program::~Program() = default;
 void Program::showStartWindow()
 {
     m_window.show();
+}
+
+void Program::bringToFront()
+{
+    // The start window and, in front of it, what it has open: a challenge,
+    // its report, a message; each raised after the one it stands on.
+    QWidgetList windows;
+    for (QWidget *w = QApplication::activeModalWidget(); w; w = w->parentWidget())
+        windows.prepend(w->window());
+    if (windows.isEmpty())
+        windows << &m_window;
+    for (QWidget *w : std::as_const(windows)) {
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+        w->raise();
+        w->activateWindow();
+    }
 }
 
 void Program::logChecked(const Failure &problem)

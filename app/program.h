@@ -27,6 +27,9 @@ public:
 
     // Shows the start window, and tells of a class log that cannot be used.
     void showStartWindow();
+    // Another start of the game while this one runs: its windows come to
+    // the front, restored where they were minimised.
+    void bringToFront();
     // At the end of the run: a last attempt at rounds that wait for the
     // class log; says so when they could not be written. False when the
     // log's folder still hangs: the process must then end without waiting

@@ -15,5 +15,7 @@ inline constexpr char kCross[] = "×";
 inline constexpr char kTimeUp[] = "时间到!";
 inline constexpr char kOneSpace[] = " ";
 inline constexpr char kZeroZero[] = "00";
+// Our note beside the answer box while the keypad sends keys without digits.
+inline constexpr char kNumLockOff[] = "小键盘的数字锁定(NumLock)没有打开，请按一下 NumLock 键";
 
 } // namespace ChallengeTexts

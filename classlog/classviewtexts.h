@@ -76,6 +76,6 @@ inline constexpr char kOpenLog[] = "打开班级记录";
 inline constexpr char kLogFiles[] = "班级记录 (*.csv);;所有文件 (*)";
 inline constexpr char kCannotRead[] = "无法读取班级记录：%1\n原因：%2";
 inline constexpr char kCannotReadLine[] = "tavrino: 无法读取班级记录：%1（%2）";
-inline constexpr char kPrintMissing[] = "无法打印：找不到打印模块。\n%1";
+inline constexpr char kPrintFailed[] = "无法打印：%1";
 
 } // namespace ClassViewTexts

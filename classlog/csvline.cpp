@@ -63,7 +63,7 @@ QByteArray CsvLine::round(const RoundRecord &round, const QString &host)
         field(endingText(round.ending), true),
         field(round.result, false),
         QString::number(figures.count),
-        TimeText::secondsWithHundredths(round.durationMs / 10),
+        TimeText::secondsOfMs(round.durationMs),
         number(figures.typicalMs),
         number(figures.pauses),
     };

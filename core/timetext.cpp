@@ -44,6 +44,18 @@ QString secondsWithHundredths(qint64 hundredths)
     return plain(hundredths / 100) + QLatin1Char('.') + formatTwoDigits(hundredths % 100);
 }
 
+QString secondsOfMs(qint64 ms)
+{
+    if (ms < 0)
+        return QLatin1Char('-') + secondsOfMs(-ms);
+    return secondsWithHundredths(cutToHundredths(ms));
+}
+
+qint64 cutToHundredths(qint64 ms)
+{
+    return ms / 10;
+}
+
 qint64 hundredthsOf(qint64 ms)
 {
     return (ms % 1000) / 10;

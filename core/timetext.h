@@ -23,6 +23,15 @@ QString formatMinutes(qint64 n);
 
 // Hundredths of a second as seconds with two decimals: 2345 -> "23.45", 7 -> "0.07".
 QString secondsWithHundredths(qint64 hundredths);
+// Milliseconds as seconds with two decimals, cut to the hundredth as the
+// clocks cut them, never rounded: 168 -> "0.16", 1999 -> "1.99", 5 -> "0.00";
+// a negative time is cut towards zero: -168 -> "-0.16". Every time a round's
+// report and its class log line write goes through here, so that no two of
+// them disagree by a hundredth.
+QString secondsOfMs(qint64 ms);
+// The whole hundredths in a time of ms >= 0 milliseconds, by the same cut:
+// 168 -> 16, 1999 -> 199.
+qint64 cutToHundredths(qint64 ms);
 
 struct Split {
     qint64 minutes = 0;

@@ -5,8 +5,28 @@
 #include "start/singleinstance.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
+#include <QFile>
+#include <QFileSystemWatcher>
 #include <QStandardPaths>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// Windows gives the foreground only to the program the user started last
+// (this one), unless it lets another take it.
+void letOtherProgramTakeTheForeground()
+{
+#ifdef Q_OS_WIN
+    AllowSetForegroundWindow(ASFW_ANY);
+#endif
+}
+
+} // namespace
 
 SingleInstance::SingleInstance(const QString &lockDirectory)
 {
@@ -16,12 +36,46 @@ SingleInstance::SingleInstance(const QString &lockDirectory)
     if (dir.isEmpty())
         dir = QDir::tempPath();
     QDir().mkpath(dir);
+    m_directory = dir;
     m_lock = std::make_unique<QLockFile>(QDir(dir).filePath(QStringLiteral("tavrino.lock")));
     // Only a lock whose process is gone is stale, however old it is.
     m_lock->setStaleLockTime(0);
 }
 
 SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::callFile() const
+{
+    return QDir(m_directory).filePath(QStringLiteral("tavrino.call"));
+}
+
+void SingleInstance::answerCalls(std::function<void()> answered)
+{
+    // The file must be there to be watched.
+    QFile file(callFile());
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return;
+    file.close();
+    m_calls = std::make_unique<QFileSystemWatcher>(QStringList{callFile()});
+    QObject::connect(m_calls.get(), &QFileSystemWatcher::fileChanged,
+                     [this, answered = std::move(answered)](const QString &path) {
+                         // A file replaced rather than written is no longer watched.
+                         if (!m_calls->files().contains(path) && QFile::exists(path))
+                             m_calls->addPath(path);
+                         answered();
+                     });
+}
+
+void SingleInstance::callRunningCopy()
+{
+    letOtherProgramTakeTheForeground();
+    // Every call writes something new, so that the file changes also where
+    // a change is seen by its size and time alone.
+    QFile file(callFile());
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(QByteArray::number(QCoreApplication::applicationPid()) + ' ' +
+                   QByteArray::number(QDateTime::currentMSecsSinceEpoch()) + '\n');
+}
 
 bool SingleInstance::acquire()
 {

@@ -45,9 +45,42 @@ bool AnswerBox::isClipboardEdit(const QKeyEvent *event)
            event->matches(QKeySequence::Undo) || event->matches(QKeySequence::Redo);
 }
 
+namespace {
+
+// The keys the keypad sends in place of its digits and its point while
+// NumLock is off.
+bool isKeypadInPlaceOfDigit(const QKeyEvent *event)
+{
+    if (!(event->modifiers() & Qt::KeypadModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Insert:
+    case Qt::Key_End:
+    case Qt::Key_Down:
+    case Qt::Key_PageDown:
+    case Qt::Key_Left:
+    case Qt::Key_Clear:
+    case Qt::Key_Right:
+    case Qt::Key_Home:
+    case Qt::Key_Up:
+    case Qt::Key_PageUp:
+    case Qt::Key_Delete:
+        return true;
+    default:
+        return false;
+    }
+}
+
+} // namespace
+
 void AnswerBox::keyPressEvent(QKeyEvent *event)
 {
     char16_t code = characterCode(event);
+    // Only told of: how the key is judged stays as it was.
+    if (isKeypadInPlaceOfDigit(event))
+        emit keypadWithoutDigits(true);
+    else if (code >= u'0' && code <= u'9')
+        emit keypadWithoutDigits(false);
     if (code == 0) {
         // Keys without a character keep their ordinary effect (cursor keys,
         // Delete), except those that would bring text in from elsewhere.

@@ -25,6 +25,11 @@ public:
     // (arrows, Delete, function keys, a lone modifier).
     static char16_t characterCode(const QKeyEvent *event);
 
+signals:
+    // The keypad sent a key in place of a digit (NumLock is off): true; a
+    // key with a digit arrived: false.
+    void keypadWithoutDigits(bool withoutDigits);
+
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;

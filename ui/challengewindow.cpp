@@ -5,15 +5,21 @@
 #include "ui/challengewindow.h"
 
 #include "challenges/challengemodel.h"
+#include "challenges/challengetexts.h"
+#include "core/text.h"
 #include "ui/answerbox.h"
+#include "ui/fonts.h"
 #include "ui/linklabel.h"
 #include "ui/report/reportwindow.h"
 
+#include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QWindow>
 
+#include <algorithm>
 #include <utility>
 
 ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
@@ -33,11 +39,12 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     m_timer.setInterval(7);
     connect(&m_timer, &QTimer::timeout, this, &ChallengeWindow::tick);
 
-    static_cast<AnswerBox *>(m_view.widget(Control::Text1))
-        ->setKeyHandler([this](char16_t &code, const QString &boxText) {
-            m_model.keyPress(code, boxText);
-            sync();
-        });
+    auto *box = static_cast<AnswerBox *>(m_view.widget(Control::Text1));
+    box->setKeyHandler([this](char16_t &code, const QString &boxText) {
+        m_model.keyPress(code, boxText);
+        sync();
+    });
+    connect(box, &AnswerBox::keypadWithoutDigits, this, &ChallengeWindow::showNumLockNote);
     auto connectButton = [this](Control c, auto handler) {
         connect(static_cast<QPushButton *>(m_view.widget(c)), &QPushButton::clicked, this, handler);
     };
@@ -56,6 +63,10 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     m_view.widget(Control::Command1)->installEventFilter(this);
     connect(static_cast<LinkLabel *>(m_view.widget(Control::lblReport)), &ClickLabel::clicked, this,
             &ChallengeWindow::openReport);
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
+        if (now == m_view.widget(Control::lblReport) && old && isAncestorOf(old))
+            m_focusBeforeLink = old;
+    });
 
     resize(m_builder.designSize());
     m_model.load(start);
@@ -103,6 +114,36 @@ void ChallengeWindow::resizeEvent(QResizeEvent *event)
 {
     QDialog::resizeEvent(event);
     m_builder.fit(size());
+    placeNumLockNote();
+}
+
+void ChallengeWindow::showNumLockNote(bool shown)
+{
+    // Made when first needed: until then the window holds its designed
+    // controls only.
+    if (!m_numLockNote) {
+        if (!shown)
+            return;
+        m_numLockNote = new QLabel(utf8(ChallengeTexts::kNumLockOff), this);
+        m_numLockNote->setObjectName(QStringLiteral("numLockNote"));
+        m_numLockNote->setFont(Fonts::makeFont({Layout::Face::Heiti, 12, 700, false}));
+        m_numLockNote->setStyleSheet(
+            QStringLiteral("QLabel { color: #000000; background: #FFF0B0; padding: 2px 6px; }"));
+        placeNumLockNote();
+    }
+    m_numLockNote->setVisible(shown);
+    m_numLockNote->raise();
+}
+
+void ChallengeWindow::placeNumLockNote()
+{
+    if (!m_numLockNote)
+        return;
+    // One line right under the answer box, at least as wide as it is.
+    const QRect box = m_view.widget(Control::Text1)->geometry();
+    const QSize note = m_numLockNote->sizeHint();
+    m_numLockNote->setGeometry(box.left(), box.bottom() + 1, std::max(box.width(), note.width()),
+                               note.height());
 }
 
 void ChallengeWindow::showEvent(QShowEvent *event)
@@ -123,11 +164,17 @@ void ChallengeWindow::openReport()
     const RoundRecord *round = m_model.lastRound();
     if (!round)
         return;
+    // When the report closes, the focus goes back where it was before the
+    // link took it (Play again after a round), not to the link, where the
+    // next Enter would open the report again.
+    QWidget *link = m_view.widget(Control::lblReport);
+    const QPointer<QWidget> back = focusWidget() == link ? m_focusBeforeLink.data() : focusWidget();
     ReportWindow report(m_history, *round, this);
     report.exec();
-    // Back to the screen and to the link, also where no window manager
-    // gives the focus back.
+    // Back to the screen, also where no window manager gives the focus back.
     activateWindow();
+    if (back && back->isEnabled() && back->isVisible())
+        back->setFocus(Qt::TabFocusReason);
 }
 
 void ChallengeWindow::tick()

@@ -10,9 +10,11 @@
 #include "ui/windowbuilder.h"
 
 #include <QDialog>
+#include <QPointer>
 #include <QTimer>
 
 class ChallengeModel;
+class QLabel;
 class RoundHistory;
 
 // The window of a challenge screen: built from its layout table, it turns
@@ -45,17 +47,25 @@ private:
     void tick();
     void sync();
     void openReport();
+    void showNumLockNote(bool shown);
+    void placeNumLockNote();
 
     ChallengeModel &m_model;
     const RoundHistory &m_history;
     WindowBuilder m_builder;
     BoardView<Control> m_view;
     QTimer m_timer;
+    // Beside the answer box, not a control of the screen: shown while the
+    // keypad sends keys without digits.
+    QLabel *m_numLockNote = nullptr;
     // A key held on Play again or Start since the rules held it back: its
     // repeats are held back too.
     int m_heldKey = 0;
     // Play again is being pressed by Enter or Space, not by the mouse.
     bool m_keyOnPlayAgain = false;
+    // Where the focus was before the report's link took it, to go back to
+    // when the report closes.
+    QPointer<QWidget> m_focusBeforeLink;
     bool m_closed = false;
     bool m_watchingScreen = false;
 };

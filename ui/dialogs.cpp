@@ -7,7 +7,9 @@
 #include "core/fileproblem.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QSaveFile>
 #include <QSettings>
@@ -46,12 +48,20 @@ Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
                const std::function<bool(QIODevice &)> &write)
 {
     prepare();
-    const QString path = QFileDialog::getSaveFileName(parent, QString(), suggested, filter);
+    // Within a run, the next save opens in the folder of the last one: a
+    // suggested folder would otherwise win over the one the dialog remembers.
+    static QString lastFolder;
+    const QString offered = lastFolder.isEmpty()
+                                ? suggested
+                                : QDir(lastFolder).filePath(QFileInfo(suggested).fileName());
+    const QString path = QFileDialog::getSaveFileName(parent, QString(), offered, filter);
     if (path.isEmpty())
         return {};
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit()) {
+        lastFolder = QFileInfo(path).absolutePath();
         return {path, std::nullopt};
+    }
     const QFileDevice::FileError error = file.error();
     file.cancelWriting();
     return {path, writeProblem(path, error)};

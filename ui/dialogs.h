@@ -29,8 +29,9 @@ struct Saved {
     std::optional<QString> problem; // why it could not be written
 };
 
-// Asks where to save (suggesting a path), then writes the file whole or not
-// at all: a file that was there stays as it was when writing fails.
+// Asks where to save (suggesting a path; after a save in this run, its name
+// in the folder of that save), then writes the file whole or not at all: a
+// file that was there stays as it was when writing fails.
 Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
                const std::function<bool(QIODevice &)> &write);
 

@@ -6,7 +6,6 @@
 
 #include <QKeyEvent>
 #include <QPainter>
-#include <QStyleOptionFocusRect>
 
 LinkLabel::LinkLabel(const QString &text, QWidget *parent) : ClickLabel(text, parent)
 {
@@ -31,11 +30,12 @@ void LinkLabel::keyPressEvent(QKeyEvent *event)
 void LinkLabel::paintEvent(QPaintEvent *event)
 {
     ClickLabel::paintEvent(event);
+    // Drawn whenever the link has the focus, however it came there: the
+    // style's focus frame shows only after a Tab, and a link focused by a
+    // click would otherwise take Enter unseen.
     if (!hasFocus())
         return;
     QPainter painter(this);
-    QStyleOptionFocusRect option;
-    option.initFrom(this);
-    option.backgroundColor = palette().color(QPalette::Window);
-    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter, this);
+    painter.setPen(QPen(palette().color(QPalette::WindowText), 1, Qt::DotLine));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

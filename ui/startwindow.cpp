@@ -4,6 +4,7 @@
 
 #include "ui/startwindow.h"
 
+#include "challenges/leveltable.h"
 #include "start/startlayout.h"
 #include "ui/clicklabel.h"
 
@@ -25,10 +26,8 @@ StartWindow::StartWindow(StartScreen &rules, QWidget *parent)
 
     for (const auto &[row, button] : m_builder.playing(Layout::role(StartControl::LevelButton))) {
         const int level = row->level;
-        connect(static_cast<ClickLabel *>(button), &ClickLabel::clicked, this, [this, level] {
-            m_rules.chooseLevel(level);
-            sync();
-        });
+        connect(static_cast<ClickLabel *>(button), &ClickLabel::clicked, this,
+                [this, level] { chooseLevel(level); });
     }
     for (const StartControl link : {StartControl::Label1, StartControl::Label3}) {
         connect(static_cast<ClickLabel *>(m_view.widget(link)), &ClickLabel::clicked, this,
@@ -50,6 +49,29 @@ StartWindow::StartWindow(StartScreen &rules, QWidget *parent)
             &QPushButton::clicked, this, &QWidget::close);
     // The pupil clicks into the name box; the focus does not start there.
     start->setFocus(Qt::OtherFocusReason);
+}
+
+void StartWindow::chooseLevel(int level)
+{
+    m_rules.chooseLevel(level);
+    sync();
+}
+
+void StartWindow::keyPressEvent(QKeyEvent *event)
+{
+    // A digit key chooses its level as a click on its button does, for a
+    // pupil who does not use the mouse well; the level buttons take no
+    // focus. In the name box a digit is part of the name and never gets here.
+    const bool digit = event->key() >= Qt::Key_0 && event->key() <= Qt::Key_9;
+    const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+    const int level = event->key() - Qt::Key_0;
+    if (digit && plain && focusWidget() != m_name && level >= LevelTable::kFirstLevel &&
+        level <= LevelTable::lastLevel()) {
+        chooseLevel(level);
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void StartWindow::sync()

@@ -31,8 +31,11 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    void chooseLevel(int level);
+
     StartScreen &m_rules;
     WindowBuilder m_builder;
     BoardView<StartControl> m_view;

@@ -75,6 +75,7 @@ inline constexpr char kPdfFiles[] = "PDF 文件 (*.pdf)";
 inline constexpr char kSaved[] = "已保存：%1";
 inline constexpr char kCopied[] = "已复制：本轮分析和每个数字的用时，可以粘贴到表格里。";
 inline constexpr char kSaveFailed[] = "没有保存：%1\n原因：%2";
-inline constexpr char kPrintMissing[] = "无法打印：找不到打印模块。\n%1";
+inline constexpr char kPrinted[] = "已发送到打印机：%1";
+inline constexpr char kPrintFailed[] = "无法打印：%1";
 
 } // namespace ReportTexts

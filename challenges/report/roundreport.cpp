@@ -12,8 +12,6 @@
 
 #include <QStringList>
 
-#include <cmath>
-
 using namespace ReportTexts;
 
 namespace RoundReport {
@@ -27,12 +25,24 @@ bool showsDuration(const RoundRecord &round)
     return screen && screen->showsDuration;
 }
 
-} // namespace
-
 QString seconds(qint64 ms)
 {
-    return TimeText::secondsWithHundredths(ms / 10);
+    return TimeText::secondsOfMs(ms);
 }
+
+// A time and its two parts as the report shows them: the total and the
+// finding cut to the hundredth, the typing what the shown finding leaves of
+// the shown total, so that a pupil who adds the parts finds the total.
+struct ShownParts {
+    QString finding, typing, total;
+};
+ShownParts shownParts(qint64 findingMs, qint64 totalMs)
+{
+    const qint64 typing = TimeText::cutToHundredths(totalMs) - TimeText::cutToHundredths(findingMs);
+    return {seconds(findingMs), TimeText::secondsWithHundredths(typing), seconds(totalMs)};
+}
+
+} // namespace
 
 QString resultText(const RoundRecord &round)
 {
@@ -87,10 +97,11 @@ std::vector<FigureLine> figureLines(const RoundFigures &f)
                          utf8(kPerMinuteTip)});
     }
     if (f.typicalMs) {
+        // The typical finding is never above the typical time: every
+        // number's finding is part of its own time.
+        const ShownParts typical = shownParts(*f.typicalFindingMs, *f.typicalMs);
         lines.push_back({utf8(kTypical),
-                         utf8(kTypicalValue)
-                             .arg(seconds(*f.typicalMs), seconds(*f.typicalFindingMs),
-                                  seconds(*f.typicalTypingMs)),
+                         utf8(kTypicalValue).arg(typical.total, typical.finding, typical.typing),
                          utf8(kTypicalTip)});
     }
     if (!f.slowest.empty()) {
@@ -106,14 +117,16 @@ std::vector<FigureLine> figureLines(const RoundFigures &f)
                          utf8(kEvenTip)});
     }
     if (f.firstHalfMeanMs && f.secondHalfMeanMs) {
-        // Compared in the hundredths the pupil reads.
-        const qint64 first = std::llround(*f.firstHalfMeanMs / 10.0);
-        const qint64 second = std::llround(*f.secondHalfMeanMs / 10.0);
-        const QString change = second < first   ? utf8(kFaster).arg(seconds((first - second) * 10))
-                               : second > first ? utf8(kSlower).arg(seconds((second - first) * 10))
+        // Compared in the hundredths the pupil reads, cut as every time is.
+        const qint64 first = TimeText::cutToHundredths(qint64(*f.firstHalfMeanMs));
+        const qint64 second = TimeText::cutToHundredths(qint64(*f.secondHalfMeanMs));
+        const auto shown = [](qint64 hundredths) {
+            return TimeText::secondsWithHundredths(hundredths);
+        };
+        const QString change = second < first   ? utf8(kFaster).arg(shown(first - second))
+                               : second > first ? utf8(kSlower).arg(shown(second - first))
                                                 : utf8(kSame);
-        lines.push_back({utf8(kHalves),
-                         utf8(kHalvesValue).arg(change, seconds(first * 10), seconds(second * 10)),
+        lines.push_back({utf8(kHalves), utf8(kHalvesValue).arg(change, shown(first), shown(second)),
                          utf8(kHalvesTip)});
     }
     return lines;
@@ -146,9 +159,8 @@ QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
         break;
     }
     if (c.first == c.last) {
-        return utf8(kPointedNumber)
-            .arg(c.first)
-            .arg(seconds(c.bar.findingMs), seconds(c.bar.typingMs), seconds(c.bar.totalMs()));
+        const ShownParts parts = shownParts(c.bar.findingMs, c.bar.totalMs());
+        return utf8(kPointedNumber).arg(c.first).arg(parts.finding, parts.typing, parts.total);
     }
     return utf8(kPointedGroup)
         .arg(c.first)
@@ -167,9 +179,10 @@ QString copiedText(const RoundRecord &round)
     lines << QString() << utf8(kTableHeader);
     for (std::size_t i = 0; i < round.numbers.size(); ++i) {
         const NumberTime t = numberTime(round.numbers, i);
+        const ShownParts parts = shownParts(t.findingMs, t.totalMs());
         lines << QStringLiteral("%1\t%2\t%3\t%4")
                      .arg(i + 1)
-                     .arg(seconds(t.findingMs), seconds(t.typingMs), seconds(t.totalMs()));
+                     .arg(parts.finding, parts.typing, parts.total);
     }
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }

@@ -16,8 +16,6 @@
 // The round report's texts and what its chart shows, from a round's record.
 namespace RoundReport {
 
-// Milliseconds as seconds with two decimals: 1234 -> "1.23".
-QString seconds(qint64 ms);
 // The result as the screen showed it: the time of a ranged success, else the
 // count, and where the screen shows one the duration too.
 QString resultText(const RoundRecord &round);

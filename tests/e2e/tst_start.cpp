@@ -3,6 +3,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "suite.h"
+#include "tools.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -255,6 +256,40 @@ private slots:
         Game third(m_desktop);
         E2E_STEP(startGame(third));
         QTRY_COMPARE_WITH_TIMEOUT(third.xWindows().size(), std::size_t(1), kShowMs);
+    }
+
+    // A second start brings the running copy to the front: the challenge
+    // window, which the start window had been raised over, is on top again.
+    void secondStartBringsTheRunningCopyToTheFront()
+    {
+        Accessible form;
+        E2E_STEP(openLevel(*m_game, 9, &form));
+        const std::optional<XWindow> formX = m_game->xWindowOf(form);
+        const std::optional<XWindow> startX = m_game->xWindowOf(m_startWindow);
+        QVERIFY(formX && startX);
+        // Top first, in hexadecimal as xwininfo writes them.
+        const auto onTop = [&] {
+            QString error;
+            const QStringList stack =
+                runTool(QStringLiteral("xwininfo"),
+                        {QStringLiteral("-root"), QStringLiteral("-children")}, &error)
+                    .split(QLatin1Char('\n'));
+            for (const QString &line : stack) {
+                for (const XWindow &w : {*formX, *startX}) {
+                    if (line.trimmed().startsWith(
+                            QStringLiteral("0x%1 ").arg(w.id().toULongLong(), 0, 16)))
+                        return w.id();
+                }
+            }
+            return error;
+        };
+        E2E_DO(startX->raise());
+        QTRY_COMPARE_WITH_TIMEOUT(onTop(), startX->id(), kShowMs);
+        Game second(m_desktop);
+        E2E_DO(second.launch());
+        QVERIFY(second.waitForExit(kShowMs));
+        QCOMPARE(second.process().exitCode(), 0);
+        QTRY_COMPARE_WITH_TIMEOUT(onTop(), formX->id(), kShowMs);
     }
 
     // A copy killed outright leaves its lock behind; the next copy sees

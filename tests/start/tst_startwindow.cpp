@@ -94,6 +94,17 @@ private slots:
         QCOMPARE(label("Label25")->text(), QStringLiteral("7级规则: 5分钟 不限位 不能改 "));
         QTest::mouseClick(label("Label15"), Qt::LeftButton); // level 3
         QCOMPARE(label("Label9")->text(), QStringLiteral("3"));
+        // A digit key does the same, from the main keys or the keypad,
+        // unless the focus is in the name box, where digits are the name's.
+        auto *start = child<QPushButton>(m_window, "Command0");
+        QTest::keyClick(start, Qt::Key_8, Qt::KeypadModifier);
+        QCOMPARE(label("Label25")->text(), QStringLiteral("8级规则: 7分钟 不限位 不能改 "));
+        QTest::keyClick(start, Qt::Key_0);
+        QCOMPARE(label("Label9")->text(), QStringLiteral("8"));
+        name()->setFocus();
+        QTest::keyClick(name(), Qt::Key_2);
+        QCOMPARE(label("Label9")->text(), QStringLiteral("8"));
+        QCOMPARE(name()->text(), QStringLiteral("2"));
     }
 
     // Enter keeps the first four characters and moves the focus to the exit

@@ -50,13 +50,17 @@ void press(QWidget *window, const QString &caption)
 }
 
 // Saves through the file dialog under path.
-void saveAs(QWidget *report, const QString &button, const QString &path)
+// Returns the folder the dialog opened in.
+QString saveAs(QWidget *report, const QString &button, const QString &path)
 {
-    whenShown<QFileDialog>([path](QFileDialog *files) {
+    QString opened;
+    whenShown<QFileDialog>([path, &opened](QFileDialog *files) {
+        opened = files->directory().absolutePath();
         files->selectFile(path);
         static_cast<QDialog *>(files)->accept();
     });
     press(report, button);
+    return opened;
 }
 
 } // namespace
@@ -142,6 +146,9 @@ private slots:
         QCOMPARE((QStringList{text(m_window.get(), "Label1"), text(m_window.get(), "Label6"),
                               text(m_window.get(), "Label9(10)")}),
                  before);
+        // The focus is back on Play again, not on the link, where the next
+        // Enter would open the report again.
+        QCOMPARE(m_window->focusWidget(), child<QWidget>(m_window.get(), "Command3"));
     }
 
     // Saved where the pupil chooses: a picture at the screen's density, a
@@ -165,8 +172,10 @@ private slots:
             QVERIFY2(warning.contains(QStringLiteral("原因：文件所在的文件夹不存在")),
                      qPrintable(warning));
 
+            // In the folder of the last save, not of the failed one.
             const QString pdf = dir.filePath(QStringLiteral("round.pdf"));
-            saveAs(report, QStringLiteral("保存PDF"), pdf);
+            QCOMPARE(saveAs(report, QStringLiteral("保存PDF"), pdf),
+                     QDir(dir.path()).absolutePath());
             QProcess pdftotext;
             pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
             QVERIFY(pdftotext.waitForFinished(30000));

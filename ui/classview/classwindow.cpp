@@ -585,15 +585,12 @@ void ClassWindow::savePdf()
 void ClassWindow::print()
 {
     Dialogs::prepare();
-    QString problem;
-    PrintReport::print(
-        this, utf8(kTitle),
-        [this](QPainter &painter, const QRectF &page, int resolution) {
+    const PrintReport::Result printed = PrintReport::print(
+        this, utf8(kTitle), [this](QPainter &painter, const QRectF &page, int resolution) {
             drawTable(painter, page, resolution);
-        },
-        &problem);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintMissing).arg(problem));
+        });
+    if (printed.outcome == PrintReport::Result::Outcome::Failed)
+        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintFailed).arg(printed.problem));
 }
 
 void ClassWindow::copy()

@@ -72,6 +72,10 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     m_pointed->setFont(designFont(Layout::Face::Songti, 12));
     m_pointed->setTextFormat(Qt::PlainText);
     m_pointed->setWordWrap(true);
+    // Two lines of room whatever it says, so that the chart above keeps its
+    // size while the pupil points at things.
+    m_pointed->setFixedHeight(2 * m_pointed->fontMetrics().lineSpacing() + 2);
+    m_pointed->installEventFilter(this);
     m_figures = new QWidget(page);
     m_figureGrid = new QGridLayout(m_figures);
     m_figureGrid->setContentsMargins(0, 0, 0, 0);
@@ -85,7 +89,7 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
         if (text.isEmpty())
             showHint();
         else
-            m_pointed->setText(text);
+            showPointed(text);
     });
 
     auto *roundsTitle = new QLabel(utf8(kRounds), this);
@@ -170,7 +174,7 @@ void ReportWindow::showRound(const RoundRecord &round)
         // under the chart; a screen reader reads it as the description.
         auto *label = new QLabel(line.label, m_figures);
         label->setFont(labelFont);
-        label->setToolTip(line.explanation);
+        // No tooltip: the line under the chart says it already.
         label->setAccessibleDescription(line.explanation);
         label->setFocusPolicy(Qt::StrongFocus);
         label->setStyleSheet(QStringLiteral("QLabel:focus { background: #FFF0B0; }"));
@@ -191,16 +195,40 @@ void ReportWindow::showRound(const RoundRecord &round)
 
 void ReportWindow::showHint()
 {
-    m_pointed->setText(m_round && !m_round->numbers.empty() ? utf8(kPointHint) : QString());
+    showPointed(m_round && !m_round->numbers.empty() ? utf8(kPointHint) : QString());
+}
+
+void ReportWindow::showPointed(const QString &text)
+{
+    m_pointedText = text;
+    // A text longer than the two lines (a narrow window) is cut short, and
+    // whole in the line's tooltip.
+    const QFontMetrics metrics = m_pointed->fontMetrics();
+    const QRect room = m_pointed->contentsRect();
+    const auto fits = [&](const QString &t) {
+        return metrics.boundingRect(QRect(0, 0, room.width(), 1 << 20), Qt::TextWordWrap, t)
+                   .height() <= room.height();
+    };
+    QString shown = text;
+    for (int width = 2 * room.width(); !fits(shown) && width > 0;
+         width -= metrics.averageCharWidth())
+        shown = metrics.elidedText(text, Qt::ElideRight, width);
+    m_pointed->setText(shown);
+    m_pointed->setToolTip(shown == text ? QString() : text);
 }
 
 bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_pointed) {
+        if (event->type() == QEvent::Resize)
+            showPointed(m_pointedText);
+        return QDialog::eventFilter(watched, event);
+    }
     if (auto *label = qobject_cast<QLabel *>(watched)) {
         switch (event->type()) {
         case QEvent::Enter:
         case QEvent::FocusIn:
-            m_pointed->setText(label->toolTip());
+            showPointed(label->accessibleDescription());
             break;
         case QEvent::Leave:
         case QEvent::FocusOut:
@@ -246,18 +274,24 @@ void ReportWindow::savePdf()
 void ReportWindow::print()
 {
     Dialogs::prepare();
-    QString problem;
     // The print dialog's "print to file" suggests the picture's name as a PDF.
-    const bool printed = PrintReport::print(
-        this, RoundReport::fileBaseName(*m_round) + QStringLiteral(".png"),
-        [this](QPainter &painter, const QRectF &page, int resolution) {
-            ReportPage::drawScaled(painter, page, resolution, *m_round);
-        },
-        &problem);
-    if (!problem.isEmpty())
-        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintMissing).arg(problem));
-    else if (printed)
+    const PrintReport::Result printed =
+        PrintReport::print(this, RoundReport::fileBaseName(*m_round) + QStringLiteral(".png"),
+                           [this](QPainter &painter, const QRectF &page, int resolution) {
+                               ReportPage::drawScaled(painter, page, resolution, *m_round);
+                           });
+    const QString where = printed.toFile ? QDir::toNativeSeparators(printed.where) : printed.where;
+    switch (printed.outcome) {
+    case PrintReport::Result::Outcome::Printed:
+        m_status->setText(utf8(printed.toFile ? kSaved : kPrinted).arg(where));
+        break;
+    case PrintReport::Result::Outcome::Cancelled:
+        break;
+    case PrintReport::Result::Outcome::Failed:
         m_status->clear();
+        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintFailed).arg(printed.problem));
+        break;
+    }
 }
 
 void ReportWindow::copy()

@@ -40,12 +40,15 @@ private:
     void print();
     void copy();
     void showHint();
+    // Into the line under the chart.
+    void showPointed(const QString &text);
 
     const RoundHistory &m_history;
     const RoundRecord *m_round = nullptr;
     QLabel *m_heading = nullptr;
     RhythmChart *m_chart = nullptr;
     QLabel *m_pointed = nullptr;
+    QString m_pointedText;
     QWidget *m_figures = nullptr;
     QGridLayout *m_figureGrid = nullptr;
     QListWidget *m_rounds = nullptr;

@@ -11,6 +11,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <optional>
+
 RhythmChart::RhythmChart(QWidget *parent) : QWidget(parent)
 {
     setMouseTracking(true);
@@ -34,9 +37,24 @@ void RhythmChart::setRhythm(RoundReport::Rhythm rhythm)
 void RhythmChart::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
+    // A new width may group the numbers otherwise: the pointer stays on the
+    // number it pointed at, in whichever column now holds it, and the text
+    // under the chart tells of that column.
+    std::optional<RhythmColumn> was;
+    if (m_pointed >= 0)
+        was = m_plot.columns()[std::size_t(m_pointed)];
     m_plot.layout(QRectF(rect()), font());
-    if (m_pointed >= int(m_plot.columns().size()))
-        m_pointed = -1;
+    if (!was)
+        return;
+    const std::vector<RhythmColumn> &columns = m_plot.columns();
+    const auto holds = std::find_if(columns.begin(), columns.end(), [&](const RhythmColumn &c) {
+        return c.kind == was->kind && c.first <= was->first && was->first <= c.last;
+    });
+    m_pointed = -1;
+    if (holds == columns.end())
+        emit pointed(QString());
+    else
+        point(int(holds - columns.begin()));
 }
 
 void RhythmChart::paintEvent(QPaintEvent *)

@@ -6,6 +6,7 @@
 
 #include "challenges/report/reporttexts.h"
 #include "core/text.h"
+#include "core/timetext.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -82,10 +83,10 @@ void RhythmPlot::layout(const QRectF &area, const QFont &font)
     // The lines' labels stand to the right of the plot, outside it.
     double right = 12;
     if (m_rhythm.typicalMs) {
-        right =
-            std::max(right, fm.horizontalAdvance(
-                                utf8(kTypicalLine).arg(RoundReport::seconds(*m_rhythm.typicalMs))) +
-                                10);
+        right = std::max(right,
+                         fm.horizontalAdvance(
+                             utf8(kTypicalLine).arg(TimeText::secondsOfMs(*m_rhythm.typicalMs))) +
+                             10);
     }
     if (m_rhythm.gapLineMs)
         right = std::max(right, fm.horizontalAdvance(utf8(kGapLine)) + 10);
@@ -163,7 +164,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
         p.drawLine(QPointF(m_plot.left(), at), QPointF(m_plot.right(), at));
         p.setPen(text);
         p.drawText(QRectF(m_area.left(), at - line / 2, m_plot.left() - m_area.left() - 6, line),
-                   Qt::AlignRight | Qt::AlignVCenter, RoundReport::seconds(ms));
+                   Qt::AlignRight | Qt::AlignVCenter, TimeText::secondsOfMs(ms));
     }
 
     auto barWidth = [this](std::size_t c) {
@@ -232,7 +233,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
         level(*m_rhythm.gapLineMs, kPauseColour, Qt::SolidLine, utf8(kGapLine));
     if (typical > 0)
         level(typical, kTypicalColour, Qt::DashLine,
-              utf8(kTypicalLine).arg(RoundReport::seconds(typical)));
+              utf8(kTypicalLine).arg(TimeText::secondsOfMs(typical)));
     p.setRenderHint(QPainter::Antialiasing, false);
 
     // The numbers along the bottom: the first, the last, and a tick where

@@ -94,11 +94,17 @@ private slots:
                 QTest::keyClick(w->focusWidget(), Qt::Key_Return);
                 QVERIFY(!box->isEnabled());
                 clickButton(w, "Command1");
+                // NumLock off: the keypad's End is told of beside the box and
+                // judged as before; the next digit takes the note away.
+                QTest::keyClick(box, Qt::Key_End, Qt::KeypadModifier);
+                QVERIFY(child<QLabel>(w, "numLockNote")->isVisible());
+                QVERIFY(timer1(w)->isActive());
                 for (int n = 1; n <= 7; ++n) {
                     tickFor(clock, w, 700);
                     QTest::keyClicks(box, QString::number(n));
                     QTest::keyClick(box, Qt::Key_Return);
                 }
+                QVERIFY(!child<QLabel>(w, "numLockNote")->isVisible());
                 QTest::keyClicks(box, QStringLiteral("a"));
                 QCOMPARE(box->text(), QString());
                 QCOMPARE(text(w, "Label1"), QStringLiteral("按了非数字键,挑战结束!刷新记录"));

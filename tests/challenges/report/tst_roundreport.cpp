@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+Q_DECLARE_METATYPE(RoundFigures)
+
 namespace {
 
 std::vector<NumberTime> times(std::initializer_list<qint64> totals)
@@ -68,31 +70,54 @@ private slots:
         QVERIFY(rhythmAxis(waited, 600, std::nullopt).topMs < 2000);
     }
 
-    // The halves are told in the hundredths the pupil reads.
-    void halves_data()
+    // Every figure is cut to the hundredth as the clocks cut, and parts
+    // shown beside their total add up to it.
+    void figuresInHundredths_data()
     {
-        QTest::addColumn<double>("first");
-        QTest::addColumn<double>("second");
+        QTest::addColumn<RoundFigures>("figures");
         QTest::addColumn<QString>("said");
-        QTest::newRow("faster") << 800.0 << 500.0
+        auto halves = [](double first, double second) {
+            RoundFigures f;
+            f.firstHalfMeanMs = first;
+            f.secondHalfMeanMs = second;
+            return f;
+        };
+        QTest::newRow("faster") << halves(800.0, 500.0)
                                 << "每个数字快 0.30 秒（前一半平均 0.80 秒，后一半平均 0.50 秒）";
-        QTest::newRow("slower") << 500.0 << 620.0
+        QTest::newRow("slower") << halves(500.0, 620.0)
                                 << "每个数字慢 0.12 秒（前一半平均 0.50 秒，后一半平均 0.62 秒）";
         QTest::newRow("the same to the hundredth")
-            << 500.0 << 503.0 << "一样快（前一半平均 0.50 秒，后一半平均 0.50 秒）";
+            << halves(500.0, 503.0) << "一样快（前一半平均 0.50 秒，后一半平均 0.50 秒）";
+        QTest::newRow("5 ms over a hundredth is cut, not rounded up")
+            << halves(505.0, 169.9)
+            << "每个数字快 0.34 秒（前一半平均 0.50 秒，后一半平均 0.16 秒）";
+        RoundFigures typical;
+        typical.typicalMs = 329;
+        typical.typicalFindingMs = 268;
+        typical.typicalTypingMs = 55;
+        QTest::newRow("typical parts add up to the typical time")
+            << typical << "0.32 秒（找 0.26 + 打 0.06）";
     }
-    void halves()
+    void figuresInHundredths()
     {
-        QFETCH(double, first);
-        QFETCH(double, second);
+        QFETCH(RoundFigures, figures);
         QFETCH(QString, said);
-        RoundFigures f;
-        f.firstHalfMeanMs = first;
-        f.secondHalfMeanMs = second;
-        const auto lines = RoundReport::figureLines(f);
-        QCOMPARE(lines.back().label, QStringLiteral("后一半比前一半"));
+        const auto lines = RoundReport::figureLines(figures);
         QCOMPARE(lines.back().value, said);
         QVERIFY(!lines.back().explanation.isEmpty());
+    }
+
+    // The pointed number and the copied table add up the same way.
+    void partsAddUpToTheirTotal()
+    {
+        RhythmColumn c;
+        c.first = c.last = 5;
+        c.bar = {1415, 55};
+        QCOMPARE(RoundReport::columnText(c, {}),
+                 QStringLiteral("第 5 个数字：找 1.41 秒，打 0.06 秒，共 1.47 秒"));
+        RoundRecord round;
+        round.numbers = {{300, 900}, {2315, 2370}};
+        QVERIFY(RoundReport::copiedText(round).endsWith(QStringLiteral("\n2\t1.41\t0.06\t1.47\n")));
     }
 };
 

@@ -4,14 +4,19 @@
 
 #include "ui/report/printing/printreport.h"
 
+#include "core/text.h"
+#include "ui/report/printing/printtexts.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QLibrary>
 
-using PrintFunction = bool (*)(QWidget *, const QString &, const PrintReport::DrawPage &);
+using PrintFunction = void (*)(QWidget *, const QString &, const PrintReport::DrawPage &,
+                               PrintReport::Result *);
 
 #ifndef TAVRINO_PRINT_MODULE
-extern "C" bool tavrinoPrint(QWidget *, const QString &, const PrintReport::DrawPage &);
+extern "C" void tavrinoPrint(QWidget *, const QString &, const PrintReport::DrawPage &,
+                             PrintReport::Result *);
 #endif
 
 namespace PrintReport {
@@ -38,7 +43,7 @@ PrintFunction printFunction(QString *problem)
         if (function)
             return function;
     }
-    *problem = module.errorString();
+    *problem = utf8(PrintTexts::kModuleMissing).arg(module.errorString());
     return nullptr;
 #else
     Q_UNUSED(problem);
@@ -48,10 +53,15 @@ PrintFunction printFunction(QString *problem)
 
 } // namespace
 
-bool print(QWidget *parent, const QString &documentName, const DrawPage &draw, QString *problem)
+Result print(QWidget *parent, const QString &documentName, const DrawPage &draw)
 {
-    const PrintFunction function = printFunction(problem);
-    return function && function(parent, documentName, draw);
+    Result result;
+    const PrintFunction function = printFunction(&result.problem);
+    if (!function)
+        result.outcome = Result::Outcome::Failed;
+    else
+        function(parent, documentName, draw, &result);
+    return result;
 }
 
 } // namespace PrintReport
