@@ -127,6 +127,7 @@ void ChallengeWindow::showNumLockNote(bool shown)
         m_numLockNote = new QLabel(utf8(ChallengeTexts::kNumLockOff), this);
         m_numLockNote->setObjectName(QStringLiteral("numLockNote"));
         m_numLockNote->setFont(Fonts::makeFont({Layout::Face::Heiti, 12, 700, false}));
+        m_numLockNote->setWordWrap(true);
         m_numLockNote->setStyleSheet(
             QStringLiteral("QLabel { color: #000000; background: #FFF0B0; padding: 2px 6px; }"));
         placeNumLockNote();
@@ -139,11 +140,13 @@ void ChallengeWindow::placeNumLockNote()
 {
     if (!m_numLockNote)
         return;
-    // One line right under the answer box, at least as wide as it is.
+    // Beside the answer box, in the free stretch to its left above Back,
+    // where no designed control stands on any screen.
     const QRect box = m_view.widget(Control::Text1)->geometry();
-    const QSize note = m_numLockNote->sizeHint();
-    m_numLockNote->setGeometry(box.left(), box.bottom() + 1, std::max(box.width(), note.width()),
-                               note.height());
+    const int left = m_view.widget(Control::Command2)->geometry().left();
+    const QRect room(left, box.top(), box.left() - left - 8, box.height());
+    const int height = std::min(room.height(), m_numLockNote->heightForWidth(room.width()));
+    m_numLockNote->setGeometry(room.left(), room.center().y() - height / 2, room.width(), height);
 }
 
 void ChallengeWindow::showEvent(QShowEvent *event)
@@ -164,11 +167,15 @@ void ChallengeWindow::openReport()
     const RoundRecord *round = m_model.lastRound();
     if (!round)
         return;
-    // When the report closes, the focus goes back where it was before the
-    // link took it (Play again after a round), not to the link, where the
-    // next Enter would open the report again.
+    // When the report closes, the focus goes to Play again after a round,
+    // else back where it was before the link took it; never to the link,
+    // where the next Enter would open the report again, nor to Back, where
+    // a Tab on the way to the link had passed.
     QWidget *link = m_view.widget(Control::lblReport);
-    const QPointer<QWidget> back = focusWidget() == link ? m_focusBeforeLink.data() : focusWidget();
+    QWidget *again = m_view.widget(Control::Command3);
+    const QPointer<QWidget> back = again->isVisible() && again->isEnabled() ? again
+                                   : focusWidget() == link ? m_focusBeforeLink.data()
+                                                           : focusWidget();
     ReportWindow report(m_history, *round, this);
     report.exec();
     // Back to the screen, also where no window manager gives the focus back.

@@ -100,7 +100,10 @@ private slots:
         QCOMPARE(m_message.shownText(), QStringLiteral("不能退格，挑战结束！"));
         QCOMPARE(m_best.shownText(), QStringLiteral("2"));
         QCOMPARE(m_game->dialog().name(), kStartTitle);
-        // Space opens it as well.
+        // The focus is back on Play again, where it was before the link
+        // took it; Space on the link opens the report as well.
+        QTRY_VERIFY_WITH_TIMEOUT(m_again.isFocused(), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("Tab Tab")));
         QTRY_VERIFY_WITH_TIMEOUT(link.isFocused(), kShowMs);
         E2E_DO(Pupil::press(QStringLiteral("space")));
         QTRY_VERIFY_WITH_TIMEOUT(m_game->window(QStringLiteral("本轮分析")), kShowMs);
