@@ -109,6 +109,14 @@ QString bestText(const LoggedRound &round)
     return numbers;
 }
 
+QString whenText(const LoggedRound &round)
+{
+    return QStringLiteral("%1 %2:%3")
+        .arg(round.day.toString(QStringLiteral("yyyy-MM-dd")))
+        .arg(round.minuteOfDay / 60, 2, 10, QLatin1Char('0'))
+        .arg(round.minuteOfDay % 60, 2, 10, QLatin1Char('0'));
+}
+
 QString levelHeading(int level)
 {
     const ChallengeScreen *screen = LevelTable::screen(level);

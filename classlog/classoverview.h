@@ -59,6 +59,8 @@ std::optional<RoundScore> scoreOf(const LoggedRound &round);
 QString bestText(const LoggedRound &round);
 // A level's column heading with the unit of its bests: "1级(秒)".
 QString levelHeading(int level);
+// When a round started, as the view writes it: "2026-12-08 09:30".
+QString whenText(const LoggedRound &round);
 // The value a best is sorted by in its column, least first for the better.
 qint64 bestSortKey(const LoggedRound &round);
 

@@ -64,18 +64,11 @@ inline constexpr char kChart[] = "进步图";
 // Under the printed table's title: file, pupils shown, days, date printed.
 inline constexpr char kPrintedAbout[] = "文件：%1 · 显示 %2 名学生 · 时间：%3 · 打印日期：%4";
 inline constexpr char kExport[] = "导出CSV";
-inline constexpr char kPrint[] = "打印";
-inline constexpr char kSavePdf[] = "保存PDF";
-inline constexpr char kCopy[] = "复制";
 inline constexpr char kCsvFiles[] = "CSV 表格 (*.csv)";
-inline constexpr char kPdfFiles[] = "PDF 文件 (*.pdf)";
-inline constexpr char kSaved[] = "已保存：%1";
 inline constexpr char kCopied[] = "已复制表格，可以粘贴到电子表格里。";
-inline constexpr char kSaveFailed[] = "没有保存：%1\n原因：%2";
 inline constexpr char kOpenLog[] = "打开班级记录";
 inline constexpr char kLogFiles[] = "班级记录 (*.csv);;所有文件 (*)";
 inline constexpr char kCannotRead[] = "无法读取班级记录：%1\n原因：%2";
 inline constexpr char kCannotReadLine[] = "tavrino: 无法读取班级记录：%1（%2）";
-inline constexpr char kPrintFailed[] = "无法打印：%1";
 
 } // namespace ClassViewTexts

@@ -5,12 +5,16 @@
 #include "ui/dialogs.h"
 
 #include "core/fileproblem.h"
+#include "core/text.h"
+#include "ui/dialogtexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLibraryInfo>
+#include <QMessageBox>
 #include <QSaveFile>
 #include <QSettings>
 #include <QTemporaryDir>
@@ -65,6 +69,41 @@ Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
     const QFileDevice::FileError error = file.error();
     file.cancelWriting();
     return {path, writeProblem(path, error)};
+}
+
+void saveAndSay(QWidget *parent, QLabel *status, const QString &title, const QString &suggested,
+                const QString &filter, const std::function<bool(QIODevice &)> &write)
+{
+    const Saved saved = saveFile(parent, suggested, filter, write);
+    if (saved.path.isEmpty())
+        return;
+    const QString path = QDir::toNativeSeparators(saved.path);
+    if (!saved.problem) {
+        status->setText(utf8(DialogTexts::kSaved).arg(path));
+        return;
+    }
+    status->clear();
+    QMessageBox::warning(parent, title, utf8(DialogTexts::kSaveFailed).arg(path, *saved.problem));
+}
+
+void printAndSay(QWidget *parent, QLabel *status, const QString &documentName,
+                 const PrintReport::DrawPage &draw)
+{
+    using namespace DialogTexts;
+    prepare();
+    const PrintReport::Result printed = PrintReport::print(parent, documentName, draw);
+    const QString where = printed.toFile ? QDir::toNativeSeparators(printed.where) : printed.where;
+    switch (printed.outcome) {
+    case PrintReport::Result::Outcome::Printed:
+        status->setText(utf8(printed.toFile ? kSaved : kPrinted).arg(where));
+        break;
+    case PrintReport::Result::Outcome::Cancelled:
+        break;
+    case PrintReport::Result::Outcome::Failed:
+        status->clear();
+        QMessageBox::warning(parent, utf8(kPrint), utf8(kPrintFailed).arg(printed.problem));
+        break;
+    }
 }
 
 } // namespace Dialogs

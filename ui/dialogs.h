@@ -4,12 +4,15 @@
 
 #pragma once
 
+#include "ui/report/printing/printreport.h"
+
 #include <QString>
 
 #include <functional>
 #include <optional>
 
 class QIODevice;
+class QLabel;
 class QWidget;
 
 // Qt's own dialogs (files, printing, messages) as the game shows them.
@@ -34,5 +37,15 @@ struct Saved {
 // file that was there stays as it was when writing fails.
 Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
                const std::function<bool(QIODevice &)> &write);
+
+// saveFile, then says what became of it: a line in status, or a message
+// naming the file and the reason (titled title).
+void saveAndSay(QWidget *parent, QLabel *status, const QString &title, const QString &suggested,
+                const QString &filter, const std::function<bool(QIODevice &)> &write);
+
+// Asks for a printer and prints, then says what became of it: a line in
+// status, or a message with the reason; a cancel says nothing.
+void printAndSay(QWidget *parent, QLabel *status, const QString &documentName,
+                 const PrintReport::DrawPage &draw);
 
 } // namespace Dialogs

@@ -66,16 +66,8 @@ inline constexpr char kTableHeader[] = "数字\t找数字(秒)\t打数字(秒)\t
 
 inline constexpr char kRounds[] = "本次运行的各轮";
 inline constexpr char kSave[] = "保存图片";
-inline constexpr char kSavePdf[] = "保存PDF";
-inline constexpr char kPrint[] = "打印";
-inline constexpr char kCopy[] = "复制";
 inline constexpr char kClose[] = "关闭";
 inline constexpr char kImageFiles[] = "PNG 图片 (*.png)";
-inline constexpr char kPdfFiles[] = "PDF 文件 (*.pdf)";
-inline constexpr char kSaved[] = "已保存：%1";
 inline constexpr char kCopied[] = "已复制：本轮分析和每个数字的用时，可以粘贴到表格里。";
-inline constexpr char kSaveFailed[] = "没有保存：%1\n原因：%2";
-inline constexpr char kPrinted[] = "已发送到打印机：%1";
-inline constexpr char kPrintFailed[] = "无法打印：%1";
 
 } // namespace ReportTexts

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
+#include <QProcess>
 #include <QPushButton>
 #include <QStandardPaths>
 #include <QTableView>
@@ -230,6 +231,25 @@ private slots:
         QVERIFY2(lines[3].startsWith("王芳,PC-01,2,2026-12-08 09:30,,") &&
                      lines[3].endsWith(",66,40.00\r"),
                  lines[3].constData());
+
+        // The PDF says what it shows, and its text stays text.
+        const QString pdf = dir.filePath(QStringLiteral("表格.pdf"));
+        whenShown<QFileDialog>([&](QFileDialog *files) {
+            files->selectFile(pdf);
+            static_cast<QDialog *>(files)->accept();
+        });
+        for (QPushButton *b : w.findChildren<QPushButton *>()) {
+            if (b->text() == QStringLiteral("保存PDF"))
+                QTest::mouseClick(b, Qt::LeftButton);
+        }
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        const QString pdfText = QString::fromUtf8(pdftotext.readAllStandardOutput());
+        QVERIFY2(pdfText.contains(QStringLiteral("四年级.csv")) &&
+                     pdfText.contains(QStringLiteral("显示 3 名学生")) &&
+                     pdfText.contains(QStringLiteral("韩梅梅")),
+                 qPrintable(pdfText));
 
         // A round the game appends is offered, and read on Refresh.
         QVERIFY(file.open(QIODevice::Append));

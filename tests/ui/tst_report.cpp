@@ -86,7 +86,7 @@ private slots:
         m_clock = std::make_unique<FakeClock>();
         m_history = std::make_unique<RoundHistory>();
         m_run = std::make_unique<ChallengeRun>(*m_clock, *m_history);
-        m_window = m_run->open(*LevelTable::screen(9), {9, QStringLiteral("小明")});
+        m_window = m_run->open(*LevelTable::screen(9), {9, QStringLiteral("马小明")});
         ChallengeWindow *w = m_window.get();
         w->show();
         QVERIFY(QTest::qWaitForWindowExposed(w));
@@ -122,7 +122,7 @@ private slots:
             QCOMPARE(report->objectName(), QStringLiteral("FormReport"));
             QCOMPARE(report->windowTitle(), QStringLiteral("本轮分析"));
             const QString all = allTexts(report);
-            QVERIFY2(all.contains(QStringLiteral("小明 · 9级 · 2026-12-08")), qPrintable(all));
+            QVERIFY2(all.contains(QStringLiteral("马小明 · 9级 · 2026-12-08")), qPrintable(all));
             // The duration the screen showed last, as its best duration took it.
             QCOMPARE(text(m_window.get(), "Label21") + QLatin1Char('.') +
                          text(m_window.get(), "Label23"),
@@ -180,7 +180,7 @@ private slots:
             pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
             QVERIFY(pdftotext.waitForFinished(30000));
             const QString pdfText = QString::fromUtf8(pdftotext.readAllStandardOutput());
-            QVERIFY2(pdfText.contains(QStringLiteral("小明")) &&
+            QVERIFY2(pdfText.contains(QStringLiteral("马小明")) &&
                          pdfText.contains(QStringLiteral("平常每个数字")),
                      qPrintable(pdfText));
             QVERIFY(!pdfText.contains(QStringLiteral("把鼠标移到柱子")));
@@ -202,7 +202,7 @@ private slots:
 
             press(report, QStringLiteral("复制"));
             const QString copied = QApplication::clipboard()->text();
-            QVERIFY2(copied.contains(QStringLiteral("小明")), qPrintable(copied));
+            QVERIFY2(copied.contains(QStringLiteral("马小明")), qPrintable(copied));
             QVERIFY2(copied.contains(QStringLiteral("正确数字：3")), qPrintable(copied));
             QVERIFY2(copied.endsWith(QStringLiteral("数字\t找数字(秒)\t打数字(秒)\t共(秒)\n"
                                                     "1\t0.40\t0.10\t0.50\n2\t0.40\t0.10\t0.50\n"

@@ -9,16 +9,17 @@
 #include "classlog/csvline.h"
 #include "core/text.h"
 #include "core/timetext.h"
+#include "ui/classview/classpage.h"
 #include "ui/classview/progresschart.h"
 #include "ui/classview/pupiltable.h"
 #include "ui/dialogs.h"
+#include "ui/dialogtexts.h"
 #include "ui/fonts.h"
+#include "ui/palette.h"
+#include "ui/pdfpage.h"
 #include "ui/pictures.h"
-#include "ui/report/pdftext.h"
-#include "ui/report/printing/printreport.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDateEdit>
@@ -30,10 +31,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
-#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QSortFilterProxyModel>
@@ -51,19 +49,9 @@ using namespace ClassViewTexts;
 
 namespace {
 
-const QColor kText(0x00, 0x00, 0xC0);
-
 QFont designFont(Layout::Face face, double points, bool bold = false)
 {
     return Fonts::makeFont({face, points, bold ? 700 : 400, false});
-}
-
-QString when(const LoggedRound &round)
-{
-    return QStringLiteral("%1 %2:%3")
-        .arg(round.day.toString(QStringLiteral("yyyy-MM-dd")))
-        .arg(round.minuteOfDay / 60, 2, 10, QLatin1Char('0'))
-        .arg(round.minuteOfDay % 60, 2, 10, QLatin1Char('0'));
 }
 
 enum Range { ThisWeek, ThisMonth, All, FromTo };
@@ -95,13 +83,48 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
     setWindowTitle(utf8(kTitle));
     setWindowIcon(Pictures::icon(QStringLiteral("icon-start")));
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, kText);
+    palette.setColor(QPalette::WindowText, kPageText);
     setPalette(palette);
     setFont(designFont(Layout::Face::Songti, 12));
 
     auto *file = new QLabel(filesText(paths), this);
     file->setFont(designFont(Layout::Face::Heiti, 14, true));
     file->setTextFormat(Qt::PlainText);
+    QList<QWidget *> keyOrder;
+    QLayout *filters = makeFilters(keyOrder);
+    QWidget *news = makeNews(keyOrder);
+    auto *split = new QSplitter(Qt::Vertical, this);
+    split->addWidget(makeTable(keyOrder));
+    split->addWidget(makeDetail(keyOrder));
+    m_status = new QLabel(this);
+    m_status->setFocusPolicy(Qt::NoFocus);
+    auto *all = new QVBoxLayout(this);
+    all->addWidget(file);
+    all->addLayout(filters);
+    all->addWidget(m_summary);
+    all->addWidget(m_skipped);
+    all->addWidget(news);
+    all->addWidget(split, 1);
+    all->addWidget(m_status);
+    // Tab goes from control to control, in the order they stand.
+    for (qsizetype i = 1; i < keyOrder.size(); ++i)
+        setTabOrder(keyOrder[i - 1], keyOrder[i]);
+
+    // The game appends as pupils play: the view offers to read the new lines.
+    m_watcher.addPaths(paths);
+    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
+        m_changed->setVisible(true);
+        // A file replaced by a new one is watched anew.
+        for (const QString &path : m_reader.paths()) {
+            if (!m_watcher.files().contains(path))
+                m_watcher.addPath(path);
+        }
+    });
+    resize(1100, 760);
+}
+
+QLayout *ClassWindow::makeFilters(QList<QWidget *> &keyOrder)
+{
     m_search = new QLineEdit(this);
     m_search->setPlaceholderText(utf8(kSearch));
     m_search->setAccessibleName(utf8(kSearch));
@@ -113,23 +136,29 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
     const QDate today = QDate::currentDate();
     m_from = new QDateEdit(today.addMonths(-1), this);
     m_to = new QDateEdit(today, this);
-    for (QDateEdit *edit : {m_from, m_to}) {
-        edit->setCalendarPopup(true);
-        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
-        edit->setVisible(false);
-    }
     auto *to = new QLabel(utf8(kTo), this);
-    to->setVisible(false);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_from, to, m_to})
+        w->setVisible(false);
     auto *filters = new QHBoxLayout;
     filters->addWidget(m_search, 1);
     filters->addWidget(new QLabel(utf8(kRange), this));
-    filters->addWidget(m_range);
-    filters->addWidget(m_from);
-    filters->addWidget(to);
-    filters->addWidget(m_to);
+    for (QWidget *w : std::initializer_list<QWidget *>{m_range, m_from, to, m_to})
+        filters->addWidget(w);
     filters->addStretch(1);
+    keyOrder << m_search << m_range << m_from << m_to;
+    for (QDateEdit *edit : {m_from, m_to}) {
+        edit->setCalendarPopup(true);
+        edit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        connect(edit, &QDateEdit::dateChanged, this, &ClassWindow::showPupils);
+    }
+    connect(m_search, &QLineEdit::textChanged, this,
+            [this](const QString &text) { m_shown->setFilterFixedString(text); });
+    connect(m_range, &QComboBox::currentIndexChanged, this, [this, to](int range) {
+        for (QWidget *w : std::initializer_list<QWidget *>{m_from, to, m_to})
+            w->setVisible(range == FromTo);
+        showPupils();
+    });
     // Every action has its keys, named in the button's tip.
-    QList<QWidget *> buttons;
     auto button = [&](const char *text, void (ClassWindow::*action)(), QKeySequence keys) {
         auto *b = new QPushButton(utf8(text), this);
         b->setAutoDefault(false);
@@ -137,13 +166,18 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
         b->setToolTip(keys.toString(QKeySequence::NativeText));
         connect(b, &QPushButton::clicked, this, action);
         filters->addWidget(b);
-        buttons << b;
+        keyOrder << b;
     };
     button(kExport, &ClassWindow::exportCsv, QKeySequence::Save);
-    button(kPrint, &ClassWindow::print, QKeySequence::Print);
-    button(kSavePdf, &ClassWindow::savePdf, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
-    button(kCopy, &ClassWindow::copy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    button(DialogTexts::kPrint, &ClassWindow::print, QKeySequence::Print);
+    button(DialogTexts::kSavePdf, &ClassWindow::savePdf,
+           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    button(DialogTexts::kCopy, &ClassWindow::copy, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    return filters;
+}
 
+QWidget *ClassWindow::makeNews(QList<QWidget *> &keyOrder)
+{
     m_summary = new QLabel(this);
     m_summary->setFont(designFont(Layout::Face::Heiti, 13, true));
     m_skipped = new QLabel(this);
@@ -155,11 +189,16 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
     changed->addWidget(reread);
     changed->addStretch(1);
     m_changed->setVisible(false);
+    keyOrder << reread;
     connect(reread, &QPushButton::clicked, this, [this] {
         if (const Failure failure = refresh())
             m_status->setText(utf8(kCannotRead).arg(failedPath(), *failure));
     });
+    return m_changed;
+}
 
+QWidget *ClassWindow::makeTable(QList<QWidget *> &keyOrder)
+{
     m_pupils = new PupilTable(this);
     m_shown = new QSortFilterProxyModel(this);
     m_shown->setSourceModel(m_pupils);
@@ -181,11 +220,19 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
     m_table->setTabKeyNavigation(false);
     m_table->setToolTip(utf8(kSortKeys));
     m_table->installEventFilter(this);
+    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+            &ClassWindow::showPupil);
+    keyOrder << m_table;
+    return m_table;
+}
 
+QWidget *ClassWindow::makeDetail(QList<QWidget *> &keyOrder)
+{
     m_pupilTitle = new QLabel(utf8(kPickPupil), this);
     m_pupilTitle->setFont(designFont(Layout::Face::Heiti, 13, true));
     m_level = new QComboBox(this);
     m_level->setAccessibleName(utf8(kLevel).arg(QString()));
+    connect(m_level, &QComboBox::currentIndexChanged, this, &ClassWindow::showPupil);
     m_chart = new ProgressChart(this);
     m_chart->setFont(designFont(Layout::Face::Songti, 10));
     m_rounds = new QTableWidget(this);
@@ -196,63 +243,19 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
     m_rounds->verticalHeader()->setVisible(false);
     m_rounds->setTabKeyNavigation(false);
     m_rounds->setAccessibleName(utf8(kRoundsList));
-    auto *detailHead = new QHBoxLayout;
-    detailHead->addWidget(m_pupilTitle, 1);
-    detailHead->addWidget(m_level);
-    auto *detailBody = new QSplitter(Qt::Horizontal, this);
-    detailBody->addWidget(m_chart);
-    detailBody->addWidget(m_rounds);
+    auto *head = new QHBoxLayout;
+    head->addWidget(m_pupilTitle, 1);
+    head->addWidget(m_level);
+    auto *body = new QSplitter(Qt::Horizontal, this);
+    body->addWidget(m_chart);
+    body->addWidget(m_rounds);
     auto *detail = new QWidget(this);
-    auto *detailLayout = new QVBoxLayout(detail);
-    detailLayout->setContentsMargins(0, 0, 0, 0);
-    detailLayout->addLayout(detailHead);
-    detailLayout->addWidget(detailBody, 1);
-    auto *split = new QSplitter(Qt::Vertical, this);
-    split->addWidget(m_table);
-    split->addWidget(detail);
-
-    m_status = new QLabel(this);
-    m_status->setFocusPolicy(Qt::NoFocus);
-    auto *all = new QVBoxLayout(this);
-    all->addWidget(file);
-    all->addLayout(filters);
-    all->addWidget(m_summary);
-    all->addWidget(m_skipped);
-    all->addWidget(m_changed);
-    all->addWidget(split, 1);
-    all->addWidget(m_status);
-
-    QWidget *previous = m_search;
-    for (QWidget *next : QList<QWidget *>{m_range, m_from, m_to} + buttons +
-                             QList<QWidget *>{reread, m_table, m_level, m_chart, m_rounds}) {
-        setTabOrder(previous, next);
-        previous = next;
-    }
-
-    connect(m_search, &QLineEdit::textChanged, m_shown,
-            &QSortFilterProxyModel::setFilterFixedString);
-    connect(m_range, &QComboBox::currentIndexChanged, this, [this, to](int range) {
-        for (QWidget *w : {static_cast<QWidget *>(m_from), static_cast<QWidget *>(to),
-                           static_cast<QWidget *>(m_to)})
-            w->setVisible(range == FromTo);
-        showPupils();
-    });
-    for (QDateEdit *edit : {m_from, m_to})
-        connect(edit, &QDateEdit::dateChanged, this, &ClassWindow::showPupils);
-    connect(m_table->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
-            &ClassWindow::showPupil);
-    connect(m_level, &QComboBox::currentIndexChanged, this, &ClassWindow::showPupil);
-    // The game appends as pupils play: the view offers to read the new lines.
-    m_watcher.addPaths(paths);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
-        m_changed->setVisible(true);
-        // A file replaced by a new one is watched anew.
-        for (const QString &path : m_reader.paths()) {
-            if (!m_watcher.files().contains(path))
-                m_watcher.addPath(path);
-        }
-    });
-    resize(1100, 760);
+    auto *layout = new QVBoxLayout(detail);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addLayout(head);
+    layout->addWidget(body, 1);
+    keyOrder << m_level << m_chart << m_rounds;
+    return detail;
 }
 
 ClassWindow::~ClassWindow() = default;
@@ -407,7 +410,7 @@ void ClassWindow::showPupil()
     m_rounds->setColumnHidden(kFileColumn, paths.size() < 2);
     for (std::size_t r = 0; r < rounds.size(); ++r) {
         const LoggedRound &round = *rounds[rounds.size() - 1 - r]; // newest first
-        const QStringList cells{when(round),
+        const QStringList cells{ClassOverview::whenText(round),
                                 round.host,
                                 endingText(round.ending),
                                 round.resultText(),
@@ -447,7 +450,9 @@ std::vector<QStringList> ClassWindow::shownRows() const
 {
     std::vector<QStringList> rows(1);
     for (int c = 0; c < m_shown->columnCount(); ++c)
-        rows[0] << m_shown->headerData(c, Qt::Horizontal, Qt::DisplayRole).toString();
+        rows[0] << m_shown->headerData(c, Qt::Horizontal, Qt::DisplayRole)
+                       .toString()
+                       .remove(QLatin1Char('\n'));
     for (int r = 0; r < m_shown->rowCount(); ++r) {
         QStringList row;
         for (int c = 0; c < m_shown->columnCount(); ++c)
@@ -457,67 +462,18 @@ std::vector<QStringList> ClassWindow::shownRows() const
     return rows;
 }
 
-void ClassWindow::drawTable(QPainter &p, const QRectF &page, int resolution) const
+ClassPage ClassWindow::page() const
 {
-    // Drawn at 96 units to the inch, a new page where the rows fill one.
-    const double scale = resolution / 96.0;
-    p.save();
-    p.scale(scale, scale);
-    const QRectF area(page.topLeft() / scale, page.size() / scale);
-    p.setPen(kText);
-    const QFont heading = designFont(Layout::Face::Heiti, 14, true);
-    const QFont body = designFont(Layout::Face::Songti, 9);
-    const std::vector<QStringList> rows = shownRows();
-    const QFontMetricsF fm(body);
-    const double row = fm.height() * 1.4;
-    std::vector<double> widths(rows[0].size(), 0);
-    for (const QStringList &cells : rows) {
-        for (qsizetype c = 0; c < cells.size(); ++c)
-            widths[std::size_t(c)] =
-                std::max(widths[std::size_t(c)], fm.horizontalAdvance(cells[c]) + 8);
-    }
-    double total = 0;
-    for (double w : widths)
-        total += w;
-    const double shrink = std::min(1.0, area.width() / total);
-    double top = area.top();
-    // What the page shows: the file, the pupils shown, the days, the date.
+    // What the page shows: the files, the pupils shown, the days, the date.
     const QString range = m_range->currentIndex() == FromTo
                               ? m_from->text() + utf8(kTo) + m_to->text()
                               : m_range->currentText();
+    const std::vector<QStringList> rows = shownRows();
     const QString about = utf8(kPrintedAbout)
                               .arg(filesText(m_reader.paths()))
                               .arg(rows.size() - 1)
                               .arg(range, QDate::currentDate().toString(Qt::ISODate));
-    auto title = [&] {
-        p.setFont(heading);
-        p.drawText(QRectF(area.left(), top, area.width(), row * 1.5), Qt::AlignVCenter,
-                   utf8(kTitle) + QStringLiteral("  ") + m_summary->text());
-        top += row * 1.6;
-        p.setFont(body);
-        p.drawText(QRectF(area.left(), top, area.width(), row), Qt::AlignVCenter, about);
-        top += row * 1.4;
-    };
-    title();
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-        if (top + row > area.bottom()) {
-            static_cast<QPagedPaintDevice *>(p.device())->newPage();
-            top = area.top();
-        }
-        p.setFont(r == 0 ? designFont(Layout::Face::Heiti, 9, true) : body);
-        double left = area.left();
-        for (qsizetype c = 0; c < rows[r].size(); ++c) {
-            const double w = widths[std::size_t(c)] * shrink;
-            p.drawText(QRectF(left + 2, top, w - 4, row), Qt::AlignVCenter | Qt::AlignLeft,
-                       rows[r][c]);
-            left += w;
-        }
-        top += row;
-        p.setPen(QColor(0xC0, 0xC0, 0xC0));
-        p.drawLine(QPointF(area.left(), top), QPointF(area.left() + total * shrink, top));
-        p.setPen(kText);
-    }
-    p.restore();
+    return ClassPage(utf8(kTitle) + QStringLiteral("  ") + m_summary->text(), about, rows);
 }
 
 void ClassWindow::saveAs(const char *suffix, const char *filter,
@@ -527,15 +483,7 @@ void ClassWindow::saveAs(const char *suffix, const char *filter,
         QDir(QFileInfo(m_reader.path()).absolutePath())
             .filePath(utf8(kTitle) + QDate::currentDate().toString(QStringLiteral("-yyyyMMdd")) +
                       QLatin1String(suffix));
-    const Dialogs::Saved saved = Dialogs::saveFile(this, suggested, utf8(filter), write);
-    if (saved.path.isEmpty())
-        return;
-    const QString path = QDir::toNativeSeparators(saved.path);
-    if (!saved.problem) {
-        m_status->setText(utf8(kSaved).arg(path));
-        return;
-    }
-    QMessageBox::warning(this, utf8(kTitle), utf8(kSaveFailed).arg(path, *saved.problem));
+    Dialogs::saveAndSay(this, m_status, utf8(kTitle), suggested, utf8(filter), write);
 }
 
 void ClassWindow::exportCsv()
@@ -555,42 +503,22 @@ void ClassWindow::exportCsv()
 
 void ClassWindow::savePdf()
 {
-    saveAs(".pdf", kPdfFiles, [this](QIODevice &device) {
-        constexpr int kResolution = 300;
-        QBuffer written;
-        written.open(QIODevice::WriteOnly);
-        {
-            QPdfWriter pdf(&written);
-            pdf.setTitle(utf8(kTitle));
-            pdf.setCreator(QStringLiteral("Tavrino"));
-            pdf.setPageSize(QPageSize(QPageSize::A4));
-            pdf.setPageOrientation(QPageLayout::Landscape);
-            pdf.setPageMargins(QMarginsF(12, 12, 12, 12), QPageLayout::Millimeter);
-            pdf.setResolution(kResolution);
-            QPainter painter;
-            if (!painter.begin(&pdf))
-                return false;
-            drawTable(painter,
-                      QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(kResolution).size()),
-                      kResolution);
-            if (!painter.end())
-                return false;
-        }
-        QByteArray bytes = written.buffer();
-        restoreIdeographs(bytes);
-        return device.write(bytes) == bytes.size();
+    saveAs(".pdf", DialogTexts::kPdfFiles, [this](QIODevice &device) {
+        const ClassPage shown = page();
+        return writePdfPages(device, utf8(kTitle), QPageLayout::Landscape, 12,
+                             [&shown](QPainter &p, const QRectF &area, int resolution) {
+                                 shown.draw(p, area, resolution);
+                             });
     });
 }
 
 void ClassWindow::print()
 {
-    Dialogs::prepare();
-    const PrintReport::Result printed = PrintReport::print(
-        this, utf8(kTitle), [this](QPainter &painter, const QRectF &page, int resolution) {
-            drawTable(painter, page, resolution);
-        });
-    if (printed.outcome == PrintReport::Result::Outcome::Failed)
-        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintFailed).arg(printed.problem));
+    const ClassPage shown = page();
+    Dialogs::printAndSay(this, m_status, utf8(kTitle),
+                         [&shown](QPainter &p, const QRectF &area, int resolution) {
+                             shown.draw(p, area, resolution);
+                         });
 }
 
 void ClassWindow::copy()

@@ -6,6 +6,7 @@
 
 #include "classlog/classoverview.h"
 #include "classlog/logreader.h"
+#include "ui/classview/classpage.h"
 
 #include <QFileSystemWatcher>
 #include <QWidget>
@@ -47,6 +48,12 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    // The parts of the window, each adding its controls to the keyboard's
+    // order.
+    QLayout *makeFilters(QList<QWidget *> &keyOrder);
+    QWidget *makeNews(QList<QWidget *> &keyOrder);
+    QWidget *makeTable(QList<QWidget *> &keyOrder);
+    QWidget *makeDetail(QList<QWidget *> &keyOrder);
     Failure read();
     DayRange days() const;
     void showPupils();
@@ -56,7 +63,8 @@ private:
     std::vector<QStringList> shownRows() const;
     // The same rows as a spreadsheet takes them (PupilTable::exportRow).
     std::vector<QStringList> exportedRows() const;
-    void drawTable(QPainter &p, const QRectF &page, int resolution) const;
+    // The table as printed or saved as a PDF.
+    ClassPage page() const;
     void saveAs(const char *suffix, const char *filter,
                 const std::function<bool(QIODevice &)> &write);
     void exportCsv();

@@ -13,18 +13,6 @@
 
 using namespace ClassViewTexts;
 
-namespace {
-
-QString when(const LoggedRound &round)
-{
-    return QStringLiteral("%1 %2:%3")
-        .arg(round.day.toString(QStringLiteral("yyyy-MM-dd")))
-        .arg(round.minuteOfDay / 60, 2, 10, QLatin1Char('0'))
-        .arg(round.minuteOfDay % 60, 2, 10, QLatin1Char('0'));
-}
-
-} // namespace
-
 PupilTable::PupilTable(QObject *parent) : QAbstractTableModel(parent) {}
 
 void PupilTable::setPupils(std::vector<ClassOverview::Pupil> pupils)
@@ -72,8 +60,8 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
             return p.last->startedMs;
         // Short in the table, so that every level's column fits beside it.
         if (role == Qt::DisplayRole && p.last->day.year() == QDate::currentDate().year())
-            return when(*p.last).mid(5);
-        return when(*p.last);
+            return ClassOverview::whenText(*p.last).mid(5);
+        return ClassOverview::whenText(*p.last);
     default:
         break;
     }
@@ -82,7 +70,8 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
         return best ? ClassOverview::bestSortKey(*best) : std::numeric_limits<qint64>::max();
     if (!best)
         return {};
-    return role == Qt::ToolTipRole ? when(*best) : ClassOverview::bestText(*best);
+    return role == Qt::ToolTipRole ? ClassOverview::whenText(*best)
+                                   : ClassOverview::bestText(*best);
 }
 
 QStringList PupilTable::exportHeader()
@@ -103,7 +92,7 @@ QStringList PupilTable::exportRow(int row) const
 {
     const ClassOverview::Pupil &p = m_pupils[std::size_t(row)];
     QStringList cells{p.name, p.hosts.join(QStringLiteral(", ")), QString::number(p.rounds),
-                      when(*p.last)};
+                      ClassOverview::whenText(*p.last)};
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const ChallengeScreen *screen = LevelTable::screen(level);
         const LoggedRound *best = p.best[std::size_t(level - LevelTable::kFirstLevel)];

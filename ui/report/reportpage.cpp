@@ -8,20 +8,17 @@
 #include "challenges/report/roundreport.h"
 #include "core/text.h"
 #include "ui/fonts.h"
-#include "ui/report/pdftext.h"
+#include "ui/palette.h"
+#include "ui/pdfpage.h"
 #include "ui/report/rhythmplot.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QImageWriter>
 #include <QPainter>
-#include <QPdfWriter>
 
 namespace ReportPage {
 
 namespace {
-
-const QColor kText(0x00, 0x00, 0xC0);
 
 QFont font(Layout::Face face, double points, bool bold = false)
 {
@@ -42,7 +39,7 @@ double paragraph(QPainter &p, const QString &text, const QFont &f, const QRectF 
 void draw(QPainter &p, const QRectF &area, const RoundRecord &round)
 {
     p.save();
-    p.setPen(kText);
+    p.setPen(kPageText);
     double top = area.top();
     top += paragraph(p, RoundReport::heading(round), font(Layout::Face::Heiti, 18, true),
                      QRectF(area.left(), top, area.width(), area.height())) +
@@ -61,7 +58,7 @@ void draw(QPainter &p, const QRectF &area, const RoundRecord &round)
     RhythmPlot plot(RoundReport::rhythmOf(round));
     plot.layout(QRectF(area.left(), top, area.width(), chartHeight),
                 font(Layout::Face::Songti, 11));
-    plot.draw(p, kText);
+    plot.draw(p, kPageText);
     top += chartHeight + 16;
 
     double labelWidth = 0;
@@ -109,25 +106,10 @@ bool writePicture(QIODevice &device, const RoundRecord &round, qreal devicePixel
 
 bool writePdf(QIODevice &device, const RoundRecord &round)
 {
-    constexpr int kResolution = 300;
-    QBuffer written;
-    written.open(QIODevice::WriteOnly);
-    QPdfWriter pdf(&written);
-    pdf.setTitle(utf8(ReportTexts::kTitle));
-    pdf.setCreator(QStringLiteral("Tavrino"));
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(15, 15, 15, 15), QPageLayout::Millimeter);
-    pdf.setResolution(kResolution);
-    QPainter painter;
-    if (!painter.begin(&pdf))
-        return false;
-    drawScaled(painter, QRectF(QPointF(0, 0), pdf.pageLayout().paintRectPixels(kResolution).size()),
-               kResolution, round);
-    if (!painter.end())
-        return false;
-    QByteArray bytes = written.buffer();
-    restoreIdeographs(bytes);
-    return device.write(bytes) == bytes.size();
+    return writePdfPages(device, utf8(ReportTexts::kTitle), QPageLayout::Portrait, 15,
+                         [&round](QPainter &painter, const QRectF &page, int resolution) {
+                             drawScaled(painter, page, resolution, round);
+                         });
 }
 
 } // namespace ReportPage

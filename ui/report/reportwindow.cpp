@@ -9,7 +9,9 @@
 #include "challenges/roundhistory.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
+#include "ui/dialogtexts.h"
 #include "ui/fonts.h"
+#include "ui/palette.h"
 #include "ui/report/printing/printreport.h"
 #include "ui/report/reportpage.h"
 #include "ui/report/rhythmchart.h"
@@ -28,8 +30,6 @@
 using namespace ReportTexts;
 
 namespace {
-
-const QColor kText(0x00, 0x00, 0xC0);
 
 QFont designFont(Layout::Face face, double points, bool bold = false)
 {
@@ -54,7 +54,7 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
     QPalette palette = this->palette();
-    palette.setColor(QPalette::WindowText, kText);
+    palette.setColor(QPalette::WindowText, kPageText);
     setPalette(palette);
 
     auto *page = new QWidget(this);
@@ -124,9 +124,9 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
         buttons->addWidget(b);
     };
     button(kSave, &ReportWindow::saveImage, QKeySequence::Save);
-    button(kSavePdf, &ReportWindow::savePdf, QKeySequence());
-    button(kPrint, &ReportWindow::print, QKeySequence::Print);
-    button(kCopy, &ReportWindow::copy, QKeySequence::Copy);
+    button(DialogTexts::kSavePdf, &ReportWindow::savePdf, QKeySequence());
+    button(DialogTexts::kPrint, &ReportWindow::print, QKeySequence::Print);
+    button(DialogTexts::kCopy, &ReportWindow::copy, QKeySequence::Copy);
     button(kClose, &ReportWindow::accept, QKeySequence());
 
     auto *top = new QHBoxLayout;
@@ -246,16 +246,7 @@ void ReportWindow::saveAs(const char *suffix, const char *filter,
 {
     const QString suggested =
         QDir(saveFolder()).filePath(RoundReport::fileBaseName(*m_round) + QLatin1String(suffix));
-    const Dialogs::Saved saved = Dialogs::saveFile(this, suggested, utf8(filter), write);
-    if (saved.path.isEmpty())
-        return;
-    const QString path = QDir::toNativeSeparators(saved.path);
-    if (!saved.problem) {
-        m_status->setText(utf8(kSaved).arg(path));
-        return;
-    }
-    m_status->clear();
-    QMessageBox::warning(this, utf8(kTitle), utf8(kSaveFailed).arg(path, *saved.problem));
+    Dialogs::saveAndSay(this, m_status, utf8(kTitle), suggested, utf8(filter), write);
 }
 
 void ReportWindow::saveImage()
@@ -267,31 +258,18 @@ void ReportWindow::saveImage()
 
 void ReportWindow::savePdf()
 {
-    saveAs(".pdf", kPdfFiles,
+    saveAs(".pdf", DialogTexts::kPdfFiles,
            [this](QIODevice &device) { return ReportPage::writePdf(device, *m_round); });
 }
 
 void ReportWindow::print()
 {
-    Dialogs::prepare();
     // The print dialog's "print to file" suggests the picture's name as a PDF.
-    const PrintReport::Result printed =
-        PrintReport::print(this, RoundReport::fileBaseName(*m_round) + QStringLiteral(".png"),
-                           [this](QPainter &painter, const QRectF &page, int resolution) {
-                               ReportPage::drawScaled(painter, page, resolution, *m_round);
-                           });
-    const QString where = printed.toFile ? QDir::toNativeSeparators(printed.where) : printed.where;
-    switch (printed.outcome) {
-    case PrintReport::Result::Outcome::Printed:
-        m_status->setText(utf8(printed.toFile ? kSaved : kPrinted).arg(where));
-        break;
-    case PrintReport::Result::Outcome::Cancelled:
-        break;
-    case PrintReport::Result::Outcome::Failed:
-        m_status->clear();
-        QMessageBox::warning(this, utf8(kPrint), utf8(kPrintFailed).arg(printed.problem));
-        break;
-    }
+    Dialogs::printAndSay(this, m_status,
+                         RoundReport::fileBaseName(*m_round) + QStringLiteral(".png"),
+                         [this](QPainter &painter, const QRectF &page, int resolution) {
+                             ReportPage::drawScaled(painter, page, resolution, *m_round);
+                         });
 }
 
 void ReportWindow::copy()
