@@ -10,7 +10,6 @@
 
 #include <memory>
 #include <optional>
-#include <string_view>
 #include <vector>
 
 class ChallengeModel;
@@ -28,8 +27,6 @@ struct ChallengeScreen {
     // those the shortest.
     enum class Best { FastestSuccess, MostNumbers, MostNumbersThenShortest };
 
-    // The design name of its window.
-    const char *name = "";
     std::unique_ptr<ChallengeModel> (*makeRules)(GameClock &, RoundHistory &) = nullptr;
     const Layout::Table &(*layout)() = nullptr;
     // The screen shows a round's duration beside its count.
@@ -37,6 +34,9 @@ struct ChallengeScreen {
     // A pause without a key that ends a round, where the rule has one.
     std::optional<qint64> gapMs;
     Best best = Best::MostNumbers;
+
+    // The design name of its window, as its layout table gives it.
+    const char *name() const { return layout().name; }
 };
 
 // A round's standing towards its level's best, less being better; none for
@@ -56,7 +56,6 @@ std::unique_ptr<ChallengeModel> rulesOf(GameClock &clock, RoundHistory &history)
     return std::make_unique<Model>(clock, history);
 }
 
-// Every challenge screen of the game.
+// Every challenge screen of the game: the registry, which the level table
+// and every test that goes through all screens read.
 const std::vector<const ChallengeScreen *> &challengeScreens();
-// The screen of a design name; none for a name no screen has.
-const ChallengeScreen *challengeScreen(std::string_view name);

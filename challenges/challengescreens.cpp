@@ -8,8 +8,6 @@
 #include "challenges/openended/openendedscreen.h"
 #include "challenges/ranged/rangedscreen.h"
 
-#include <algorithm>
-
 // The registry: one line per screen.
 const std::vector<const ChallengeScreen *> &challengeScreens()
 {
@@ -19,14 +17,6 @@ const std::vector<const ChallengeScreen *> &challengeScreens()
         &enduranceScreen(),
     };
     return screens;
-}
-
-const ChallengeScreen *challengeScreen(std::string_view name)
-{
-    const auto &all = challengeScreens();
-    const auto it = std::find_if(all.begin(), all.end(),
-                                 [name](const ChallengeScreen *s) { return s->name == name; });
-    return it != all.end() ? *it : nullptr;
 }
 
 std::optional<RoundScore> roundScore(ChallengeScreen::Best best, bool succeeded, qint64 numbers,

@@ -4,6 +4,9 @@
 
 #pragma once
 
+#include <QByteArray>
+
+#include <deque>
 #include <initializer_list>
 #include <vector>
 
@@ -83,6 +86,9 @@ struct Table {
     // In painting order: a later row lies over an earlier one.
     std::vector<Row> rows;
     std::vector<const char *> tabOrder;
+    // Texts made with the table that its rows point at (names and captions
+    // of rows made from the level table).
+    std::deque<QByteArray> texts;
 };
 
 // A row of a shared style, at its place on one screen.

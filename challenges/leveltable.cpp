@@ -5,14 +5,17 @@
 #include "challenges/leveltable.h"
 
 #include "challenges/challengescreen.h"
+#include "challenges/endurance/endurancescreen.h"
+#include "challenges/openended/openendedscreen.h"
+#include "challenges/ranged/rangedscreen.h"
 
 #include <iterator>
 
 namespace {
 
 struct LevelRow {
-    // The design name of the screen that serves the level.
-    const char *screen;
+    // The screen that serves the level, from its folder.
+    const ChallengeScreen &(*screen)();
     int limitMinutes;
     int target;
     const char *startRule;
@@ -22,21 +25,21 @@ struct LevelRow {
 // Rule lines are shown character for character; several end in a blank, and the
 // challenge lines of levels 7 and 8 differ from their start-screen lines.
 constexpr LevelRow kLevels[]{
-    {"Form1", 5, 50, "1级规则: 5分钟 不限次 连续输入数字 1-50 ",
+    {&rangedScreen, 5, 50, "1级规则: 5分钟 不限次 连续输入数字 1-50 ",
      "1级规则: 5分钟 不限次 连续输入数字 1-50 "},
-    {"Form1", 5, 100, "2级规则: 5分钟 不限次 连续输入数字 1-100 ",
+    {&rangedScreen, 5, 100, "2级规则: 5分钟 不限次 连续输入数字 1-100 ",
      "2级规则: 5分钟 不限次 连续输入数字 1-100 "},
-    {"Form1", 6, 150, "3级规则: 6分钟 不限次 连续输入数字 1-150 ",
+    {&rangedScreen, 6, 150, "3级规则: 6分钟 不限次 连续输入数字 1-150 ",
      "3级规则: 6分钟 不限次 连续输入数字 1-150 "},
-    {"Form1", 6, 200, "4级规则: 6分钟 不限次 连续输入数字 1-200 ",
+    {&rangedScreen, 6, 200, "4级规则: 6分钟 不限次 连续输入数字 1-200 ",
      "4级规则: 6分钟 不限次 连续输入数字 1-200 "},
-    {"Form1", 7, 250, "5级规则: 7分钟 不限次 连续输入数字 1-250 ",
+    {&rangedScreen, 7, 250, "5级规则: 7分钟 不限次 连续输入数字 1-250 ",
      "5级规则: 7分钟 不限次 连续输入数字 1-250 "},
-    {"Form1", 7, 300, "6级规则: 7分钟 不限次 连续输入数字 1-300 ",
+    {&rangedScreen, 7, 300, "6级规则: 7分钟 不限次 连续输入数字 1-300 ",
      "6级规则: 7分钟 不限次 连续输入数字 1-300 "},
-    {"Form789", 5, 0, "7级规则: 5分钟 不限位 不能改 ", "7级规则: 5分钟  不限位 不能改"},
-    {"Form789", 7, 0, "8级规则: 7分钟 不限位 不能改 ", "8级规则: 7分钟  不限位 不能改 "},
-    {"Form9", 0, 0, "9级规则: 不限时 不限位 不能改 按键间隔小于2秒",
+    {&openEndedScreen, 5, 0, "7级规则: 5分钟 不限位 不能改 ", "7级规则: 5分钟  不限位 不能改"},
+    {&openEndedScreen, 7, 0, "8级规则: 7分钟 不限位 不能改 ", "8级规则: 7分钟  不限位 不能改 "},
+    {&enduranceScreen, 0, 0, "9级规则: 不限时 不限位 不能改 按键间隔小于2秒",
      "9级规则: 不限时 不限位 不能改 按键间隔小于2秒"},
 };
 
@@ -59,7 +62,7 @@ int lastLevel()
 const ChallengeScreen *screen(int level)
 {
     const LevelRow *r = row(level);
-    return r ? challengeScreen(r->screen) : nullptr;
+    return r ? &r->screen() : nullptr;
 }
 
 QString startRuleLine(int level)

@@ -9,6 +9,7 @@
 
 #include <QByteArray>
 
+#include <algorithm>
 #include <deque>
 
 using Layout::Align;
@@ -29,15 +30,25 @@ constexpr int kGreen = 0x80FF80;
 constexpr int kSilver = 0xC0C0C0;
 constexpr int kGrey = 0x808080;
 
-// The keypad of level buttons, left of the badge: level 1 at top left.
+// The keypad of level buttons, left of the badge: level 1 at top left, three
+// to a row, above the rule line.
 constexpr int kKeypadLeft = 1320, kKeypadTop = 4800, kKeypadStepX = 1200, kKeypadStepY = 900;
+constexpr int kKeypadBottom = 7560, kButtonWidth = 855, kButtonHeight = 795;
+// The design names its nine level buttons Label13 to Label21; a level beyond
+// them gets a name no design control has.
+constexpr int kDesignedLevels = 9;
+
+QByteArray levelButtonName(int level)
+{
+    return level <= kDesignedLevels ? "Label" + QByteArray::number(12 + level)
+                                    : "levelButton" + QByteArray::number(level);
+}
 
 // Texts that the start screen's rules write at start-up (subtitle, credits,
 // links, rule line) are theirs; the table leaves them empty.
-std::vector<Row> rows()
+// texts holds what the level buttons' rows point at.
+std::vector<Row> rows(std::deque<QByteArray> &texts)
 {
-    // The level buttons' names and captions live as long as the table.
-    static std::deque<QByteArray> texts;
     std::vector<Row> r{
         {.name = "lblTitle",
          .left = 2040,
@@ -90,18 +101,24 @@ std::vector<Row> rows()
          .designText = "选择级别 ",
          .accessibleName = "选择级别提示"},
     };
+    // More levels than three rows hold: the rows come closer together, still
+    // above the rule line.
+    const int levels = LevelTable::lastLevel() - LevelTable::kFirstLevel + 1;
+    const int keypadRows = (levels + 2) / 3;
+    const int stepY = std::min(kKeypadStepY, (kKeypadBottom - kKeypadTop) / keypadRows);
+    const int height = std::min(kButtonHeight, stepY - (kKeypadStepY - kButtonHeight));
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const int i = level - LevelTable::kFirstLevel;
-        const char *name = texts.emplace_back("Label" + QByteArray::number(12 + level)).constData();
+        const char *name = texts.emplace_back(levelButtonName(level)).constData();
         const char *caption = texts.emplace_back(QByteArray::number(level)).constData();
         const char *spoken = texts.emplace_back("级别 " + QByteArray::number(level)).constData();
         r.push_back({.name = name,
                      .role = role(StartControl::LevelButton),
                      .kind = Kind::ClickLabel,
                      .left = kKeypadLeft + kKeypadStepX * (i % 3),
-                     .top = kKeypadTop + kKeypadStepY * (i / 3),
-                     .width = 855,
-                     .height = 795,
+                     .top = kKeypadTop + stepY * (i / 3),
+                     .width = kButtonWidth,
+                     .height = height,
                      .font = heiti(39.75, true),
                      .background = kGreen,
                      .align = Align::Center,
@@ -276,13 +293,16 @@ std::vector<Row> rows()
 
 const Layout::Table &startLayout()
 {
-    static const Layout::Table table{
-        .name = "form0",
-        .icon = "icon-start",
-        .clientWidth = 15240,
-        .clientHeight = 10995,
-        .rows = rows(),
-        .tabOrder = {"Command0", "Text1", "Command1"},
-    };
+    static const Layout::Table table = [] {
+        Layout::Table t{
+            .name = "form0",
+            .icon = "icon-start",
+            .clientWidth = 15240,
+            .clientHeight = 10995,
+            .tabOrder = {"Command0", "Text1", "Command1"},
+        };
+        t.rows = rows(t.texts);
+        return t;
+    }();
     return table;
 }

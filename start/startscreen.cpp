@@ -23,7 +23,7 @@ void StartScreen::load()
     m_board.setText(StartControl::Label5, utf8(kSubtitle));
     m_board.setText(StartControl::Label3, utf8(kPlatformAddress));
     nameChanged(QString());
-    m_board.setText(StartControl::Label25, LevelTable::startRuleLine(1));
+    m_board.setText(StartControl::Label25, LevelTable::startRuleLine(LevelTable::kFirstLevel));
 }
 
 void StartScreen::chooseLevel(int n)

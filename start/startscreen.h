@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "challenges/leveltable.h"
+
 #include "challenges/board.h"
 #include "challenges/startvalues.h"
 
@@ -66,6 +68,6 @@ private:
     QString m_StudentName;
     // What the name box and the level display show.
     QString m_nameText;
-    QString m_levelDisplay = QStringLiteral("1");
+    QString m_levelDisplay = QString::number(LevelTable::kFirstLevel);
     Board<StartControl> m_board;
 };

@@ -4,6 +4,8 @@
 
 #include "ui/answerbox.h"
 
+#include "challenges/challengemodel.h"
+
 #include <QKeyEvent>
 #include <QKeySequence>
 
@@ -20,9 +22,9 @@ char16_t AnswerBox::characterCode(const QKeyEvent *event)
     switch (event->key()) {
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        return 13;
+        return kEnter;
     case Qt::Key_Backspace:
-        return 8;
+        return kBackspace;
     case Qt::Key_Escape:
         return 27;
     case Qt::Key_Tab:
@@ -95,7 +97,7 @@ void AnswerBox::keyPressEvent(QKeyEvent *event)
     event->accept();
     // Enter adds nothing to a single-line box; a discarded key goes nowhere;
     // a clipboard shortcut never edits the box even when its code passes.
-    if (code == 0 || code == 13 || isClipboardEdit(event))
+    if (code == 0 || code == kEnter || isClipboardEdit(event))
         return;
     QLineEdit::keyPressEvent(event);
 }

@@ -28,7 +28,6 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     : QDialog(parent), m_model(model), m_history(history), m_builder(this, layout),
       m_view(this, m_builder)
 {
-    setAttribute(Qt::WA_DeleteOnClose, false);
     // A sizable frame with minimise and maximise, and no context-help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
@@ -39,14 +38,14 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     m_timer.setInterval(7);
     connect(&m_timer, &QTimer::timeout, this, &ChallengeWindow::tick);
 
-    auto *box = static_cast<AnswerBox *>(m_view.widget(Control::Text1));
+    auto *box = control<AnswerBox>(Control::Text1);
     box->setKeyHandler([this](char16_t &code, const QString &boxText) {
         m_model.keyPress(code, boxText);
         sync();
     });
     connect(box, &AnswerBox::keypadWithoutDigits, this, &ChallengeWindow::showNumLockNote);
     auto connectButton = [this](Control c, auto handler) {
-        connect(static_cast<QPushButton *>(m_view.widget(c)), &QPushButton::clicked, this, handler);
+        connect(control<QPushButton>(c), &QPushButton::clicked, this, handler);
     };
     connectButton(Control::Command1, [this] {
         m_model.start();
@@ -61,7 +60,7 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     connectButton(Control::Command2, [this] { reject(); });
     m_view.widget(Control::Command3)->installEventFilter(this);
     m_view.widget(Control::Command1)->installEventFilter(this);
-    connect(static_cast<LinkLabel *>(m_view.widget(Control::lblReport)), &ClickLabel::clicked, this,
+    connect(control<LinkLabel>(Control::lblReport), &ClickLabel::clicked, this,
             &ChallengeWindow::openReport);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget *old, QWidget *now) {
         if (now == m_view.widget(Control::lblReport) && old && isAncestorOf(old))
@@ -73,9 +72,15 @@ ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &hist
     sync();
 }
 
-ChallengeWindow::~ChallengeWindow()
+template <typename Widget> Widget *ChallengeWindow::control(Control role) const
 {
-    m_timer.stop();
+    // Every screen's table has the controls the window works with (a test
+    // walks them all); a table that lacks one is named here, not crashed on.
+    auto *w = qobject_cast<Widget *>(m_view.widget(role));
+    if (!w)
+        qFatal("The layout of %s has no %s for the role %d", qPrintable(objectName()),
+               Widget::staticMetaObject.className(), int(role));
+    return w;
 }
 
 bool ChallengeWindow::eventFilter(QObject *watched, QEvent *event)

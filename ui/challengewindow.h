@@ -27,7 +27,6 @@ public:
     // The run's rounds are listed in the reports it opens.
     ChallengeWindow(ChallengeModel &model, const RoundHistory &history, const Layout::Table &layout,
                     const StartValues &start, QWidget *parent = nullptr);
-    ~ChallengeWindow() override;
 
     // Shows the window modally in front of the start window, its client area
     // centred on the screen that holds it (not over the start window wherever
@@ -43,6 +42,7 @@ protected:
     void showEvent(QShowEvent *event) override;
 
 private:
+    template <typename Widget> Widget *control(Control role) const;
     // One tick of Timer1.
     void tick();
     void sync();

@@ -16,7 +16,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <optional>
 
 using Layout::Kind;
@@ -130,6 +132,19 @@ WindowBuilder::WindowBuilder(QWidget *window, const Layout::Table &table)
     window->setObjectName(utf8(table.name));
     if (*table.icon)
         window->setWindowIcon(Pictures::icon(utf8(table.icon)));
+    // Two controls of one window never share a name: tools and tests find
+    // them by it (a test checks every table; a debug build stops here).
+    Q_ASSERT_X(
+        std::all_of(table.rows.begin(), table.rows.end(),
+                    [&table](const Row &a) {
+                        return std::count_if(table.rows.begin(), table.rows.end(),
+                                             [&a](const Row &b) {
+                                                 return std::strcmp(a.name, b.name) == 0;
+                                             }) == 1;
+                    }),
+        "WindowBuilder",
+        qPrintable(
+            QStringLiteral("two controls share a name in %1").arg(QLatin1String(table.name))));
     for (const Row &item : table.rows) {
         QWidget *w = makeWidget(item, window);
         w->setObjectName(utf8(item.name));

@@ -92,7 +92,7 @@ void EnduranceModel::tick()
     const qint64 gapSeconds = keyGap / 1000;
     board().setText(Control::Label2, gapSecondsText(gapSeconds));
     board().setText(Control::Label11, twoDigits(TimeText::hundredthsOf(keyGap)));
-    const bool gap = gapSeconds >= kGapMs / 1000;
+    const bool gap = keyGap >= kGapMs;
     if (gap)
         endRound(RoundEnding::Gap);
     const qint32 duration = clockDifference(tickTime, roundStart());

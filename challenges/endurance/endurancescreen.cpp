@@ -200,8 +200,7 @@ const Layout::Table &form9()
 
 const ChallengeScreen &enduranceScreen()
 {
-    static const ChallengeScreen screen{.name = "Form9",
-                                        .makeRules = &rulesOf<EnduranceModel>,
+    static const ChallengeScreen screen{.makeRules = &rulesOf<EnduranceModel>,
                                         .layout = &form9,
                                         .showsDuration = true,
                                         .gapMs = EnduranceModel::kGapMs,

@@ -73,7 +73,6 @@ const Layout::Table &form789()
 
 const ChallengeScreen &openEndedScreen()
 {
-    static const ChallengeScreen screen{
-        .name = "Form789", .makeRules = &rulesOf<OpenEndedModel>, .layout = &form789};
+    static const ChallengeScreen screen{.makeRules = &rulesOf<OpenEndedModel>, .layout = &form789};
     return screen;
 }

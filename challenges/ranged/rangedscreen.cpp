@@ -96,8 +96,7 @@ const Layout::Table &form1()
 
 const ChallengeScreen &rangedScreen()
 {
-    static const ChallengeScreen screen{.name = "Form1",
-                                        .makeRules = &rulesOf<RangedModel>,
+    static const ChallengeScreen screen{.makeRules = &rulesOf<RangedModel>,
                                         .layout = &form1,
                                         .best = ChallengeScreen::Best::FastestSuccess};
     return screen;

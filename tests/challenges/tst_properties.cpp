@@ -6,6 +6,7 @@
 #include "challenges/openended/openendedmodel.h"
 #include "challenges/ranged/rangedmodel.h"
 #include "modelrig.h"
+#include "registry.h"
 
 #include <QHash>
 #include <QRandomGenerator>
@@ -208,7 +209,8 @@ private slots:
     {
         qint64 events = 0;
         for (quint32 seed : m_seeds) {
-            Stream<RangedModel> s(seed, 1 + int(seed % 6));
+            const std::vector<int> levels = levelsOf<RangedModel>();
+            Stream<RangedModel> s(seed, levels[seed % levels.size()]);
             // Hundredths; the best lasts the whole run, though reopening
             // blanks its label until the next success.
             qint64 best = 0;
@@ -246,7 +248,8 @@ private slots:
     {
         qint64 events = 0;
         for (quint32 seed : m_seeds) {
-            Stream<OpenEndedModel> s(seed, 7 + int(seed % 2));
+            const std::vector<int> levels = levelsOf<OpenEndedModel>();
+            Stream<OpenEndedModel> s(seed, levels[seed % levels.size()]);
             qint64 best = 0;
             int visit = 1;
             auto check = [&] {
@@ -285,7 +288,8 @@ private slots:
     {
         qint64 events = 0;
         for (quint32 seed : m_seeds) {
-            Stream<EnduranceModel> s(seed, 9);
+            const std::vector<int> levels = levelsOf<EnduranceModel>();
+            Stream<EnduranceModel> s(seed, levels[seed % levels.size()]);
             qint64 best = 0;
             // Whole seconds and hundredths of the best round.
             std::pair<qint64, qint64> bestDuration;

@@ -9,6 +9,7 @@
 #include "fakeclock.h"
 #include "modal.h"
 #include "modelrig.h"
+#include "registry.h"
 #include "ui/challengerun.h"
 #include "ui/challengewindow.h"
 #include "ui/fonts.h"
@@ -53,7 +54,7 @@ private slots:
     void rangedRoundAtEveryLevel_data()
     {
         QTest::addColumn<int>("level");
-        for (int level = 1; level <= 6; ++level)
+        for (int level : levelsOf<RangedModel>())
             QTest::newRow(qPrintable(QStringLiteral("level %1").arg(level))) << level;
     }
     void rangedRoundAtEveryLevel()
@@ -62,18 +63,18 @@ private slots:
         ModelRig<RangedModel> rig(level);
         rig.model->start();
         // 1.2 s a number: level 6 takes 360 s of its 420.
-        rig.typeNumbers(1, 50 * level, 1200);
+        const int target = LevelTable::target(level);
+        rig.typeNumbers(1, target, 1200);
         QCOMPARE(rig.text(Control::Label1), QStringLiteral("挑战成功,你真棒!"));
-        QCOMPARE(rig.text(Control::Label6), QStringLiteral("%1.00").arg(50 * level * 12 / 10));
+        QCOMPARE(rig.text(Control::Label6), QStringLiteral("%1.00").arg(target * 12 / 10));
         QVERIFY(rig.board().timerEnabled());
     }
 
     void everyScreenOpenedAndClosedAThousandTimes_data()
     {
         QTest::addColumn<int>("level");
-        QTest::newRow("Form1") << 3;
-        QTest::newRow("Form789") << 7;
-        QTest::newRow("Form9") << 9;
+        for (const ScreenLevel &s : screenLevels())
+            QTest::newRow(s.screen->name()) << s.level;
     }
     void everyScreenOpenedAndClosedAThousandTimes()
     {

@@ -2,14 +2,18 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/challengeboard.h"
 #include "challenges/challengescreen.h"
 #include "challenges/leveltable.h"
 #include "start/singleinstance.h"
+#include "start/startlayout.h"
 #include "start/startscreen.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLockFile>
+#include <QRect>
+#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -17,8 +21,9 @@ class TestStartScreen : public QObject {
     Q_OBJECT
 private slots:
     // Each level's columns agree with its rule line, and the level goes to
-    // the screen of its kind: a target to Form1, a limit without one to
-    // Form789, neither to Form9. Levels outside the table open nothing.
+    // a screen of its kind: a target to one that races to it, a limit
+    // without one to one that counts the most numbers, neither to one that
+    // also counts the duration. Levels outside the table open nothing.
     void levelTableAgreesWithItself()
     {
         for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
@@ -34,14 +39,66 @@ private slots:
             const int target = LevelTable::target(level);
             if (target > 0)
                 QVERIFY2(rule.contains(QStringLiteral("1-%1 ").arg(target)), qPrintable(where));
-            const char *screen = target > 0 ? "Form1" : minutes.isEmpty() ? "Form9" : "Form789";
+            using Best = ChallengeScreen::Best;
+            const Best best = target > 0          ? Best::FastestSuccess
+                              : minutes.isEmpty() ? Best::MostNumbersThenShortest
+                                                  : Best::MostNumbers;
             QVERIFY2(LevelTable::screen(level), qPrintable(where));
-            QCOMPARE(LevelTable::screen(level)->name, screen);
+            QVERIFY2(LevelTable::screen(level)->best == best, qPrintable(where));
         }
-        QCOMPARE(LevelTable::lastLevel(), 9);
         QCOMPARE(LevelTable::target(6), 300);
-        for (int outside : {0, -1, 10})
+        for (int outside : {LevelTable::kFirstLevel - 1, -1, LevelTable::lastLevel() + 1})
             QVERIFY(!LevelTable::screen(outside));
+    }
+
+    // Every table of the game, the start screen's and each registered
+    // challenge screen's: no two controls share a name, none lies wholly
+    // outside the client area, a challenge table has the controls its window
+    // works with, of their kinds, and the level buttons stand clear of every
+    // designed control however many levels the table has.
+    void everyTableHoldsWhatItsWindowNeeds()
+    {
+        using Layout::Kind;
+        std::vector<const Layout::Table *> tables{&startLayout()};
+        for (const ChallengeScreen *screen : challengeScreens()) {
+            const Layout::Table &table = screen->layout();
+            tables.push_back(&table);
+            const std::pair<Control, Kind> needed[]{{Control::Text1, Kind::AnswerBox},
+                                                    {Control::Command1, Kind::Button},
+                                                    {Control::Command2, Kind::Button},
+                                                    {Control::Command3, Kind::Button},
+                                                    {Control::lblReport, Kind::Link}};
+            for (const auto &[control, kind] : needed) {
+                const auto found = std::count_if(
+                    table.rows.begin(), table.rows.end(), [control, kind](const Layout::Row &r) {
+                        return r.role == Layout::role(control) && r.kind == kind;
+                    });
+                QVERIFY2(found == 1, qPrintable(QStringLiteral("%1: role %2")
+                                                    .arg(QLatin1String(table.name))
+                                                    .arg(int(control))));
+            }
+        }
+        for (const Layout::Table *table : tables) {
+            QSet<QByteArray> names;
+            const QRect client(0, 0, table->clientWidth, table->clientHeight);
+            for (const Layout::Row &row : table->rows) {
+                const QString where = QStringLiteral("%1: %2").arg(QLatin1String(table->name),
+                                                                   QLatin1String(row.name));
+                QVERIFY2(!names.contains(row.name), qPrintable(where));
+                names.insert(row.name);
+                const QRect place(row.left, row.top, row.width, row.height);
+                QVERIFY2(client.intersects(place), qPrintable(where));
+                if (row.level == 0)
+                    continue;
+                QVERIFY2(client.contains(place), qPrintable(where));
+                for (const Layout::Row &other : table->rows) {
+                    const QRect there(other.left, other.top, other.width, other.height);
+                    QVERIFY2(
+                        other.level != 0 || other.hidden || !place.intersects(there),
+                        qPrintable(where + QStringLiteral(" over ") + QLatin1String(other.name)));
+                }
+            }
+        }
     }
 
     // The two rule lines of levels 7 and 8 are different strings.
@@ -85,7 +142,8 @@ private slots:
         QTest::newRow("7 then 3") << QList<int>{7, 3} << 3 << "Form1";
         QTest::newRow("8") << QList<int>{8} << 8 << "Form789";
         QTest::newRow("9") << QList<int>{9} << 9 << "Form9";
-        QTest::newRow("a level the table lacks") << QList<int>{10} << 1 << "Form1";
+        QTest::newRow("a level the table lacks")
+            << QList<int>{LevelTable::lastLevel() + 1} << 1 << "Form1";
     }
     void choosingThenStartingRoutesByTheLastChoice()
     {
@@ -101,7 +159,7 @@ private slots:
         QCOMPARE(s.board()[StartControl::Label25].text, LevelTable::startRuleLine(level));
         const ChallengeScreen *opened = s.startChallenge();
         QVERIFY(opened);
-        QCOMPARE(QString::fromUtf8(opened->name), screen);
+        QCOMPARE(QString::fromUtf8(opened->name()), screen);
         QCOMPARE(s.values().GameLevel, level);
     }
 

@@ -5,6 +5,7 @@
 #include "challenges/leveltable.h"
 #include "challenges/roundhistory.h"
 #include "fakeclock.h"
+#include "registry.h"
 #include "ui/challengerun.h"
 #include "ui/challengewindow.h"
 #include "ui/designlabel.h"
@@ -207,13 +208,12 @@ private slots:
         Fonts::installSubstitutions();
         m_start = std::make_unique<StartWindow>(m_startRules);
         m_screens = std::make_unique<ChallengeRun>(m_clock, m_history);
-        m_form1 = m_screens->open(*LevelTable::screen(1), {1, QString()});
-        m_form789 = m_screens->open(*LevelTable::screen(7), {7, QString()});
-        m_form9 = m_screens->open(*LevelTable::screen(9), {9, QString()});
         m_windows["form0"] = m_start.get();
-        m_windows["Form1"] = m_form1.get();
-        m_windows["Form789"] = m_form789.get();
-        m_windows["Form9"] = m_form9.get();
+        for (const ScreenLevel &s : screenLevels()) {
+            m_challenges.push_back(m_screens->open(*s.screen, {qint16(s.level), QString()}));
+            m_windows[QLatin1String(s.screen->name())] = m_challenges.back().get();
+        }
+        m_form1 = static_cast<ChallengeWindow *>(m_windows.at(QStringLiteral("Form1")));
         for (auto &[name, w] : m_windows)
             w->show();
     }
@@ -313,6 +313,9 @@ private slots:
     void nothingBeyondTheDesign()
     {
         for (auto &[screen, window] : m_windows) {
+            if (std::none_of(std::begin(kDesigned), std::end(kDesigned),
+                             [&](const Designed &d) { return screen == QLatin1String(d.screen); }))
+                continue; // a screen the design does not draw
             QStringList built;
             for (QWidget *w : window->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
                 built << w->objectName();
@@ -445,7 +448,7 @@ private slots:
         QFETCH(QSize, size);
         QFETCH(int, scale);
         QFETCH(QPoint, offset);
-        ChallengeWindow *w = m_form1.get();
+        ChallengeWindow *w = m_form1;
         w->resize(size);
         // Form1's answer box, mark and Start, and their font sizes in pixels.
         const struct {
@@ -473,8 +476,9 @@ private slots:
     // The report link stands clear of Start at any size of the window.
     void reportLinkKeepsAGapUnderStart()
     {
-        for (const char *screen : {"Form1", "Form789", "Form9"}) {
-            QWidget *w = m_windows.at(screen);
+        for (const ScreenLevel &s : screenLevels()) {
+            const char *screen = s.screen->name();
+            QWidget *w = m_windows.at(QLatin1String(screen));
             for (const QSize size : {QSize(700, 503), QSize(1016, 730), QSize(2032, 1460)}) {
                 w->resize(size);
                 const QRect start = w->findChild<QWidget *>(QStringLiteral("Command1"))->geometry();
@@ -550,7 +554,8 @@ private:
     StartScreen m_startRules;
     std::unique_ptr<StartWindow> m_start;
     std::unique_ptr<ChallengeRun> m_screens;
-    std::unique_ptr<ChallengeWindow> m_form1, m_form789, m_form9;
+    std::vector<std::unique_ptr<ChallengeWindow>> m_challenges;
+    ChallengeWindow *m_form1 = nullptr;
     std::map<QString, QWidget *> m_windows;
 };
 

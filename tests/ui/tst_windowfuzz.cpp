@@ -6,6 +6,7 @@
 #include "challenges/roundhistory.h"
 #include "fakeclock.h"
 #include "modal.h"
+#include "registry.h"
 #include "ui/answerbox.h"
 #include "ui/challengerun.h"
 #include "ui/challengewindow.h"
@@ -70,9 +71,10 @@ private slots:
     void screens_data()
     {
         QTest::addColumn<int>("level");
-        QTest::newRow("Form1, level 2") << 2;
-        QTest::newRow("Form789, level 8") << 8;
-        QTest::newRow("Form9") << 9;
+        for (const ScreenLevel &s : screenLevels())
+            QTest::newRow(qPrintable(
+                QStringLiteral("%1, level %2").arg(QLatin1String(s.screen->name())).arg(s.level)))
+                << s.level;
     }
     void screens()
     {
