@@ -11,8 +11,8 @@
 #
 # --version answers on the terminal; started with --log, the program takes a
 # name, opens level 1, a round of 1 to 50 is won, the round's report is
-# copied to the clipboard (Ctrl+C) and read from it, Back, Quit; the class log
-# then holds the round's line with the result the report showed. Wine gives
+# copied to the clipboard (Ctrl+C) and read from it, saved as a picture,
+# Back, Quit; the registry keeps nothing of the save and the class log then holds the round's line with the result the report showed. Wine gives
 # no accessibility bus to read the windows by, so places are the layout's
 # (client pixels, twips / 15) and the screen is read through the clipboard
 # and the log. With SCREENSHOT_DIR, the start window and the won round are
@@ -62,6 +62,15 @@ copied=$(xclip -o -selection clipboard 2>/dev/null)
 shown=$(sed -n 's/.*成绩 \([0-9]*\.[0-9][0-9]\) 秒.*/\1/p' <<<"$copied" | head -1)
 [ -n "$shown" ] || fail "the report's copy holds no result: $copied"
 grep -q "^正确数字：50" <<<"$copied" || fail "the report's copy: $copied"
+# Saved as a picture: Qt's file dialog remembers the folder in the registry,
+# which the game puts back as it was.
+xdotool key --window "$report" ctrl+s
+sleep 2
+xdotool key ctrl+a
+xdotool type --delay 20 "$(winepath -w "$work/report.png")"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$work/report.png" ] && break; sleep 0.1; done
+[ -s "$work/report.png" ] || fail "the report was not saved"
 xdotool key --window "$report" Escape
 for _ in $(seq 50); do gone '本轮分析' && break; sleep 0.1; done
 # Back, then Quit; the first click on a window that has just become active
@@ -74,6 +83,8 @@ for _ in 1 2 3; do
 done
 kill -0 "$game" 2>/dev/null && fail "the program did not end with Quit"
 game=""
+
+wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1 && fail "the file dialog's memory stays in the registry"
 
 [ -f "$log" ] || { fail "no class log at $log"; exit 1; }
 head -c 3 "$log" | cmp -s - <(printf '\xEF\xBB\xBF') || fail "the log has no byte-order mark"
