@@ -9,16 +9,48 @@
 
 #include <algorithm>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace {
+
+// The path a group policy sets for the class log; Windows only, where
+// policies live in the registry. Read with the system's own call: QSettings
+// creates a key it reads when it may, and the policy's key belongs to the
+// policy alone. A REG_EXPAND_SZ value comes back with its variables
+// expanded.
+QString policyLogPath()
+{
+#ifdef Q_OS_WIN
+    const std::wstring key = QString::fromLatin1(kLogPolicyKey).toStdWString();
+    const std::wstring value = QString::fromLatin1(kLogValueName).toStdWString();
+    wchar_t path[4096];
+    DWORD size = sizeof path;
+    if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, path,
+                     &size) != ERROR_SUCCESS)
+        return {};
+    return QString::fromWCharArray(path);
+#else
+    return {};
+#endif
+}
+
+} // namespace
+
 QString configuredLogPath(const QString &commandLinePath)
 {
     if (!commandLinePath.isEmpty())
         return expandPath(commandLinePath);
+    // A school's policy wins over the computer's setting, as policies do.
+    if (const QString policy = policyLogPath(); !policy.isEmpty())
+        return expandPath(policy);
     // The administrator's setting for the whole computer: on Linux
     // /etc/xdg/tavrino/tavrino.conf, on Windows the registry value "log" of
     // HKEY_LOCAL_MACHINE\SOFTWARE\tavrino\tavrino.
     const QSettings system(QSettings::NativeFormat, QSettings::SystemScope,
                            QStringLiteral("tavrino"), QStringLiteral("tavrino"));
-    return expandPath(system.value(QStringLiteral("log")).toString());
+    return expandPath(system.value(QLatin1String(kLogValueName)).toString());
 }
 
 QString expandPath(const QString &path)

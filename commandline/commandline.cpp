@@ -37,11 +37,23 @@ constexpr char kHelp[] =
     "                 administrator's setting names, else files chosen in a\n"
     "                 dialog. It only reads the files.\n"
     "\n"
+#ifdef Q_OS_WIN
+    "不给 --log 时，管理员可以用组策略“班级记录文件”（tavrino.admx，写入\n"
+    "HKLM\\SOFTWARE\\Policies\\Tavrino），或在注册表 HKLM\\SOFTWARE\\tavrino\\tavrino\n"
+    "中用字符串值 log=FILE（安装时的 LOGPATH）为整台电脑打开班级记录；策略优先。\n"
+    "都没有时，程序不写任何文件。\n"
+    "Without --log, an administrator may switch the class log on for the whole\n"
+    "computer with the group policy \"班级记录文件\" (tavrino.admx, written to\n"
+    "HKLM\\SOFTWARE\\Policies\\Tavrino) or the string value log=FILE in the\n"
+    "registry key HKLM\\SOFTWARE\\tavrino\\tavrino (the installer's LOGPATH); the\n"
+    "policy comes first. Without any, the program writes no file at all.\n"
+#else
     "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
     "电脑打开班级记录；两者都没有时，程序不写任何文件。\n"
     "Without --log, an administrator may switch the class log on for the whole\n"
     "computer with log=FILE in /etc/xdg/tavrino/tavrino.conf; without either,\n"
     "the program writes no file at all.\n"
+#endif
     "\n"
     "每个用户只运行一份；再次启动的一份立即结束，不显示窗口（给了选项时会在终端说明）。\n"
     "Only one copy runs for each user; a second one ends at once without a window\n"

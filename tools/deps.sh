@@ -14,10 +14,11 @@ TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils x11-xserver-utils lintian dp
   reuse desktop-file-utils appstream poppler-utils
   dbus-daemon dbus-bin at-spi2-core libatspi2.0-dev libx11-dev"
 # The Windows program: the MinGW-w64 cross compiler, Debian's Qt host tools
-# and its source package, Ninja, NSIS and zip; Wine under Xvfb to run it,
+# and its source package, Ninja, zip and wixl (msitools) for the Windows
+# Installer package; Wine under Xvfb to run it,
 # xdotool, xclip and ImageMagick to play it and look at it.
 TAVRINO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools ninja-build dpkg-dev
-  wine wine64 nsis zip xvfb xauth xdotool x11-utils xclip imagemagick"
+  wine wine64 zip wixl msitools xvfb xauth xdotool x11-utils xclip imagemagick"
 
 tavrino_missing_packages() {
     local missing=""

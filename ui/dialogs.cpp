@@ -19,6 +19,61 @@
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTranslator>
+#include <QVariant>
+
+namespace {
+
+#ifdef Q_OS_WIN
+// Qt's file dialog keeps its last folder and history in QSettings' native
+// format whatever the default (QSettings(UserScope, "QtProject")): on
+// Windows the registry key below, which would outlive the game. What it
+// held before the game's first dialog (another Qt program's) is put back
+// after each dialog, and keys the dialog made are removed again.
+const QString kQtProjectKey = QStringLiteral("HKEY_CURRENT_USER\\Software\\QtProject");
+const QString kFileDialogGroup = QStringLiteral("OrganizationDefaults/FileDialog");
+
+std::optional<QVariantMap> fileDialogMemory()
+{
+    const QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"),
+                             QSettings::NativeFormat);
+    if (!software.childGroups().contains(QStringLiteral("QtProject")))
+        return std::nullopt;
+    QSettings qtProject(kQtProjectKey, QSettings::NativeFormat);
+    qtProject.beginGroup(kFileDialogGroup);
+    QVariantMap values;
+    for (const QString &key : qtProject.allKeys())
+        values.insert(key, qtProject.value(key));
+    return values;
+}
+
+void putBackFileDialogMemory(const std::optional<QVariantMap> &before)
+{
+    {
+        QSettings qtProject(kQtProjectKey, QSettings::NativeFormat);
+        qtProject.remove(kFileDialogGroup);
+        if (before) {
+            for (auto value = before->begin(); value != before->end(); ++value)
+                qtProject.setValue(kFileDialogGroup + QLatin1Char('/') + value.key(),
+                                   value.value());
+        }
+    }
+    if (!before) {
+        QSettings software(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat);
+        software.remove(QStringLiteral("QtProject"));
+    }
+}
+#endif
+
+// Puts back what the file dialog found when the game's first one opened.
+void forgetFileDialog()
+{
+#ifdef Q_OS_WIN
+    static const std::optional<QVariantMap> before = fileDialogMemory();
+    putBackFileDialogMemory(before);
+#endif
+}
+
+} // namespace
 
 namespace Dialogs {
 
@@ -46,6 +101,10 @@ void prepare()
         for (const QSettings::Format format : {QSettings::NativeFormat, QSettings::IniFormat})
             QSettings::setPath(format, QSettings::UserScope, remembered.path());
     }
+    // Where the native format is the registry, the dialog writes there all
+    // the same: taken note of now, put back after each save and at the end.
+    forgetFileDialog();
+    qAddPostRoutine(forgetFileDialog);
 }
 
 Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
@@ -59,6 +118,7 @@ Saved saveFile(QWidget *parent, const QString &suggested, const QString &filter,
                                 ? suggested
                                 : QDir(lastFolder).filePath(QFileInfo(suggested).fileName());
     const QString path = QFileDialog::getSaveFileName(parent, QString(), offered, filter);
+    forgetFileDialog();
     if (path.isEmpty())
         return {};
     QSaveFile file(path);

@@ -10,9 +10,11 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <numeric>
 
@@ -208,6 +210,55 @@ private slots:
         QCOMPARE(expandPath(QStringLiteral("/a/50%/%NOT_SET_ANYWHERE%.csv")),
                  QStringLiteral("/a/50%/%NOT_SET_ANYWHERE%.csv"));
     }
+
+#ifdef TAVRINO_POLICY_DIR
+    // The group-policy template writes the value the program reads, and
+    // each language file names every text and box the template refers to.
+    void policyTemplateWritesWhatTheProgramReads()
+    {
+        const QString ns =
+            QStringLiteral("http://schemas.microsoft.com/GroupPolicy/2006/07/PolicyDefinitions");
+        auto parse = [&](const QString &name, auto &&visit) {
+            QFile file(QStringLiteral(TAVRINO_POLICY_DIR "/") + name);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(name));
+            QXmlStreamReader xml(&file);
+            while (!xml.atEnd()) {
+                if (xml.readNext() != QXmlStreamReader::StartElement)
+                    continue;
+                QCOMPARE(xml.namespaceUri().toString(), ns);
+                visit(xml);
+            }
+            QVERIFY2(!xml.hasError(), qPrintable(name + QLatin1Char(' ') + xml.errorString()));
+        };
+        QSet<QString> values, texts, boxes;
+        static const QRegularExpression reference(
+            QStringLiteral("^\\$\\((string|presentation)\\.(.+)\\)$"));
+        parse(QStringLiteral("tavrino.admx"), [&](QXmlStreamReader &xml) {
+            const QXmlStreamAttributes attributes = xml.attributes();
+            if (xml.name() == QLatin1String("policy"))
+                values << attributes.value(QLatin1String("key")).toString();
+            if (attributes.hasAttribute(QLatin1String("valueName")))
+                values << attributes.value(QLatin1String("valueName")).toString();
+            for (const QXmlStreamAttribute &attribute : attributes) {
+                const auto match = reference.match(attribute.value());
+                if (match.hasMatch())
+                    (match.captured(1) == QLatin1String("string") ? texts : boxes)
+                        << match.captured(2);
+            }
+        });
+        QCOMPARE(values,
+                 (QSet<QString>{QLatin1String(kLogPolicyKey), QLatin1String(kLogValueName)}));
+        for (const QString &language : {QStringLiteral("zh-CN"), QStringLiteral("en-US")}) {
+            QSet<QString> named;
+            parse(language + QStringLiteral("/tavrino.adml"), [&](QXmlStreamReader &xml) {
+                if (xml.name() == QLatin1String("string") ||
+                    xml.name() == QLatin1String("presentation"))
+                    named << xml.attributes().value(QLatin1String("id")).toString();
+            });
+            QVERIFY2(named.contains(texts + boxes), qPrintable(language));
+        }
+    }
+#endif
 
     // A path that cannot be used is said so, with its reason.
     void unusablePaths_data()

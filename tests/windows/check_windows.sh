@@ -11,8 +11,8 @@
 #
 # --version answers on the terminal; started with --log, the program takes a
 # name, opens level 1, a round of 1 to 50 is won, the round's report is
-# copied to the clipboard (Ctrl+C) and read from it, Back, Quit; the class log
-# then holds the round's line with the result the report showed. Wine gives
+# copied to the clipboard (Ctrl+C) and read from it, saved as a picture,
+# Back, Quit; the registry keeps nothing of the save and the class log then holds the round's line with the result the report showed. Wine gives
 # no accessibility bus to read the windows by, so places are the layout's
 # (client pixels, twips / 15) and the screen is read through the clipboard
 # and the log. With SCREENSHOT_DIR, the start window and the won round are
@@ -20,30 +20,7 @@
 set -uo pipefail
 exe=$1
 shots=${2:-}
-failures=0
-fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
-for tool in wine Xvfb xdotool xclip winepath; do
-    command -v "$tool" >/dev/null || { echo "FAIL: $tool is missing (tools/deps.sh installs it)" >&2; exit 1; }
-done
-
-work=$(mktemp -d)
-xvfb="" game=""
-cleanup() {
-    [ -n "$game" ] && kill "$game" 2>/dev/null
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
-    wineserver -k 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
-export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
-
-# The display first: Wine's desktop process, started with the first program,
-# keeps the display it found.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
-export DISPLAY=":$(cat "$work/display")"
-wineserver -k 2>/dev/null
+. "$(dirname "$0")/wine_session.sh"
 
 version=$(wine "$exe" --version 2>/dev/null | tr -d '\r')
 [ "$version" = "tavrino 2.0.0" ] || fail "--version printed '$version'"
@@ -54,19 +31,6 @@ log="$work/四年级/班级记录.csv"
 wine "$exe" --log "$(winepath -w "$log")" >"$work/out" 2>&1 &
 game=$!
 
-window() { # title: waits for the visible window of that title
-    for _ in $(seq 300); do
-        local w
-        w=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1)
-        [ -n "$w" ] && { echo "$w"; return 0; }
-        sleep 0.1
-    done
-    return 1
-}
-click() { # window x y
-    xdotool mousemove --window "$1" "$2" "$3" click 1 2>/dev/null
-    sleep 0.3
-}
 shot() { # window name
     [ -n "$shots" ] && mkdir -p "$shots" && import -window "$1" "$shots/$2.png"
 }
@@ -98,8 +62,16 @@ copied=$(xclip -o -selection clipboard 2>/dev/null)
 shown=$(sed -n 's/.*成绩 \([0-9]*\.[0-9][0-9]\) 秒.*/\1/p' <<<"$copied" | head -1)
 [ -n "$shown" ] || fail "the report's copy holds no result: $copied"
 grep -q "^正确数字：50" <<<"$copied" || fail "the report's copy: $copied"
+# Saved as a picture: Qt's file dialog remembers the folder in the registry,
+# which the game puts back as it was.
+xdotool key --window "$report" ctrl+s
+sleep 2
+xdotool key ctrl+a
+xdotool type --delay 20 "$(winepath -w "$work/report.png")"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$work/report.png" ] && break; sleep 0.1; done
+[ -s "$work/report.png" ] || fail "the report was not saved"
 xdotool key --window "$report" Escape
-gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 for _ in $(seq 50); do gone '本轮分析' && break; sleep 0.1; done
 # Back, then Quit; the first click on a window that has just become active
 # again may only activate it under Wine, so a button is clicked until it acts.
@@ -111,6 +83,8 @@ for _ in 1 2 3; do
 done
 kill -0 "$game" 2>/dev/null && fail "the program did not end with Quit"
 game=""
+
+wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1 && fail "the file dialog's memory stays in the registry"
 
 [ -f "$log" ] || { fail "no class log at $log"; exit 1; }
 head -c 3 "$log" | cmp -s - <(printf '\xEF\xBB\xBF') || fail "the log has no byte-order mark"
