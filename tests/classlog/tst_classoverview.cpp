@@ -4,6 +4,7 @@
 
 #include "classlog/classoverview.h"
 
+#include <QCollator>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
@@ -156,6 +157,11 @@ private slots:
     // Names in a Chinese class list's order: by pinyin, numbers by value.
     void pupilsInAClassListsOrder()
     {
+        // The order is the system's Chinese collation (ICU on Linux,
+        // Windows' own); Wine's has no pinyin order.
+        QCollator chinese(QLocale(QLocale::Chinese, QLocale::China));
+        if (chinese.compare(QStringLiteral("安"), QStringLiteral("何")) > 0)
+            QSKIP("this system's Chinese collation has no pinyin order");
         QByteArray file = kHeader;
         for (const char *name : {"周", "学生10", "何", "学生2", "安", "孙"})
             file += QByteArray(kRound).replace("王芳", name);
