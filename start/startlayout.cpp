@@ -8,6 +8,7 @@
 #include "start/startscreen.h"
 
 #include <QByteArray>
+#include <QRect>
 
 #include <algorithm>
 #include <deque>
@@ -31,9 +32,10 @@ constexpr int kSilver = 0xC0C0C0;
 constexpr int kGrey = 0x808080;
 
 // The keypad of level buttons, left of the badge: level 1 at top left, three
-// to a row, above the rule line.
+// to a row.
 constexpr int kKeypadLeft = 1320, kKeypadTop = 4800, kKeypadStepX = 1200, kKeypadStepY = 900;
-constexpr int kKeypadBottom = 7560, kButtonWidth = 855, kButtonHeight = 795;
+constexpr int kButtonWidth = 855, kButtonHeight = 795;
+constexpr int kClientWidth = 15240, kClientHeight = 10995;
 // The design names its nine level buttons Label13 to Label21; a level beyond
 // them gets a name no design control has.
 constexpr int kDesignedLevels = 9;
@@ -101,32 +103,6 @@ std::vector<Row> rows(std::deque<QByteArray> &texts)
          .designText = "选择级别 ",
          .accessibleName = "选择级别提示"},
     };
-    // More levels than three rows hold: the rows come closer together, still
-    // above the rule line.
-    const int levels = LevelTable::lastLevel() - LevelTable::kFirstLevel + 1;
-    const int keypadRows = (levels + 2) / 3;
-    const int stepY = std::min(kKeypadStepY, (kKeypadBottom - kKeypadTop) / keypadRows);
-    const int height = std::min(kButtonHeight, stepY - (kKeypadStepY - kButtonHeight));
-    for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
-        const int i = level - LevelTable::kFirstLevel;
-        const char *name = texts.emplace_back(levelButtonName(level)).constData();
-        const char *caption = texts.emplace_back(QByteArray::number(level)).constData();
-        const char *spoken = texts.emplace_back("级别 " + QByteArray::number(level)).constData();
-        r.push_back({.name = name,
-                     .role = role(StartControl::LevelButton),
-                     .kind = Kind::ClickLabel,
-                     .left = kKeypadLeft + kKeypadStepX * (i % 3),
-                     .top = kKeypadTop + stepY * (i / 3),
-                     .width = kButtonWidth,
-                     .height = height,
-                     .font = heiti(39.75, true),
-                     .background = kGreen,
-                     .align = Align::Center,
-                     .designText = caption,
-                     .pointer = "hand-pointer",
-                     .accessibleName = spoken,
-                     .level = level});
-    }
     const std::vector<Row> rest{
         {.name = "picIcon",
          .kind = Kind::Picture,
@@ -285,6 +261,51 @@ std::vector<Row> rows(std::deque<QByteArray> &texts)
          .designText = "2017-10-21",
          .accessibleName = "日期"},
     };
+    // The designed keypad holds nine levels; more go on in its grid, below
+    // and left of it, wherever no designed control stands.
+    std::vector<QRect> taken;
+    for (const std::vector<Row> *part : {static_cast<const std::vector<Row> *>(&r), &rest}) {
+        for (const Row &row : *part)
+            taken.emplace_back(row.left, row.top, row.width, row.height);
+    }
+    const auto cell = [](int row, int column) {
+        return QRect(kKeypadLeft + kKeypadStepX * column, kKeypadTop + kKeypadStepY * row,
+                     kButtonWidth, kButtonHeight);
+    };
+    std::vector<QRect> places;
+    for (int row = 0; cell(row, 0).bottom() < kClientHeight; ++row) {
+        for (int column = 0; column < 3; ++column)
+            places.push_back(cell(row, column));
+    }
+    for (int row = 0; cell(row, -1).bottom() < kClientHeight; ++row)
+        places.push_back(cell(row, -1));
+    auto next = places.begin();
+    for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
+        next = std::find_if(next, places.end(), [&taken](const QRect &p) {
+            return std::none_of(taken.begin(), taken.end(),
+                                [&p](const QRect &t) { return t.intersects(p); });
+        });
+        // With no place left, the button shows where the table's test finds it.
+        const QRect place = next != places.end() ? *next++ : cell(0, 0);
+        taken.push_back(place);
+        const char *name = texts.emplace_back(levelButtonName(level)).constData();
+        const char *caption = texts.emplace_back(QByteArray::number(level)).constData();
+        const char *spoken = texts.emplace_back("级别 " + QByteArray::number(level)).constData();
+        r.push_back({.name = name,
+                     .role = role(StartControl::LevelButton),
+                     .kind = Kind::ClickLabel,
+                     .left = place.left(),
+                     .top = place.top(),
+                     .width = kButtonWidth,
+                     .height = kButtonHeight,
+                     .font = heiti(39.75, true),
+                     .background = kGreen,
+                     .align = Align::Center,
+                     .designText = caption,
+                     .pointer = "hand-pointer",
+                     .accessibleName = spoken,
+                     .level = level});
+    }
     r.insert(r.end(), rest.begin(), rest.end());
     return r;
 }
@@ -297,8 +318,8 @@ const Layout::Table &startLayout()
         Layout::Table t{
             .name = "form0",
             .icon = "icon-start",
-            .clientWidth = 15240,
-            .clientHeight = 10995,
+            .clientWidth = kClientWidth,
+            .clientHeight = kClientHeight,
             .tabOrder = {"Command0", "Text1", "Command1"},
         };
         t.rows = rows(t.texts);
