@@ -209,16 +209,20 @@ private slots:
                  qPrintable(labels.join('\n')));
         QCOMPARE(w.findChild<QTableWidget *>()->rowCount(), 1);
 
+        // A button that saves, answered in the file dialog with path.
+        auto save = [&w](const QString &button, const QString &path) {
+            whenShown<QFileDialog>([&](QFileDialog *files) {
+                files->selectFile(path);
+                static_cast<QDialog *>(files)->accept();
+            });
+            for (QPushButton *b : w.findChildren<QPushButton *>()) {
+                if (b->text() == button)
+                    QTest::mouseClick(b, Qt::LeftButton);
+            }
+        };
         // Exported as shown, with the log's own safe cells.
         const QString exported = dir.filePath(QStringLiteral("表格.csv"));
-        whenShown<QFileDialog>([&](QFileDialog *files) {
-            files->selectFile(exported);
-            static_cast<QDialog *>(files)->accept();
-        });
-        for (QPushButton *b : w.findChildren<QPushButton *>()) {
-            if (b->text() == QStringLiteral("导出CSV"))
-                QTest::mouseClick(b, Qt::LeftButton);
-        }
+        save(QStringLiteral("导出CSV"), exported);
         QFile csv(exported);
         QVERIFY(csv.open(QIODevice::ReadOnly));
         const QList<QByteArray> lines = csv.readAll().split('\n');
@@ -234,14 +238,7 @@ private slots:
 
         // The PDF says what it shows, and its text stays text.
         const QString pdf = dir.filePath(QStringLiteral("表格.pdf"));
-        whenShown<QFileDialog>([&](QFileDialog *files) {
-            files->selectFile(pdf);
-            static_cast<QDialog *>(files)->accept();
-        });
-        for (QPushButton *b : w.findChildren<QPushButton *>()) {
-            if (b->text() == QStringLiteral("保存PDF"))
-                QTest::mouseClick(b, Qt::LeftButton);
-        }
+        save(QStringLiteral("保存PDF"), pdf);
         QProcess pdftotext;
         pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
         QVERIFY(pdftotext.waitForFinished(30000));

@@ -48,14 +48,7 @@ play() { # name
     sleep 1
     click "$form" 893 388
     for n in 1 2 3; do xdotool type --delay 20 "$n"; xdotool key Return; done
-    for _ in 1 2 3; do click "$form" 74 644; sleep 1; gone 'Tavrino' && break; done
-    for _ in 1 2 3; do
-        click "$start" 875 468
-        for _ in $(seq 20); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-        kill -0 "$game" 2>/dev/null || break
-    done
-    kill -0 "$game" 2>/dev/null && fail "the program did not end with Quit"
-    game=""
+    back_and_quit "$form" "$start"
 }
 logged() { # file name: the file holds that pupil's round, left after 3 numbers
     tr -d '\r' <"$1" 2>/dev/null | grep -q "^[^,]*,[^,]*,$2,1,中途返回,3,3," || fail "$1 holds: $(cat "$1" 2>&1)"

@@ -73,16 +73,7 @@ for _ in $(seq 50); do [ -s "$work/report.png" ] && break; sleep 0.1; done
 [ -s "$work/report.png" ] || fail "the report was not saved"
 xdotool key --window "$report" Escape
 for _ in $(seq 50); do gone '本轮分析' && break; sleep 0.1; done
-# Back, then Quit; the first click on a window that has just become active
-# again may only activate it under Wine, so a button is clicked until it acts.
-for _ in 1 2 3; do click "$form" 74 644; sleep 1; gone 'Tavrino' && break; done
-for _ in 1 2 3; do
-    click "$start" 875 468
-    for _ in $(seq 20); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$game" 2>/dev/null || break
-done
-kill -0 "$game" 2>/dev/null && fail "the program did not end with Quit"
-game=""
+back_and_quit "$form" "$start"
 
 wine reg query 'HKCU\Software\QtProject' >/dev/null 2>&1 && fail "the file dialog's memory stays in the registry"
 
