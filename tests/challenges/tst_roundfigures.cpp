@@ -62,6 +62,18 @@ private slots:
                        {300, 200},
                        {300, 200}})
             << QList<qint64>{7, 8571, 500, 300, 200, 1, 5, 6, 800, 500} << QList<qint64>{4, 5, 6};
+        // Typical 400: 800 is no pause, 200 and 600 are the even band's ends;
+        // of seven numbers the middle one goes to the second half.
+        QTest::newRow("boundaries: twice typical, half and 1.5 times, an odd count's halves")
+            << series({{300, 500},
+                       {300, 100},
+                       {300, 100},
+                       {300, 100},
+                       {100, 100},
+                       {500, 100},
+                       {700, 100},
+                       {300, 100}})
+            << QList<qint64>{8, 12000, 400, 300, 100, 0, 6, 7, 400, 500} << QList<qint64>{7, 6, 2};
         QTest::newRow("all at once: nothing is a pause")
             << series({{0, 0}, {0, 0}, {0, 0}}) << QList<qint64>{3, -1, 0, 0, 0, 0, 2, 2, 0, 0}
             << QList<qint64>{2, 3};

@@ -83,6 +83,8 @@ private slots:
                                << "\"李,雷\"";
         QTest::newRow("quotes") << "王\"小\""
                                 << "\"王\"\"小\"\"\"";
+        QTest::newRow("blanks around, kept by the quotes") << " 小明 "
+                                                           << "\" 小明 \"";
         QTest::newRow("line break") << "一\n二"
                                     << "\"一\n二\"";
         QTest::newRow("formula") << "=1+1"
@@ -122,6 +124,9 @@ private slots:
                 CsvLine::round(round(QStringLiteral("李,雷")), QStringLiteral("pc-07"))),
             QStringLiteral("2026-12-08T09:30:05%1,pc-07,\"李,雷\",2,数字错误,3,3,1.50,500,0\r\n")
                 .arg(zone));
+        // A name a spreadsheet would evaluate stays text.
+        QVERIFY(CsvLine::round(round(QStringLiteral("=1+1")), QStringLiteral("pc-07"))
+                    .contains(",pc-07,'=1+1,2,"));
     }
 
     // A new file starts with a byte-order mark and the header, and is made

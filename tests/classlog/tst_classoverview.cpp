@@ -116,7 +116,8 @@ private slots:
     }
 
     // The best of each level as the game counts it, worked out by hand:
-    // level 1 the fastest won round (a quicker lost one does not count),
+    // level 1 the fastest won round (a quicker lost one does not count; of
+    // two equal, the first),
     // level 7 the most numbers, level 9 the most numbers and of those the
     // shortest; a name from two computers is one pupil.
     void bestsPerLevel()
@@ -128,6 +129,7 @@ private slots:
                   line("2026-12-01T09:00:00+08:00", "小红", 1, "挑战成功", "30.00", 50, "30.00") +
                   line("2026-12-02T09:00:00+08:00", "小红", 1, "数字错误", "20", 20, "12.00") +
                   line("2026-12-03T09:00:00+08:00", "小红", 1, "挑战成功", "27.50", 50, "27.50") +
+                  line("2026-12-04T09:00:00+08:00", "小红", 1, "挑战成功", "27.50", 50, "27.50") +
                   line("2026-12-03T10:00:00+08:00", "小红", 7, "数字错误", "57", 57, "40.00") +
                   line("2026-12-04T10:00:00+08:00", "小红", 7, "按了退格键", "61", 61, "50.00") +
                   line("2026-12-04T11:00:00+08:00", "小红", 9, "停顿超过2秒", "80", 80, "60.00") +
@@ -139,9 +141,10 @@ private slots:
         const std::vector<ClassOverview::Pupil> pupils = ClassOverview::pupils(reader.rounds(), {});
         QCOMPARE(pupils.size(), std::size_t(1));
         const ClassOverview::Pupil &p = pupils.front();
-        QCOMPARE(p.rounds, 9);
+        QCOMPARE(p.rounds, 10);
         QCOMPARE(p.hosts, (QStringList{"PC-02", "PC-09"}));
         QCOMPARE(ClassOverview::bestText(*p.best[0]), QStringLiteral("27.50"));
+        QCOMPARE(ClassOverview::whenText(*p.best[0]), QStringLiteral("2026-12-03 09:00"));
         QVERIFY(!p.best[1]); // level 2 was never won
         QCOMPARE(ClassOverview::bestText(*p.best[6]), QStringLiteral("61"));
         QCOMPARE(ClassOverview::bestText(*p.best[8]), QStringLiteral("80 · 55.10"));
@@ -150,8 +153,11 @@ private slots:
             ClassOverview::pupils(reader.rounds(), {QDate(2026, 12, 1), QDate(2026, 12, 2)});
         QCOMPARE(week.front().rounds, 2);
         QCOMPARE(ClassOverview::bestText(*week.front().best[0]), QStringLiteral("30.00"));
-        QCOMPARE(ClassOverview::roundsOf(reader.rounds(), QStringLiteral("小红"), 9, {}).size(),
-                 std::size_t(3));
+        const auto nine = ClassOverview::roundsOf(reader.rounds(), QStringLiteral("小红"), 9, {});
+        QCOMPARE(nine.size(), std::size_t(3));
+        // Sorted by best, one number more outweighs any duration: 80 in 55.10
+        // before 79 in 40.00.
+        QVERIFY(ClassOverview::bestSortKey(*nine[1]) < ClassOverview::bestSortKey(*nine[2]));
     }
 
     // Names in a Chinese class list's order: by pinyin, numbers by value.

@@ -100,6 +100,7 @@ private slots:
         QCOMPARE(TimeText::signPadded(7), QStringLiteral(" 7"));
         QCOMPARE(TimeText::signPadded(0), QStringLiteral(" 0"));
         QCOMPARE(TimeText::signPadded(-3), QStringLiteral("-3"));
+        QCOMPARE(TimeText::secondsOfMs(-1'234), QStringLiteral("-1.23"));
         QCOMPARE(TimeText::plain(125), QStringLiteral("125"));
         QCOMPARE(TimeText::lastChars(TimeText::signPadded(1234), 3), QStringLiteral("234"));
         QCOMPARE(TimeText::lastChars(TimeText::signPadded(42), 3), QStringLiteral(" 42"));

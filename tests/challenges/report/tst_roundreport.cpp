@@ -97,6 +97,9 @@ private slots:
         typical.typicalTypingMs = 55;
         QTest::newRow("typical parts add up to the typical time")
             << typical << "0.32 秒（找 0.26 + 打 0.06）";
+        RoundFigures noPause;
+        noPause.pauses = 0;
+        QTest::newRow("no pause is said, not left out") << noPause << "0 次";
     }
     void figuresInHundredths()
     {
@@ -105,6 +108,18 @@ private slots:
         const auto lines = RoundReport::figureLines(figures);
         QCOMPARE(lines.back().value, said);
         QVERIFY(!lines.back().explanation.isEmpty());
+    }
+
+    // A duration stands beside the count only where the screen showed one
+    // (level 9's).
+    void resultWithoutADurationOnLevels1To8()
+    {
+        RoundRecord round;
+        round.level = 7;
+        round.ending = RoundEnding::WrongNumber;
+        round.result = QStringLiteral("12");
+        round.durationMs = 5800;
+        QCOMPARE(RoundReport::resultText(round), QStringLiteral("12 个数字"));
     }
 
     // The pointed number and the copied table add up the same way.
