@@ -130,5 +130,5 @@ void Program::openChallenge()
     m_window.sync();
     if (!screen)
         return;
-    m_run.open(*screen, m_screen.values(), &m_window)->showInFront(&m_window);
+    m_run.open(*screen, m_screen.values(), &m_window)->showInFront();
 }

@@ -154,6 +154,20 @@ void ChallengeWindow::placeNumLockNote()
     m_numLockNote->setGeometry(room.left(), room.center().y() - height / 2, room.width(), height);
 }
 
+void ChallengeWindow::setVisible(bool visible)
+{
+    // Placed once, on the screen it first shows on (its start window's),
+    // the design scaled down where it would not fit. A window placed by the
+    // program is not moved again by Qt.
+    const QScreen *screen = QWidget::screen();
+    if (visible && !m_placed && screen) {
+        m_placed = true;
+        create();
+        setGeometry(m_builder.placeOnScreen(*screen));
+    }
+    QDialog::setVisible(visible);
+}
+
 void ChallengeWindow::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
@@ -205,15 +219,9 @@ void ChallengeWindow::sync()
         m_timer.stop();
 }
 
-void ChallengeWindow::showInFront(QWidget *startWindow)
+void ChallengeWindow::showInFront()
 {
     setWindowModality(Qt::ApplicationModal);
-    // A window placed by the program is not moved again by Qt.
-    if (const QScreen *s = startWindow->screen()) {
-        QRect client = rect();
-        client.moveCenter(s->availableGeometry().center());
-        setGeometry(client);
-    }
     exec();
 }
 

@@ -28,10 +28,11 @@ public:
     ChallengeWindow(ChallengeModel &model, const RoundHistory &history, const Layout::Table &layout,
                     const StartValues &start, QWidget *parent = nullptr);
 
-    // Shows the window modally in front of the start window, its client area
-    // centred on the screen that holds it (not over the start window wherever
-    // it was moved); returns when the pupil has left it.
-    void showInFront(QWidget *startWindow);
+    // Shows the window modally in front of its parent, the start window,
+    // centred on the screen that holds that (not over the start window
+    // wherever it was moved); returns when the pupil has left it.
+    void showInFront();
+    void setVisible(bool visible) override;
 
     void done(int result) override;
 
@@ -68,4 +69,5 @@ private:
     QPointer<QWidget> m_focusBeforeLink;
     bool m_closed = false;
     bool m_watchingScreen = false;
+    bool m_placed = false;
 };

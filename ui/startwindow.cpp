@@ -21,8 +21,6 @@ StartWindow::StartWindow(StartScreen &rules, QWidget *parent)
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     setFixedSize(m_builder.designSize());
     m_builder.fit(size());
-    if (const QScreen *s = QWidget::screen())
-        move(s->availableGeometry().center() - rect().center());
 
     for (const auto &[row, button] : m_builder.playing(Layout::role(StartControl::LevelButton))) {
         const int level = row->level;
@@ -49,6 +47,25 @@ StartWindow::StartWindow(StartScreen &rules, QWidget *parent)
             &QPushButton::clicked, this, &QWidget::close);
     // The pupil clicks into the name box; the focus does not start there.
     start->setFocus(Qt::OtherFocusReason);
+}
+
+void StartWindow::setVisible(bool visible)
+{
+    // Placed once, on the screen it first shows on.
+    // Asked before the native window exists, the screen is the one the
+    // window is to show on.
+    const QScreen *screen = QWidget::screen();
+    if (visible && !m_placed && screen) {
+        m_placed = true;
+        create();
+        const QRect place = m_builder.placeOnScreen(*screen);
+        if (place.size() != size()) {
+            setFixedSize(place.size());
+            m_builder.fit(size());
+        }
+        setGeometry(place);
+    }
+    QWidget::setVisible(visible);
 }
 
 void StartWindow::chooseLevel(int level)

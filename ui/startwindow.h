@@ -23,6 +23,9 @@ public:
 
     // Copies what the rules changed onto the widgets.
     void sync();
+    // Shown the first time, the window is centred on its screen, the design
+    // scaled down where it would not fit.
+    void setVisible(bool visible) override;
 
 signals:
     void startClicked();
@@ -41,4 +44,5 @@ private:
     BoardView<StartControl> m_view;
     QLineEdit *m_name = nullptr;
     bool m_syncing = false;
+    bool m_placed = false;
 };

@@ -6,11 +6,13 @@
 
 #include "challenges/layout.h"
 
+#include <QRect>
 #include <QSize>
 
 #include <utility>
 #include <vector>
 
+class QScreen;
 class QWidget;
 
 // Builds a window's controls from its layout table, one widget per row, each
@@ -23,6 +25,11 @@ public:
 
     // The window's size at the design's scale.
     QSize designSize() const;
+    // Where the window's client area goes on this screen, asked once its
+    // native window exists and before it shows: centred in the screen's free area, at the design's
+    // size, or where that and the window's frame would not fit there, at the largest size of the
+    // design's proportions that does.
+    QRect placeOnScreen(const QScreen &screen) const;
     // Places, sizes and sets the fonts of every control for a window of this
     // size: the design scaled to fit and centred, keeping its proportions
     // (letterboxed where they differ). Pictures are drawn again for it.
