@@ -26,8 +26,8 @@ trap cleanup EXIT
 export WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 
 # The display first: Wine's desktop process, started with the first program,
-# keeps the display it found.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+# keeps the display it found. Set screen for another size than 1280x1024x24.
+Xvfb -displayfd 3 -screen 0 "${screen:-1280x1024x24}" -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
 export DISPLAY=":$(cat "$work/display")"
