@@ -9,8 +9,9 @@
 #
 #   check_msi.sh TAVRINO.MSI TAVRINO.EXE
 #
-# msiexec /i /qn with LOGPATH installs the program, its Start menu entries,
-# its entry in the list of programs and the class log's setting; the
+# msiexec /i /qn with LOGPATH installs an older version and the class log's
+# setting; the package replaces it in place with the program, its Start menu
+# entries, its one entry in the list of programs, keeping the setting; the
 # installed program logs a round there, and a group policy's path wins over
 # that setting; msiexec /x /qn removes all it installed and leaves the logs.
 # TAVRINO.EXE is the program tools/windows made the package of.
@@ -24,6 +25,7 @@ on_exit=remove
 remove() {
     wine reg delete "$policy" /f >/dev/null 2>&1
     wine msiexec /x "$(winepath -w "$msi")" /qn >/dev/null 2>&1
+    [ -f "${old:-}" ] && wine msiexec /x "$(winepath -w "$old")" /qn >/dev/null 2>&1
 }
 . "$(dirname "$0")/wine_session.sh"
 
@@ -56,7 +58,16 @@ logged() { # file name: the file holds that pupil's round, left after 3 numbers
 
 mkdir -p "$work/四年级"
 log="$work/四年级/机房.csv"
-wine msiexec /i "$(winepath -w "$msi")" /qn LOGPATH="$(winepath -w "$log")" || fail "msiexec /i ended with $?"
+# Last year's version first, set to log there: this package as 1.9.0 under a
+# product code of its own. This one replaces it in place, keeping the setting.
+old="$work/tavrino-1.9.0-x64.msi"
+cp "$msi" "$old"
+uuid() { tr a-z A-Z </proc/sys/kernel/random/uuid; }
+msibuild "$old" -q "UPDATE Property SET Value='1.9.0' WHERE Property='ProductVersion'" &&
+    msibuild "$old" -q "UPDATE Property SET Value='{$(uuid)}' WHERE Property='ProductCode'" &&
+    msibuild "$old" -s Tavrino "The Tavrino authors" "x64;2052" "{$(uuid)}" || fail "no older package"
+wine msiexec /i "$(winepath -w "$old")" /qn LOGPATH="$(winepath -w "$log")" || fail "msiexec /i 1.9.0 ended with $?"
+wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with $?"
 [ -f "$installed/tavrino.exe" ] && [ -f "$installed/LICENSE.txt" ] || fail "in $installed: $(ls "$installed" 2>&1)"
 # Wine puts a package's shortcuts for all users into the user's own menu.
 menu=$(find "$drive/" -path '*/Start Menu/Programs/Tavrino' -type d | head -1)
@@ -65,8 +76,8 @@ menu=$(find "$drive/" -path '*/Start Menu/Programs/Tavrino' -type d | head -1)
     fail "LOGPATH was not written to the computer's setting"
 entry=$(wine reg query 'HKLM\SOFTWARE\Microsoft\Windows\CurrentVersion\Uninstall' | tr -d '\r' |
     grep -i '\\{' | while read -r key; do [ "$(value "$key" DisplayName)" = Tavrino ] && echo "$key"; done)
-[ -n "$entry" ] && [ "$(value "$entry" DisplayVersion)" = 2.0.0 ] &&
-    [ "$(value "$entry" Publisher)" = "The Tavrino authors" ] || fail "no entry in the list of programs"
+[ -n "$entry" ] && [ "$(wc -l <<<"$entry")" -eq 1 ] && [ "$(value "$entry" DisplayVersion)" = 2.0.0 ] &&
+    [ "$(value "$entry" Publisher)" = "The Tavrino authors" ] || fail "the list of programs holds: $entry"
 ls "$drive"/windows/Installer/*/tavrino.ico >/dev/null 2>&1 || fail "no icon for the list of programs"
 
 play Wang
