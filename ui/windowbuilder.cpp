@@ -11,12 +11,12 @@
 #include "ui/fonts.h"
 #include "ui/linklabel.h"
 #include "ui/pictures.h"
+#include "ui/screenroom.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
-#include <QWindow>
 
 #include <algorithm>
 #include <cmath>
@@ -194,29 +194,15 @@ QSize WindowBuilder::designSize() const
 QRect WindowBuilder::placeOnScreen(const QScreen &screen) const
 {
     const QSize design = designSize();
-    // Windows knows the frame it draws once the native window exists; X11
-    // only once a window manager has framed the shown window, so a title bar
-    // and borders are allowed for where it does not say yet.
-    // (Windows 10 and later may also say a border is less than none.)
-    const QWindow *handle = m_window->windowHandle();
-    const QMargins told = handle ? handle->frameMargins() : QMargins();
-    QMargins frame(std::max(0, told.left()), std::max(0, told.top()), std::max(0, told.right()),
-                   std::max(0, told.bottom()));
-    if (frame.isNull())
-        frame = QMargins(8, 40, 8, 8);
-    const QRect area = screen.availableGeometry();
-    // A pixel less, for the rounding to a scaled screen's pixels.
-    const QSize room = area.size().shrunkBy(frame) - QSize(1, 1);
+    const QRect room = screenRoom(*m_window, screen);
     const double scale = std::min(
         {1.0, room.width() / double(design.width()), room.height() / double(design.height())});
     const QSize size(int(design.width() * scale), int(design.height() * scale));
     // The client area centred, but never with the frame out of the area.
     QRect client(QPoint(), size);
-    client.moveCenter(area.center());
-    client.moveTo(std::clamp(client.left(), area.left() + frame.left(),
-                             area.right() + 1 - frame.right() - size.width()),
-                  std::clamp(client.top(), area.top() + frame.top(),
-                             area.bottom() + 1 - frame.bottom() - size.height()));
+    client.moveCenter(screen.availableGeometry().center());
+    client.moveTo(std::clamp(client.left(), room.left(), room.right() + 1 - size.width()),
+                  std::clamp(client.top(), room.top(), room.bottom() + 1 - size.height()));
     return client;
 }
 

@@ -18,6 +18,7 @@
 #include "ui/palette.h"
 #include "ui/pdfpage.h"
 #include "ui/pictures.h"
+#include "ui/screenroom.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -120,7 +121,7 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
                 m_watcher.addPath(path);
         }
     });
-    resize(1100, 760);
+    resize(boundedByScreen(*this, {1100, 760}));
 }
 
 QLayout *ClassWindow::makeFilters(QList<QWidget *> &keyOrder)

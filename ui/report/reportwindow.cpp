@@ -15,6 +15,7 @@
 #include "ui/report/printing/printreport.h"
 #include "ui/report/reportpage.h"
 #include "ui/report/rhythmchart.h"
+#include "ui/screenroom.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -151,7 +152,7 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     });
 
     showRound(shown);
-    resize(1016, 730);
+    resize(boundedByScreen(*this, {1016, 730}));
     m_chart->setFocus();
 }
 
