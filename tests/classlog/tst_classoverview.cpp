@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <memory>
+
 namespace {
 
 const QByteArray kHeader =
@@ -73,11 +75,9 @@ private slots:
         QFETCH(QStringList, names);
         QFETCH(int, foreign);
         QFETCH(int, torn);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("class.csv"));
-        write(path, file);
-        LogReader reader(path);
-        QVERIFY(!reader.read());
+        const std::unique_ptr<LogReader> log = read(file);
+        QVERIFY(log);
+        const LogReader &reader = *log;
         QStringList read;
         for (const LoggedRound &round : reader.rounds())
             read << round.name;
@@ -122,22 +122,20 @@ private slots:
     // shortest; a name from two computers is one pupil.
     void bestsPerLevel()
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("class.csv"));
-        write(path,
-              kHeader +
-                  line("2026-12-01T09:00:00+08:00", "小红", 1, "挑战成功", "30.00", 50, "30.00") +
-                  line("2026-12-02T09:00:00+08:00", "小红", 1, "数字错误", "20", 20, "12.00") +
-                  line("2026-12-03T09:00:00+08:00", "小红", 1, "挑战成功", "27.50", 50, "27.50") +
-                  line("2026-12-04T09:00:00+08:00", "小红", 1, "挑战成功", "27.50", 50, "27.50") +
-                  line("2026-12-03T10:00:00+08:00", "小红", 7, "数字错误", "57", 57, "40.00") +
-                  line("2026-12-04T10:00:00+08:00", "小红", 7, "按了退格键", "61", 61, "50.00") +
-                  line("2026-12-04T11:00:00+08:00", "小红", 9, "停顿超过2秒", "80", 80, "60.00") +
-                  line("2026-12-05T11:00:00+08:00", "小红", 9, "数字错误", "80", 80, "55.10") +
-                  line("2026-12-06T11:00:00+08:00", "小红", 9, "数字错误", "79", 79, "40.00") +
-                  kRound.left(26) + "PC-09,小红,2,数字错误,3,3,5.00,500,0\r\n");
-        LogReader reader(path);
-        QVERIFY(!reader.read());
+        const std::unique_ptr<LogReader> log =
+            read(kHeader +
+                 line("2026-12-01T09:00:00+08:00", "小红", 1, "挑战成功", "30.00", 50, "30.00") +
+                 line("2026-12-02T09:00:00+08:00", "小红", 1, "数字错误", "20", 20, "12.00") +
+                 line("2026-12-03T09:00:00+08:00", "小红", 1, "挑战成功", "27.50", 50, "27.50") +
+                 line("2026-12-04T09:00:00+08:00", "小红", 1, "挑战成功", "27.50", 50, "27.50") +
+                 line("2026-12-03T10:00:00+08:00", "小红", 7, "数字错误", "57", 57, "40.00") +
+                 line("2026-12-04T10:00:00+08:00", "小红", 7, "按了退格键", "61", 61, "50.00") +
+                 line("2026-12-04T11:00:00+08:00", "小红", 9, "停顿超过2秒", "80", 80, "60.00") +
+                 line("2026-12-05T11:00:00+08:00", "小红", 9, "数字错误", "80", 80, "55.10") +
+                 line("2026-12-06T11:00:00+08:00", "小红", 9, "数字错误", "79", 79, "40.00") +
+                 kRound.left(26) + "PC-09,小红,2,数字错误,3,3,5.00,500,0\r\n");
+        QVERIFY(log);
+        const LogReader &reader = *log;
         const std::vector<ClassOverview::Pupil> pupils = ClassOverview::pupils(reader.rounds(), {});
         QCOMPARE(pupils.size(), std::size_t(1));
         const ClassOverview::Pupil &p = pupils.front();
@@ -171,7 +169,11 @@ private slots:
         QByteArray file = kHeader;
         for (const char *name : {"周", "学生10", "何", "学生2", "安", "孙"})
             file += QByteArray(kRound).replace("王芳", name);
-        const QStringList names = pupilNames(file);
+        const std::unique_ptr<LogReader> reader = read(file);
+        QVERIFY(reader);
+        QStringList names;
+        for (const ClassOverview::Pupil &p : ClassOverview::pupils(reader->rounds(), {}))
+            names << p.name;
         QCOMPARE(names, (QStringList{"安", "何", "孙", "学生2", "学生10", "周"}));
     }
 
@@ -191,29 +193,21 @@ private slots:
     {
         QFETCH(QByteArray, file);
         QFETCH(QString, said);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("class.csv"));
-        write(path, file);
-        LogReader reader(path);
-        QVERIFY(!reader.read());
-        QVERIFY2(ClassOverview::summaryText({}, reader).startsWith(said),
-                 qPrintable(ClassOverview::summaryText({}, reader)));
-        QCOMPARE(ClassOverview::skippedText(reader), QString());
+        const std::unique_ptr<LogReader> reader = read(file);
+        QVERIFY(reader);
+        QVERIFY2(ClassOverview::summaryText({}, *reader).startsWith(said),
+                 qPrintable(ClassOverview::summaryText({}, *reader)));
+        QCOMPARE(ClassOverview::skippedText(*reader), QString());
     }
 
 private:
-    static QStringList pupilNames(const QByteArray &file)
+    // A log holding these bytes, read once; null where it could not be read.
+    std::unique_ptr<LogReader> read(const QByteArray &bytes)
     {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("class.csv"));
-        write(path, file);
-        LogReader reader(path);
-        if (reader.read())
-            return {};
-        QStringList names;
-        for (const ClassOverview::Pupil &p : ClassOverview::pupils(reader.rounds(), {}))
-            names << p.name;
-        return names;
+        const QString path = m_dir.filePath(QStringLiteral("class.csv"));
+        write(path, bytes);
+        auto reader = std::make_unique<LogReader>(path);
+        return reader->read() ? nullptr : std::move(reader);
     }
 
     static void write(const QString &path, const QByteArray &bytes, bool append = false)
@@ -222,6 +216,8 @@ private:
         QVERIFY(f.open(append ? QIODevice::Append : QIODevice::WriteOnly | QIODevice::Truncate));
         f.write(append ? bytes.mid(QFileInfo(path).size()) : bytes);
     }
+
+    QTemporaryDir m_dir;
 };
 
 QTEST_GUILESS_MAIN(TestClassOverview)
