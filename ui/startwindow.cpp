@@ -51,9 +51,8 @@ StartWindow::StartWindow(StartScreen &rules, QWidget *parent)
 
 void StartWindow::setVisible(bool visible)
 {
-    // Placed once, on the screen it first shows on.
-    // Asked before the native window exists, the screen is the one the
-    // window is to show on.
+    // Placed once, on the screen it first shows on: asked before the native
+    // window exists, the screen is the one the window is to show on.
     const QScreen *screen = QWidget::screen();
     if (visible && !m_placed && screen) {
         m_placed = true;
