@@ -162,7 +162,7 @@ int main(int argc, char *argv[])
     }
 
     SystemClock clock;
-    Program program(clock, configuredLogPath(command.logFile()));
+    Program program(clock, configuredLogPath(command.logFile()), configuredOutboxFolder());
     instance.answerCalls([&program] { program.bringToFront(); });
     program.showStartWindow();
     const int status = QApplication::exec();

@@ -13,6 +13,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QDir>
 #include <QMessageBox>
 
 using namespace ClassLogTexts;
@@ -26,20 +27,21 @@ void printLine(const QString &line)
 
 } // namespace
 
-Program::Program(GameClock &clock, const QString &logPath)
+Program::Program(GameClock &clock, const QString &logPath, const QString &outboxFolder)
     : m_window(m_screen), m_run(clock, m_history)
 {
     if (!logPath.isEmpty()) {
         // The answer of the check comes when the folder gives it; the start
         // window does not wait for it, nor a round's end for its line.
-        m_log = std::make_unique<ClassLogWriter>(logPath);
+        m_log = std::make_unique<ClassLogWriter>(logPath, outboxFolder);
         QObject::connect(m_log.get(), &ClassLogWriter::checked, &m_window,
                          [this](const Failure &problem) { logChecked(problem); });
         QObject::connect(m_log.get(), &ClassLogWriter::written, &m_window,
-                         [this](const Failure &failure) { logWritten(failure); });
-        QObject::connect(m_log.get(), &ClassLogWriter::notAnswering, &m_window,
-                         [this] { showNote(utf8(kNotAnswering).arg(m_log->unwritten())); });
-        m_log->check();
+                         [this](const Failure &failure, bool busy) { logWritten(failure, busy); });
+        QObject::connect(m_log.get(), &ClassLogWriter::notAnswering, &m_window, [this] {
+            showNote(utf8(kNotAnswering).arg(m_log->unwritten()).arg(waitingWhere()));
+        });
+        m_log->start();
         m_history.listen([this](const RoundRecord &round) {
             if (!m_logUnusable)
                 m_log->append(round);
@@ -94,12 +96,21 @@ void Program::logChecked(const Failure &problem)
     box->open();
 }
 
-void Program::logWritten(const Failure &failure)
+void Program::logWritten(const Failure &failure, bool busy)
 {
-    if (failure)
-        showNote(utf8(kWaiting).arg(m_log->unwritten()).arg(*failure));
-    else if (m_note)
-        m_note->hide();
+    if (!failure) {
+        if (m_note)
+            m_note->hide();
+    } else if (busy) {
+        showNote(utf8(kInUseNote).arg(m_log->unwritten()).arg(waitingWhere()));
+    } else {
+        showNote(utf8(kWaiting).arg(m_log->unwritten()).arg(waitingWhere(), *failure));
+    }
+}
+
+QString Program::waitingWhere() const
+{
+    return utf8(m_log->keepsHere() ? kKeptHere : kKeptInMemory);
 }
 
 void Program::showNote(const QString &text)
@@ -113,13 +124,29 @@ bool Program::finish()
 {
     if (!m_log)
         return true;
+    // The message at the end says what the note said, and more.
+    if (m_note)
+        m_note->hide();
     const ClassLogWriter::Left left = m_log->finish(kClassLogFinishMs);
-    if (left.rounds > 0) {
-        const QString count = QString::number(left.rounds);
-        printLine(utf8(kLostLine).arg(count, m_log->path(), left.reason));
+    const QString path = QDir::toNativeSeparators(m_log->path());
+    const QString outbox = QDir::toNativeSeparators(m_log->outboxFolder());
+    QStringList said;
+    if (left.kept > 0) {
+        const QString count = QString::number(left.kept);
+        printLine(utf8(kKeptLine).arg(count, path, left.reason, outbox));
+        said << utf8(kKept).arg(count, path, left.reason, outbox);
+    }
+    if (left.lost > 0) {
+        const QString count = QString::number(left.lost);
+        const QString reason = left.outboxReason.isEmpty()
+                                   ? left.reason
+                                   : utf8(kNotKeptHere).arg(left.reason, outbox, left.outboxReason);
+        printLine(utf8(kLostLine).arg(count, path, reason));
+        said << utf8(kLost).arg(count, path, reason);
+    }
+    if (!said.isEmpty()) {
         Dialogs::prepare();
-        QMessageBox::warning(nullptr, utf8(kTitle),
-                             utf8(kLost).arg(count, m_log->path(), left.reason));
+        QMessageBox::warning(nullptr, utf8(kTitle), said.join(QStringLiteral("\n\n")));
     }
     return !m_log->hanging();
 }

@@ -21,8 +21,10 @@ class NoteWindow;
 // reports, the rules decide, the window shows what they hold.
 class Program {
 public:
-    // logPath: the class log's file; empty for none.
-    Program(GameClock &clock, const QString &logPath = QString());
+    // logPath: the class log's file, empty for none; outboxFolder: where
+    // its rounds wait on this computer while the file cannot take them.
+    Program(GameClock &clock, const QString &logPath = QString(),
+            const QString &outboxFolder = QString());
     ~Program();
 
     // Shows the start window, and tells of a class log that cannot be used.
@@ -31,15 +33,17 @@ public:
     // the front, restored where they were minimised.
     void bringToFront();
     // At the end of the run: a last attempt at rounds that wait for the
-    // class log; says so when they could not be written. False when the
-    // log's folder still hangs: the process must then end without waiting
-    // for it.
+    // class log; says where those wait that could not be written. False
+    // when the log's folder still hangs: the process must then end without
+    // waiting for it.
     [[nodiscard]] bool finish();
 
 private:
     void logChecked(const Failure &problem);
-    void logWritten(const Failure &failure);
+    void logWritten(const Failure &failure, bool busy);
     void showNote(const QString &text);
+    // Where the rounds that wait for the class log are, in the note's words.
+    QString waitingWhere() const;
     void openChallenge();
 
     StartScreen m_screen;

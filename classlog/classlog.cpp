@@ -14,7 +14,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
-#include <QSysInfo>
 
 using namespace ClassLogTexts;
 using CsvLine::kByteOrderMark;
@@ -26,17 +25,31 @@ namespace {
 // computer (where its process cannot be looked up) blocks the file no longer
 // than this.
 constexpr int kStaleLockMs = 10'000;
-constexpr int kLockWaitMs = 5'000;
 // Owner and group may write, others read: a class file a teacher shares.
 constexpr QFileDevice::Permissions kFilePermissions =
     QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup |
     QFileDevice::WriteGroup | QFileDevice::ReadOther;
+// How far back a line in doubt is looked for. Such lines are the last that
+// a run of the game wrote before it was stopped without hearing back, and
+// the next start on that computer delivers them, mostly the same day: a
+// megabyte holds some 12,000 lines, a whole school's day in one log.
+constexpr qint64 kTailBytes = 1 << 20;
+
+// Whether the bytes hold the line whole, on a line of its own.
+bool holdsLine(const QByteArray &bytes, const QByteArray &line)
+{
+    for (qsizetype at = bytes.indexOf(line); at >= 0; at = bytes.indexOf(line, at + 1)) {
+        if (at > 0 && bytes[at - 1] == '\n')
+            return true;
+    }
+    return false;
+}
 
 } // namespace
 
-ClassLog::ClassLog(const QString &path) : m_path(path), m_host(QSysInfo::machineHostName()) {}
+ClassLog::ClassLog(const QString &path) : m_path(path) {}
 
-Failure ClassLog::check()
+Failure ClassLog::check() const
 {
     if (m_path.isEmpty())
         return utf8(kNoFile);
@@ -46,7 +59,7 @@ Failure ClassLog::check()
     const bool existed = info.exists();
     QFile file(m_path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append))
-        return writeProblem(m_path, file.error());
+        return heldByAnotherProgram(m_path) ? Failure() : writeProblem(m_path, file.error());
     file.close();
     if (!existed)
         file.setPermissions(kFilePermissions);
@@ -57,30 +70,18 @@ Failure ClassLog::check()
     return std::nullopt;
 }
 
-Failure ClassLog::append(const RoundRecord &round)
+ClassLog::Written ClassLog::write(const std::vector<QByteArray> &lines, std::size_t inDoubt,
+                                  int lockWaitMs) const
 {
-    add(round);
-    return write();
-}
-
-void ClassLog::add(const RoundRecord &round)
-{
-    m_waiting.push_back(CsvLine::round(round, m_host));
-}
-
-Failure ClassLog::flush()
-{
-    return write();
-}
-
-Failure ClassLog::write()
-{
-    if (m_waiting.empty())
-        return std::nullopt;
+    if (lines.empty())
+        return {};
     QLockFile lock(m_path + QStringLiteral(".lock"));
     lock.setStaleLockTime(kStaleLockMs);
-    if (!lock.tryLock(kLockWaitMs))
-        return lock.error() == QLockFile::LockFailedError ? utf8(kLockHeld) : utf8(kCannotLock);
+    if (!lock.tryLock(lockWaitMs)) {
+        if (lock.error() == QLockFile::LockFailedError)
+            return {utf8(kInUse), true};
+        return {utf8(kCannotLock)};
+    }
     QFile file(m_path);
     const QFileInfo info(m_path);
     const bool existed = info.exists();
@@ -88,8 +89,12 @@ Failure ClassLog::write()
     const bool device = existed && !info.isFile();
     const QIODevice::OpenMode mode =
         device ? QIODevice::WriteOnly : QIODevice::ReadWrite | QIODevice::Append;
-    if (!file.open(mode | QIODevice::Unbuffered))
-        return writeProblem(m_path, file.error());
+    if (!file.open(mode | QIODevice::Unbuffered)) {
+        // A spreadsheet on Windows holds the file it shows against writers.
+        if (heldByAnotherProgram(m_path))
+            return {utf8(kInUse), true};
+        return {writeProblem(m_path, file.error())};
+    }
     qint64 size = device ? 0 : file.size();
     QByteArray chunk;
     if (size == 0) {
@@ -112,19 +117,29 @@ Failure ClassLog::write()
             }
         }
     }
-    for (const QByteArray &line : m_waiting)
-        chunk += line;
+    QByteArray tail;
+    if (inDoubt > 0 && size > 0) {
+        // A byte more, for the line break before the first line.
+        const qint64 from = std::max<qint64>(0, size - kTailBytes - 1);
+        file.seek(from);
+        tail = file.read(size - from);
+    }
+    const qsizetype before = chunk.size();
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        if (i >= inDoubt || !holdsLine(tail, lines[i]))
+            chunk += lines[i];
+    }
+    if (chunk.size() == before)
+        return {};
     // One write of everything, then onto the disk; a write that did not go
-    // in whole is taken back, and the lines wait.
+    // in whole is taken back.
     const qint64 written = file.write(chunk);
     if (written != chunk.size() || !syncToDisk(file)) {
         const Failure failure = writeProblem(m_path, file.error());
-        if (!device)
-            file.resize(size);
-        return failure;
+        const bool takenBack = !device && file.resize(size);
+        return {failure, false, !takenBack};
     }
     if (!existed)
         file.setPermissions(kFilePermissions);
-    m_waiting.clear();
-    return std::nullopt;
+    return {};
 }

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include <algorithm>
 
@@ -15,16 +16,15 @@
 
 namespace {
 
-// The path a group policy sets for the class log; Windows only, where
-// policies live in the registry. Read with the system's own call: QSettings
-// creates a key it reads when it may, and the policy's key belongs to the
-// policy alone. A REG_EXPAND_SZ value comes back with its variables
-// expanded.
-QString policyLogPath()
+// A value a group policy sets; Windows only, where policies live in the
+// registry. Read with the system's own call: QSettings creates a key it
+// reads when it may, and the policy's key belongs to the policy alone. A
+// REG_EXPAND_SZ value comes back with its variables expanded.
+QString policyValue(const char *name)
 {
 #ifdef Q_OS_WIN
     const std::wstring key = QString::fromLatin1(kLogPolicyKey).toStdWString();
-    const std::wstring value = QString::fromLatin1(kLogValueName).toStdWString();
+    const std::wstring value = QString::fromLatin1(name).toStdWString();
     wchar_t path[4096];
     DWORD size = sizeof path;
     if (RegGetValueW(HKEY_LOCAL_MACHINE, key.c_str(), value.c_str(), RRF_RT_REG_SZ, nullptr, path,
@@ -32,8 +32,22 @@ QString policyLogPath()
         return {};
     return QString::fromWCharArray(path);
 #else
+    Q_UNUSED(name)
     return {};
 #endif
+}
+
+// The policy's value, else the administrator's setting for the whole
+// computer: on Linux /etc/xdg/tavrino/tavrino.conf, on Windows the registry
+// value of HKEY_LOCAL_MACHINE\SOFTWARE\tavrino\tavrino. A school's policy wins
+// over the computer's setting, as policies do.
+QString administratorsValue(const char *name)
+{
+    if (const QString policy = policyValue(name); !policy.isEmpty())
+        return expandPath(policy);
+    const QSettings system(QSettings::NativeFormat, QSettings::SystemScope,
+                           QStringLiteral("tavrino"), QStringLiteral("tavrino"));
+    return expandPath(system.value(QLatin1String(name)).toString());
 }
 
 } // namespace
@@ -42,15 +56,14 @@ QString configuredLogPath(const QString &commandLinePath)
 {
     if (!commandLinePath.isEmpty())
         return expandPath(commandLinePath);
-    // A school's policy wins over the computer's setting, as policies do.
-    if (const QString policy = policyLogPath(); !policy.isEmpty())
-        return expandPath(policy);
-    // The administrator's setting for the whole computer: on Linux
-    // /etc/xdg/tavrino/tavrino.conf, on Windows the registry value "log" of
-    // HKEY_LOCAL_MACHINE\SOFTWARE\tavrino\tavrino.
-    const QSettings system(QSettings::NativeFormat, QSettings::SystemScope,
-                           QStringLiteral("tavrino"), QStringLiteral("tavrino"));
-    return expandPath(system.value(QLatin1String(kLogValueName)).toString());
+    return administratorsValue(kLogValueName);
+}
+
+QString configuredOutboxFolder()
+{
+    const QString folder = administratorsValue(kOutboxValueName);
+    return folder.isEmpty() ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                            : folder;
 }
 
 QString expandPath(const QString &path)

@@ -11,12 +11,18 @@
 // policy's, then the computer's registry value; on Linux
 // /etc/xdg/tavrino/tavrino.conf); empty when none asks for one.
 QString configuredLogPath(const QString &commandLinePath);
+// Where rounds wait on this computer while the class log cannot take them:
+// the administrator's setting "outbox" beside "log" (for computers whose
+// system drive is reset at every start), else the account's own local
+// application data.
+QString configuredOutboxFolder();
 
 // Where a Windows group policy (packaging/windows/tavrino.admx) sets the
-// class log's path: a value of this name under HKEY_LOCAL_MACHINE's key; the
-// computer's own setting has the same name.
+// class log's path and the outbox's folder: values of these names under
+// HKEY_LOCAL_MACHINE's key; the computer's own settings have the same names.
 inline constexpr char kLogPolicyKey[] = "SOFTWARE\\Policies\\Tavrino";
 inline constexpr char kLogValueName[] = "log";
+inline constexpr char kOutboxValueName[] = "outbox";
 
 // A path with a leading ~/ and environment variables ($NAME, ${NAME}, and
 // %NAME% where NAME is set) expanded.

@@ -6,179 +6,316 @@
 
 #include "classlog/classlog.h"
 #include "classlog/classlogtexts.h"
+#include "classlog/csvline.h"
+#include "classlog/filethread.h"
+#include "classlog/outbox.h"
 #include "core/text.h"
 
-#include <QDeadlineTimer>
-#include <QMutex>
-#include <QThread>
-#include <QWaitCondition>
+#include <QCoreApplication>
+#include <QSignalBlocker>
+#include <QSysInfo>
 
-#include <vector>
+#include <algorithm>
 
-// The thread that does every file operation of the log. It sleeps until it
-// is handed work and takes all that came meanwhile at once: the rounds of a
-// computer room that finished while the share was slow go in one write.
-class ClassLogThread : public QThread {
-    Q_OBJECT
-public:
-    explicit ClassLogThread(const QString &path) : m_log(path) {}
+namespace {
 
-    void post(bool check, const RoundRecord *round, bool stop)
-    {
-        const QMutexLocker locker(&m_mutex);
-        m_check = m_check || check;
-        if (round)
-            m_rounds.push_back(*round);
-        m_stop = m_stop || stop;
-        m_wake.wakeOne();
+// What the last attempt at the end keeps for its write and sync, after
+// waiting for the lock.
+constexpr int kWriteMs = 1'000;
+// How long the end of the program waits for this computer's own disk.
+constexpr int kOutboxWaitMs = 5'000;
+
+FileThread *startThread(QObject *receiver)
+{
+    auto *thread = new FileThread;
+    QObject::connect(thread, &FileThread::replied, receiver,
+                     [](const FileThread::Job &apply) { apply(); });
+    thread->start();
+    return thread;
+}
+
+// Ends the thread: at once when it has nothing left to do, else it is left
+// to end by itself (deleting a running thread would end the program).
+// False when it still runs.
+bool endThread(FileThread *thread, bool hangs)
+{
+    thread->stop();
+    if (thread->wait(hangs ? QDeadlineTimer(0) : QDeadlineTimer(QDeadlineTimer::Forever))) {
+        delete thread;
+        return true;
     }
+    QObject::disconnect(thread, &FileThread::replied, nullptr, nullptr);
+    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    return false;
+}
 
-    // Read only once the thread has finished.
-    int waiting() const { return m_log.waiting(); }
-    const Failure &lastFailure() const { return m_lastFailure; }
+} // namespace
 
-signals:
-    void checked(const QString &problem);
-    // handled: rounds taken from the queue so far; waiting: of those, the
-    // rounds that wait after a failed write; problem: empty on success.
-    void wrote(quint64 handled, int waiting, const QString &problem);
-
-protected:
-    void run() override
-    {
-        quint64 handled = 0;
-        bool usable = true;
-        for (;;) {
-            bool check = false;
-            bool stop = false;
-            std::vector<RoundRecord> rounds;
-            {
-                const QMutexLocker locker(&m_mutex);
-                while (!m_check && !m_stop && m_rounds.empty())
-                    m_wake.wait(&m_mutex);
-                std::swap(check, m_check);
-                std::swap(stop, m_stop);
-                rounds.swap(m_rounds);
-            }
-            if (check) {
-                const Failure problem = m_log.check();
-                usable = !problem;
-                emit checked(problem.value_or(QString()));
-            }
-            // A file found unusable takes nothing: the game runs on without it.
-            if (usable && (!rounds.empty() || stop)) {
-                for (const RoundRecord &round : rounds)
-                    m_log.add(round);
-                handled += rounds.size();
-                m_lastFailure = m_log.flush();
-                emit wrote(handled, m_log.waiting(), m_lastFailure.value_or(QString()));
-            }
-            if (stop)
-                return;
-        }
-    }
-
-private:
-    ClassLog m_log;
-    Failure m_lastFailure;
-    QMutex m_mutex;
-    QWaitCondition m_wake;
-    bool m_check = false;
-    bool m_stop = false;
-    std::vector<RoundRecord> m_rounds;
-};
-
-ClassLogWriter::ClassLogWriter(const QString &path, QObject *parent)
-    : QObject(parent), m_path(path), m_thread(new ClassLogThread(path))
+ClassLogWriter::ClassLogWriter(const QString &path, const QString &outboxFolder, QObject *parent)
+    : QObject(parent), m_path(path), m_host(QSysInfo::machineHostName()),
+      m_log(std::make_shared<const ClassLog>(path)),
+      m_outbox(std::make_shared<const Outbox>(outboxFolder, path)), m_share(startThread(this)),
+      m_local(startThread(this))
 {
     m_noAnswer.setSingleShot(true);
     m_noAnswer.setInterval(kClassLogNoAnswerMs);
-    connect(&m_noAnswer, &QTimer::timeout, this, &ClassLogWriter::notAnswering);
-    connect(m_thread, &ClassLogThread::checked, this, [this](const QString &problem) {
-        m_checking = false;
-        watch(true);
-        emit checked(problem.isEmpty() ? Failure() : Failure(problem));
+    connect(&m_noAnswer, &QTimer::timeout, this, [this] {
+        // Whatever waits for a folder that does not answer waits on this
+        // computer too, in case the game ends before the folder answers.
+        m_silent = true;
+        keepAll();
+        emit notAnswering();
     });
-    connect(m_thread, &ClassLogThread::wrote, this,
-            [this](quint64 handled, int waiting, const QString &problem) {
-                m_handled = handled;
-                m_waiting = waiting;
-                watch(true);
-                emit written(problem.isEmpty() ? Failure() : Failure(problem));
-            });
-    m_thread->start();
+    m_retry.setSingleShot(true);
+    m_retry.setInterval(kClassLogRetryMs);
+    connect(&m_retry, &QTimer::timeout, this, &ClassLogWriter::deliver);
 }
 
 ClassLogWriter::~ClassLogWriter()
 {
-    if (!m_thread)
-        return;
-    if (!m_stopping)
-        stopThread(kClassLogFinishMs);
-    // A file operation that hangs may still come back; the thread then ends
-    // and goes by itself. Deleting a running thread would end the program.
-    connect(m_thread, &QThread::finished, m_thread, &QObject::deleteLater);
-    if (!m_thread->isRunning())
-        delete m_thread;
+    if (!m_finished)
+        finish(kClassLogFinishMs);
 }
 
-void ClassLogWriter::check()
+const QString &ClassLogWriter::outboxFolder() const
+{
+    return m_outbox->folder();
+}
+
+void ClassLogWriter::start()
 {
     m_checking = true;
-    m_thread->post(true, nullptr, false);
+    m_share->post([this, log = m_log, thread = m_share] {
+        const Failure problem = log->check();
+        thread->reply([this, problem] {
+            m_checking = false;
+            m_usable = problem ? Usable::No : Usable::Yes;
+            m_failure = problem;
+            watch(true);
+            emit checked(problem);
+            deliver();
+        });
+    });
     watch(false);
+    m_loading = true;
+    m_local->post([this, outbox = m_outbox, thread = m_local] {
+        const Outbox::Loaded kept = outbox->load();
+        thread->reply([this, kept] { loaded(kept.lines, kept.failure); });
+    });
 }
 
 void ClassLogWriter::append(const RoundRecord &round)
 {
-    ++m_handed;
-    m_thread->post(false, &round, false);
-    watch(false);
+    const QByteArray line = CsvLine::round(round, m_host);
+    if (!m_loaded && !m_unreadable) {
+        m_early.push_back(line);
+        return;
+    }
+    queue(line, false);
+    deliver();
+}
+
+void ClassLogWriter::queue(const QByteArray &line, bool inDoubt)
+{
+    m_lines.push_back({line, m_next++, inDoubt});
+}
+
+void ClassLogWriter::loaded(const std::vector<QByteArray> &lines, const Failure &failure)
+{
+    // The outbox's lines ended in an earlier run: they go first. A run
+    // that ended without hearing back from its write may have put them in
+    // the file already.
+    m_loading = false;
+    m_loaded = failure == std::nullopt;
+    m_unreadable = !m_loaded;
+    m_outboxFailure = failure;
+    const quint64 first = m_next;
+    for (const QByteArray &line : lines)
+        queue(line, true);
+    m_keepTo = m_next;
+    m_stored = {first, m_next};
+    for (const QByteArray &line : std::exchange(m_early, {}))
+        queue(line, false);
+    // Rounds that ended while the folder did not answer wait here too.
+    if (m_silent)
+        keepAll();
+    deliver();
 }
 
 int ClassLogWriter::unwritten() const
 {
-    return int(m_handed - m_handled) + m_waiting;
+    return int(m_lines.size() + m_early.size());
 }
 
-// The clock runs while the thread owes an answer, from its last answer on:
-// a thread that answers, however slowly, is not said to hang.
+bool ClassLogWriter::keepsHere() const
+{
+    return !m_unreadable && !m_outboxFailure;
+}
+
+void ClassLogWriter::deliver()
+{
+    if (m_usable != Usable::Yes || !(m_loaded || m_unreadable) || m_writing > 0 || m_lines.empty())
+        return;
+    m_retry.stop();
+    std::vector<QByteArray> lines;
+    std::size_t inDoubt = 0;
+    for (const Line &line : m_lines) {
+        lines.push_back(line.bytes);
+        if (line.inDoubt)
+            inDoubt = lines.size();
+    }
+    m_writing = lines.size();
+    // At the end, the last attempt waits for the lock only as long as the
+    // end leaves it.
+    const int lockWaitMs = m_finishing
+                               ? int(std::max<qint64>(0, m_finishBy.remainingTime() - kWriteMs))
+                               : ClassLog::kLockWaitMs;
+    m_share->post(
+        [this, log = m_log, thread = m_share, lines = std::move(lines), inDoubt, lockWaitMs] {
+            const ClassLog::Written written = log->write(lines, inDoubt, lockWaitMs);
+            thread->reply([this, count = lines.size(), written] {
+                wrote(count, written.failure, written.busy, written.uncertain);
+            });
+        });
+    watch(false);
+}
+
+void ClassLogWriter::wrote(std::size_t count, const Failure &failure, bool busy, bool uncertain)
+{
+    m_writing = 0;
+    watch(true);
+    m_failure = failure;
+    m_busy = busy;
+    if (!failure) {
+        m_lines.erase(m_lines.begin(), m_lines.begin() + qsizetype(count));
+        // The outbox lets go of what went in.
+        store();
+        emit written(failure, busy);
+        deliver();
+        return;
+    }
+    if (uncertain) {
+        for (std::size_t i = 0; i < count; ++i)
+            m_lines[i].inDoubt = true;
+    }
+    keepAll();
+    if (!m_finishing)
+        m_retry.start();
+    emit written(failure, busy);
+}
+
+void ClassLogWriter::keepAll()
+{
+    m_keepTo = m_next;
+    store();
+}
+
+// The outbox is written one write at a time, each with every line it
+// should hold then; a write that fails leaves the file as it was and is
+// tried again when more lines are to be kept.
+void ClassLogWriter::store()
+{
+    if (!m_loaded || m_storing)
+        return;
+    const quint64 first = m_lines.empty() ? m_next : m_lines.front().number;
+    const Stretch keep{first, std::max(first, m_keepTo)};
+    if (keep == m_stored || (keep.empty() && m_stored.empty()))
+        return;
+    std::vector<QByteArray> lines;
+    for (const Line &line : m_lines) {
+        if (line.number < keep.to)
+            lines.push_back(line.bytes);
+    }
+    m_storing = true;
+    m_local->post([this, outbox = m_outbox, thread = m_local, lines = std::move(lines), keep] {
+        const Failure failure = outbox->store(lines);
+        thread->reply([this, keep, failure] { stored(keep, failure); });
+    });
+}
+
+void ClassLogWriter::stored(Stretch stretch, const Failure &failure)
+{
+    m_storing = false;
+    const bool keptBefore = keepsHere();
+    m_outboxFailure = failure;
+    if (!failure) {
+        m_stored = stretch;
+        store();
+    }
+    // Where the waiting rounds are has changed: said again.
+    if (keepsHere() != keptBefore && m_silent)
+        emit notAnswering();
+    else if (keepsHere() != keptBefore && m_failure)
+        emit written(m_failure, m_busy);
+}
+
+// The clock runs while the log's thread owes an answer, from its last
+// answer on: a thread that answers, however slowly, is not said to hang.
 void ClassLogWriter::watch(bool answered)
 {
-    if (!m_checking && m_handed == m_handled)
+    if (answered)
+        m_silent = false;
+    if (!m_checking && m_writing == 0)
         m_noAnswer.stop();
     else if (answered || !m_noAnswer.isActive())
         m_noAnswer.start();
 }
 
+void ClassLogWriter::waitFor(FileThread *thread, const std::function<bool()> &owed,
+                             QDeadlineTimer deadline)
+{
+    // The answers come as queued calls: they are run here, since the event
+    // loop has ended. Whatever is owed has a job on the thread that has not
+    // run yet, or its answer waits here.
+    for (;;) {
+        QCoreApplication::sendPostedEvents(this, QEvent::MetaCall);
+        if (!owed() || !thread->waitIdle(deadline))
+            return;
+    }
+}
+
 ClassLogWriter::Left ClassLogWriter::finish(int ms)
 {
+    Left left;
+    if (m_finished)
+        return left;
+    // What became of the rounds is said by what this returns: the windows
+    // that heard the signals may be going already.
+    const QSignalBlocker quiet(this);
+    m_finishing = true;
+    m_finishBy = QDeadlineTimer(ms);
     m_noAnswer.stop();
-    if (!m_thread)
-        return {m_waiting, QString()};
-    if (!m_stopping)
-        stopThread(ms);
-    if (hanging())
-        return {unwritten(), utf8(ClassLogTexts::kNoAnswer)};
-    // The thread has ended: what it holds can be read here.
-    const Left left{m_thread->waiting(), m_thread->lastFailure().value_or(QString())};
-    delete m_thread;
-    m_thread = nullptr;
-    m_handled = m_handed;
-    m_waiting = left.rounds;
+    m_retry.stop();
+    // The write under way, then one more with every round that waits.
+    auto shareOwes = [this] { return m_checking || m_writing > 0; };
+    waitFor(m_share, shareOwes, m_finishBy);
+    deliver();
+    waitFor(m_share, shareOwes, m_finishBy);
+    const bool hangs = shareOwes();
+    // What did not go in waits on this computer, whose own disk answers:
+    // once the outbox has been read, it is written with every round.
+    const QDeadlineTimer local(kOutboxWaitMs);
+    auto loading = [this] { return m_loading; };
+    waitFor(m_local, loading, local);
+    keepAll();
+    auto localOwes = [this] { return m_loading || m_storing; };
+    waitFor(m_local, localOwes, local);
+    m_finished = true;
+
+    for (const Line &line : m_lines)
+        ++(line.number < m_stored.to && line.number >= m_stored.from ? left.kept : left.lost);
+    left.lost += int(m_early.size());
+    left.reason = hangs ? utf8(ClassLogTexts::kNoAnswer) : m_failure.value_or(QString());
+    if (left.reason.isEmpty())
+        left.reason = utf8(ClassLogTexts::kNoAnswer);
+    left.outboxReason =
+        localOwes() ? utf8(ClassLogTexts::kNoAnswer) : m_outboxFailure.value_or(QString());
+    m_hangs = !endThread(m_local, localOwes());
+    m_hangs = !endThread(m_share, hangs) || m_hangs;
     return left;
 }
 
 bool ClassLogWriter::hanging() const
 {
-    return m_thread && m_thread->isRunning();
+    return m_hangs;
 }
-
-void ClassLogWriter::stopThread(int ms)
-{
-    m_stopping = true;
-    m_thread->post(false, nullptr, true);
-    m_thread->wait(QDeadlineTimer(ms));
-}
-
-#include "classlogwriter.moc"

@@ -9,6 +9,10 @@
 #include <QFileInfo>
 #include <QStorageInfo>
 
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
 namespace {
 
 constexpr char kNoFolder[] = "文件所在的文件夹不存在";
@@ -56,4 +60,25 @@ QString readProblem(const QString &path)
     if (!info.isReadable())
         return QString::fromUtf8(kNotReadable);
     return QString::fromUtf8(kUnreadable);
+}
+
+bool heldByAnotherProgram(const QString &path)
+{
+#ifdef Q_OS_WIN
+    // Asked the way the writer opens it, sharing everything it can: only
+    // another program's handle that shares no writing refuses it.
+    const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
+    const HANDLE file = CreateFileW(name.c_str(), FILE_APPEND_DATA,
+                                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                    OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file != INVALID_HANDLE_VALUE) {
+        CloseHandle(file);
+        return false;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION;
+#else
+    Q_UNUSED(path)
+    return false;
+#endif
 }

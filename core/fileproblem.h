@@ -15,3 +15,8 @@ QString writeProblem(const QString &path, QFileDevice::FileError error = QFileDe
 
 // Why a file could not be read: it is missing, a folder, not to be read.
 QString readProblem(const QString &path);
+
+// Whether another program has the file open and lets nobody else write to
+// it, as a spreadsheet on Windows holds the file it shows: the file is busy,
+// not broken. Always false where the system has no such sharing rules.
+bool heldByAnotherProgram(const QString &path);

@@ -11,10 +11,12 @@
 //   classlog_writer FILE COUNT NAME
 //   classlog_writer --hold FILE MS
 #include "classlog/classlog.h"
+#include "classlog/csvline.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QLockFile>
+#include <QSysInfo>
 #include <QThread>
 
 #include <cstdio>
@@ -43,11 +45,10 @@ int main(int argc, char *argv[])
     for (int n = 1; n <= count; ++n) {
         round.result = QString::number(n);
         round.durationMs = n;
-        if (!log.append(round))
-            continue;
+        const std::vector<QByteArray> line{CsvLine::round(round, QSysInfo::machineHostName())};
         QElapsedTimer trying;
         trying.start();
-        while (log.flush()) {
+        while (log.write(line).failure) {
             if (trying.elapsed() > 30'000)
                 return 1;
             QThread::msleep(200);

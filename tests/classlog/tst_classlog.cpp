@@ -5,6 +5,7 @@
 #include "classlog/classlog.h"
 #include "classlog/classlogpath.h"
 #include "classlog/csvline.h"
+#include "classlog/outbox.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -12,6 +13,7 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QXmlStreamReader>
@@ -57,6 +59,16 @@ QList<QByteArray> dataLines(const QByteArray &file)
     if (!lines.isEmpty())
         lines.removeFirst(); // the header
     return lines;
+}
+
+QByteArray line(const RoundRecord &r)
+{
+    return CsvLine::round(r, QSysInfo::machineHostName());
+}
+
+Failure append(const ClassLog &log, const RoundRecord &r)
+{
+    return log.write({line(r)}).failure;
 }
 
 QProcess *writer(const QString &path, int count, const QString &name)
@@ -138,8 +150,8 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("class.csv"));
         ClassLog log(path);
         QVERIFY(!log.check());
-        QVERIFY(!log.append(round(QStringLiteral("甲"))));
-        QVERIFY(!log.append(round(QStringLiteral("乙"))));
+        QVERIFY(!append(log, round(QStringLiteral("甲"))));
+        QVERIFY(!append(log, round(QStringLiteral("乙"))));
         const QByteArray file = read(path);
         QVERIFY(file.startsWith(kBom + CsvLine::header()));
         QCOMPARE(file.count(kBom), 1);
@@ -153,12 +165,11 @@ private slots:
         const QString foreign = dir.filePath(QStringLiteral("theirs.csv"));
         write(foreign, "Name;Score\nAnna;12");
         ClassLog theirs(foreign);
-        QVERIFY(!theirs.append(round(QStringLiteral("丙"))));
+        QVERIFY(!append(theirs, round(QStringLiteral("丙"))));
         const QByteArray after = read(foreign);
         QVERIFY(after.startsWith("Name;Score\nAnna;12\r\n"));
         QVERIFY(!after.contains(kBom));
-        QVERIFY(after.endsWith(
-            CsvLine::round(round(QStringLiteral("丙")), QSysInfo::machineHostName())));
+        QVERIFY(after.endsWith(line(round(QStringLiteral("丙")))));
     }
 
     // A writer stopped in the middle of a line of ours: the next writer
@@ -180,7 +191,7 @@ private slots:
         const QByteArray whole = CsvLine::round(round(QStringLiteral("甲")), QStringLiteral("a"));
         write(path, kBom + header + whole + whole.left(20));
         ClassLog log(path);
-        QVERIFY(!log.append(round(QStringLiteral("乙"))));
+        QVERIFY(!append(log, round(QStringLiteral("乙"))));
         QVERIFY(read(path).startsWith(kBom + header + whole));
         const QList<QByteArray> lines = dataLines(read(path));
         QCOMPARE(lines.size(), 2);
@@ -206,6 +217,14 @@ private slots:
         QCOMPARE(configuredLogPath(QString()),
                  QDir::homePath() + QStringLiteral("/room 12/12-12.csv"));
         system.remove(QStringLiteral("log"));
+        // Rounds wait in the account's own folder unless the administrator
+        // names one.
+        QCOMPARE(configuredOutboxFolder(),
+                 QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation));
+        system.setValue(QStringLiteral("outbox"), QStringLiteral("~/kept/$TAVRINO_ROOM"));
+        system.sync();
+        QCOMPARE(configuredOutboxFolder(), QDir::homePath() + QStringLiteral("/kept/12"));
+        system.remove(QStringLiteral("outbox"));
         QCOMPARE(configuredLogPath(QStringLiteral("~/mine.csv")),
                  QDir::homePath() + QStringLiteral("/mine.csv"));
         QCOMPARE(expandPath(QStringLiteral("/a/$NOT_SET_ANYWHERE/b.csv")),
@@ -251,8 +270,8 @@ private slots:
                         << match.captured(2);
             }
         });
-        QCOMPARE(values,
-                 (QSet<QString>{QLatin1String(kLogPolicyKey), QLatin1String(kLogValueName)}));
+        QCOMPARE(values, (QSet<QString>{QLatin1String(kLogPolicyKey), QLatin1String(kLogValueName),
+                                        QLatin1String(kOutboxValueName)}));
         for (const QString &language : {QStringLiteral("zh-CN"), QStringLiteral("en-US")}) {
             QSet<QString> named;
             parse(language + QStringLiteral("/tavrino.adml"), [&](QXmlStreamReader &xml) {
@@ -290,9 +309,9 @@ private slots:
         QVERIFY2(said.startsWith(reason), qPrintable(said));
     }
 
-    // A write that fails (a full disk) loses nothing: the line waits and
-    // goes into the file with the next attempt, whole.
-    void fullDiskKeepsTheLine()
+    // A write that fails (a full disk) goes in whole or not at all; the
+    // same lines go in once the disk has room again.
+    void fullDiskTakesNothing()
     {
         if (!QFile::exists(QStringLiteral("/dev/full")))
             QSKIP("no /dev/full here");
@@ -300,17 +319,64 @@ private slots:
         const QString path = dir.filePath(QStringLiteral("class.csv"));
         QVERIFY(QFile::link(QStringLiteral("/dev/full"), path));
         ClassLog log(path);
-        QVERIFY(log.append(round(QStringLiteral("甲"))));
-        QCOMPARE(log.append(round(QStringLiteral("乙"))),
-                 std::optional(QStringLiteral("磁盘已满")));
-        QCOMPARE(log.waiting(), 2);
+        const std::vector<QByteArray> lines{line(round(QStringLiteral("甲"))),
+                                            line(round(QStringLiteral("乙")))};
+        QCOMPARE(log.write(lines).failure, std::optional(QStringLiteral("磁盘已满")));
         // The disk has room again.
         QVERIFY(QFile::remove(path));
-        QVERIFY(!log.flush());
-        QCOMPARE(log.waiting(), 0);
+        QVERIFY(!log.write(lines).failure);
         const QByteArray file = read(path);
         QVERIFY(file.startsWith(kBom + CsvLine::header()));
         QCOMPARE(dataLines(file).size(), 2);
+    }
+
+    // Lines in doubt (a run that ended between writing them and hearing
+    // back) are not written twice when the file holds them whole; a line
+    // that only begins like one of them is not taken for it.
+    void linesInDoubtGoInOnce()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("class.csv"));
+        const QByteArray inFile = line(round(QStringLiteral("甲")));
+        const QByteArray cut = line(round(QStringLiteral("乙")));
+        write(path, kBom + CsvLine::header() + inFile + cut.left(cut.size() - 5) + "9\r\n" +
+                        line(round(QStringLiteral("丙"))));
+        ClassLog log(path);
+        QVERIFY(!log.write({inFile, cut, line(round(QStringLiteral("丁")))}, 2).failure);
+        const QByteArray file = read(path);
+        QCOMPARE(file.count(inFile), 1);
+        QCOMPARE(file.count(cut), 1);
+        QCOMPARE(dataLines(file).size(), 5);
+    }
+
+    // Lines wait on this computer whole: a last line cut short by a power
+    // cut is set aside, never handed on, and the outbox keeps the whole
+    // ones; with nothing left to wait, it goes.
+    void outboxSetsATornLineAside()
+    {
+        QTemporaryDir dir;
+        const QString log = dir.filePath(QStringLiteral("class.csv"));
+        const Outbox outbox(dir.filePath(QStringLiteral("here")), log);
+        const std::vector<QByteArray> lines{line(round(QStringLiteral("李,雷"))),
+                                            line(round(QStringLiteral("一\r\n二")))};
+        QVERIFY(!outbox.store(lines));
+        QCOMPARE(outbox.load().lines, lines);
+        const QByteArray whole = read(outbox.path());
+        const QByteArray torn = line(round(QStringLiteral("丙"))).left(30);
+        QFile file(outbox.path());
+        QVERIFY(file.open(QIODevice::Append));
+        file.write(torn);
+        file.close();
+        QCOMPARE(outbox.load().lines, lines);
+        QCOMPARE(read(outbox.path()), whole);
+        QCOMPARE(read(outbox.path() + QStringLiteral(".torn")), torn + '\n');
+        QVERIFY(!outbox.store({}));
+        QVERIFY(!QFile::exists(outbox.path()));
+        QVERIFY(outbox.load().lines.empty());
+#ifndef Q_OS_WIN
+        // A folder that takes no file keeps nothing, and says so.
+        QVERIFY(Outbox(QStringLiteral("/proc/tavrino-outbox"), log).store(lines));
+#endif
     }
 
     // A computer room: thirty copies appending 200 rounds each to one file

@@ -49,6 +49,11 @@ QString Desktop::runtimeDir() const
     return m_dir.filePath(QStringLiteral("runtime"));
 }
 
+QString Desktop::dataDir() const
+{
+    return m_dir.filePath(QStringLiteral("data"));
+}
+
 QString Desktop::start(QSize screen)
 {
     if (!m_dir.isValid())
@@ -138,6 +143,8 @@ QProcessEnvironment Desktop::environment() const
     env.insert(QStringLiteral("DISPLAY"), m_display);
     env.insert(QStringLiteral("DBUS_SESSION_BUS_ADDRESS"), m_busAddress);
     env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir());
+    // What the game keeps of its own (the class log's outbox) stays here.
+    env.insert(QStringLiteral("XDG_DATA_HOME"), dataDir());
     return env;
 }
 

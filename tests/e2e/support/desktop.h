@@ -29,6 +29,9 @@ public:
     QString display() const { return m_display; }
     // The per-user runtime folder of this session ($XDG_RUNTIME_DIR).
     QString runtimeDir() const;
+    // The user's data folder ($XDG_DATA_HOME), where the game keeps what it
+    // keeps of its own.
+    QString dataDir() const;
     // What a program started on this desktop is given.
     QProcessEnvironment environment() const;
 
