@@ -18,6 +18,7 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstring>
 #include <memory>
 
@@ -137,6 +138,19 @@ std::optional<RoundEnding> ending(QByteArrayView cell)
 constexpr qint64 kChunk = 4 << 20;
 // From how many bytes on a file is read in two halves at once.
 constexpr qint64 kTwoPartsFrom = 16 << 20;
+
+// Where a round stands among the rounds when looking for one written twice:
+// the second it started (some 24 days of them before they repeat), then
+// three bits of its computer's name and three of the pupil's.
+constexpr int kSecondBits = 21;
+quint32 placeOf(const LoggedRound &round)
+{
+    const auto last = [](const QString &text) {
+        return text.isEmpty() ? 0u : quint32(text.back().unicode() ^ text.size()) & 7;
+    };
+    const auto second = quint32(round.startedMs / 1000) & ((1u << kSecondBits) - 1);
+    return second << 6 | last(round.host) << 3 | last(round.name);
+}
 
 } // namespace
 
@@ -293,18 +307,86 @@ Failure LogReader::read()
     }
     if (m_startedOver) {
         m_rounds.clear();
+        m_places.clear();
         for (File &file : m_files)
             file = {file.path};
     }
     m_done = 0;
     m_toDo = unread();
-    for (std::size_t i = 0; i < m_files.size(); ++i) {
-        if (const Failure failure = readFile(m_files[i], quint16(i))) {
+    Failure failure;
+    for (std::size_t i = 0; i < m_files.size() && !failure; ++i) {
+        if ((failure = readFile(m_files[i], quint16(i))))
             m_failedPath = m_files[i].path;
-            return failure;
-        }
     }
-    return std::nullopt;
+    dropRepeats();
+    return failure;
+}
+
+void LogReader::dropRepeats()
+{
+    // Only rounds whose place is taken twice can be one round written
+    // twice. A bit per place, in a word per second (as the file mostly
+    // holds them, in the order of their time): the places found taken a
+    // second time are marked in a bitmap of their own, and only the rounds
+    // there are compared in full, each with those before it. A round is
+    // known by everything the view reads of it.
+    const std::size_t words = std::clamp<std::size_t>(std::bit_ceil(m_places.size()) / 4, 64,
+                                                      std::size_t(1) << kSecondBits);
+    const auto at = [words](quint32 place) {
+        return std::pair(std::size_t(place >> 6) & (words - 1), quint64(1) << (place & 63));
+    };
+    std::vector<quint64> seen(words), twice(words);
+    bool anyTwice = false;
+    for (const quint32 place : m_places) {
+        const auto [word, bit] = at(place);
+        if (seen[word] & bit) {
+            twice[word] |= bit;
+            anyTwice = true;
+        }
+        seen[word] |= bit;
+    }
+    if (!anyTwice)
+        return;
+    std::vector<std::pair<quint32, std::size_t>> suspects;
+    for (std::size_t i = 0; i < m_places.size(); ++i) {
+        const auto [word, bit] = at(m_places[i]);
+        if (twice[word] & bit)
+            suspects.emplace_back(m_places[i], i);
+    }
+    std::sort(suspects.begin(), suspects.end());
+    const auto same = [](const LoggedRound &a, const LoggedRound &b) {
+        return a.startedMs == b.startedMs && a.numbers == b.numbers && a.duration == b.duration &&
+               a.result == b.result && a.level == b.level && a.ending == b.ending &&
+               a.resultInSeconds == b.resultInSeconds && a.host == b.host && a.name == b.name;
+    };
+    std::vector<bool> repeat(m_rounds.size());
+    bool anyRepeat = false;
+    for (auto group = suspects.begin(); group != suspects.end();) {
+        const auto end = std::find_if(group, suspects.end(),
+                                      [group](const auto &s) { return s.first != group->first; });
+        for (auto later = group + 1; later < end; ++later) {
+            for (auto earlier = group; earlier < later && !repeat[later->second]; ++earlier) {
+                if (!repeat[earlier->second] &&
+                    same(m_rounds[earlier->second], m_rounds[later->second]))
+                    repeat[later->second] = anyRepeat = true;
+            }
+        }
+        group = end;
+    }
+    if (!anyRepeat)
+        return;
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < m_rounds.size(); ++i) {
+        if (repeat[i])
+            continue;
+        if (kept != i) {
+            m_rounds[kept] = std::move(m_rounds[i]);
+            m_places[kept] = m_places[i];
+        }
+        ++kept;
+    }
+    m_rounds.erase(m_rounds.begin() + qsizetype(kept), m_rounds.end());
+    m_places.resize(kept);
 }
 
 Failure LogReader::readFile(File &file, quint16 index)
@@ -318,7 +400,8 @@ Failure LogReader::readFile(File &file, quint16 index)
         if (file.firstBytes.startsWith(CsvLine::kByteOrderMark))
             file.readTo = 3;
     }
-    Part first{file.columns, {}, file.sawHeader, &m_rounds, &m_texts, index, file.readTo};
+    Part first{file.columns, {},        file.sawHeader, &m_rounds,
+               &m_texts,     &m_places, index,          file.readTo};
     // A long stretch (a school's year) is read in two halves at once, one
     // per core; the second starts at a line that begins a round.
     const qint64 middle = size - file.readTo >= kTwoPartsFrom && QThread::idealThreadCount() > 1
@@ -335,7 +418,8 @@ Failure LogReader::readFile(File &file, quint16 index)
                      PartEnd::ReadAgain);
         LoggedRounds later;
         QHash<QByteArray, QString> laterTexts;
-        Part second{first.columns, {}, false, &later, &laterTexts, index, middle};
+        std::vector<quint32> laterPlaces;
+        Part second{first.columns, {}, false, &later, &laterTexts, &laterPlaces, index, middle};
         Failure secondFailure;
         std::unique_ptr<QThread> other(QThread::create(
             [&] { secondFailure = readPart(file.path, second, size, PartEnd::FileEnd); }));
@@ -347,6 +431,7 @@ Failure LogReader::readFile(File &file, quint16 index)
         // Moved over block by block, so that the two never take twice the room.
         for (; !later.empty(); later.pop_front())
             m_rounds.push_back(std::move(later.front()));
+        m_places.insert(m_places.end(), laterPlaces.begin(), laterPlaces.end());
         first.skipped.foreign += second.skipped.foreign;
         first.skipped.torn = second.skipped.torn;
         first.sawHeader = first.sawHeader || second.sawHeader;
@@ -481,5 +566,6 @@ void LogReader::readRecord(Part &part, const std::vector<QByteArrayView> &cells)
     round.host = kept(part, textCell(cell(at.host)));
     round.name = kept(part, textCell(cell(at.name)));
     round.file = part.file;
+    part.places->push_back(placeOf(round));
     part.rounds->push_back(std::move(round));
 }

@@ -109,12 +109,17 @@ private:
         bool sawHeader = false;
         LoggedRounds *rounds = nullptr;
         QHash<QByteArray, QString> *texts = nullptr;
+        std::vector<quint32> *places = nullptr;
         quint16 file = 0;
         // Where the next record starts.
         qint64 readTo = 0;
     };
 
     Failure readFile(File &file, quint16 index);
+    // Leaves out the rounds read before: one line written twice (by a
+    // writer that did not hear that it went in the first time), or one
+    // file read under two names, is one round.
+    void dropRepeats();
     static qint64 roundStartAfter(QFile &f, qint64 from, qint64 size);
     // What follows a part: the file's end (a torn last line waits for the
     // next reading), the next part, or the same bytes read again.
@@ -130,6 +135,9 @@ private:
     LoggedRounds m_rounds;
     // Names and computers, each text kept once however many rounds hold it.
     QHash<QByteArray, QString> m_texts;
+    // For each round, where a round written twice would stand twice: its
+    // start's second and a little of its computer and name (placeOf()).
+    std::vector<quint32> m_places;
     std::atomic<qint64> m_done{0};
     std::atomic<qint64> m_toDo{0};
 };

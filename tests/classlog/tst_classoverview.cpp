@@ -68,6 +68,14 @@ private slots:
             << QStringList{"王芳"} << 5 << 0;
         QTest::newRow("a file without a header, appended to someone else's")
             << "Name;Score\r\n" + kRound << QStringList{"王芳"} << 1 << 0;
+        // A writer that did not hear that its line went in writes it again.
+        QTest::newRow("a line written twice is one round")
+            << kHeader + kRound +
+                   line("2026-12-08T09:31:00+08:00", "李明", 2, "数字错误", "7", 7, "9.10") + kRound
+            << QStringList{"王芳", "李明"} << 0 << 0;
+        QTest::newRow("lines that differ in one figure are two rounds")
+            << kHeader + kRound + QByteArray(kRound).replace(",25.10,480", ",25.11,480")
+            << QStringList{"王芳", "王芳"} << 0 << 0;
     }
     void reader()
     {
@@ -99,11 +107,13 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("class.csv"));
-        write(path, kHeader + kRound + kRound.left(20));
+        const QByteArray second = QByteArray(kRound).replace("09:30", "09:31");
+        const QByteArray third = QByteArray(kRound).replace("09:30", "09:32");
+        write(path, kHeader + kRound + second.left(20));
         LogReader reader(path);
         QVERIFY(!reader.read());
         QCOMPARE(reader.rounds().size(), std::size_t(1));
-        write(path, kHeader + kRound + kRound + kRound, true);
+        write(path, kHeader + kRound + second + third, true);
         QVERIFY(!reader.read());
         QVERIFY(!reader.startedOver());
         QCOMPARE(reader.rounds().size(), std::size_t(3));
