@@ -79,8 +79,10 @@ bool readStart(QByteArrayView text, LoggedRound &round)
     return true;
 }
 
-// A whole number of plain digits, as the log writes counts and levels.
-std::optional<qint64> number(QByteArrayView text)
+// A whole number of plain digits, as the log writes counts and levels; the
+// game writes none beyond 32 bits (a count of numbers, hundredths of a
+// second: 248 days).
+std::optional<qint32> number(QByteArrayView text)
 {
     if (text.isEmpty() || text.size() > 18)
         return std::nullopt;
@@ -90,18 +92,18 @@ std::optional<qint64> number(QByteArrayView text)
             return std::nullopt;
         n = n * 10 + (c - '0');
     }
-    return n;
+    return n <= INT32_MAX ? std::optional<qint32>(qint32(n)) : std::nullopt;
 }
 
 // Seconds with two decimals as hundredths: "12.34" -> 1234.
-std::optional<qint64> hundredths(QByteArrayView text)
+std::optional<qint32> hundredths(QByteArrayView text)
 {
     const qsizetype point = text.size() - 3;
     if (point <= 0 || text[point] != '.')
         return std::nullopt;
-    const std::optional<qint64> whole = number(text.first(point));
-    const std::optional<qint64> part = number(text.sliced(point + 1));
-    if (!whole || !part)
+    const std::optional<qint32> whole = number(text.first(point));
+    const std::optional<qint32> part = number(text.sliced(point + 1));
+    if (!whole || !part || *whole > (INT32_MAX - *part) / 100)
         return std::nullopt;
     return *whole * 100 + *part;
 }
@@ -140,16 +142,25 @@ constexpr qint64 kChunk = 4 << 20;
 constexpr qint64 kTwoPartsFrom = 16 << 20;
 
 // Where a round stands among the rounds when looking for one written twice:
-// the second it started (some 24 days of them before they repeat), then
-// three bits of its computer's name and three of the pupil's.
-constexpr int kSecondBits = 21;
-quint32 placeOf(const LoggedRound &round)
+// the second it started (some twelve days of them before they repeat), then
+// six bits mixed from the ends of its computer's name and the pupil's.
+constexpr int kSecondBits = 20;
+quint32 who(const QString &host, const QString &name)
 {
-    const auto last = [](const QString &text) {
-        return text.isEmpty() ? 0u : quint32(text.back().unicode() ^ text.size()) & 7;
+    const auto end = [](const QString &text) {
+        return text.isEmpty() ? 0u : quint32(text.back().unicode()) << 8 ^ quint32(text.size());
     };
-    const auto second = quint32(round.startedMs / 1000) & ((1u << kSecondBits) - 1);
-    return second << 6 | last(round.host) << 3 | last(round.name);
+    return (end(host) * 0x9E3779B1u ^ end(name)) * 0x85EBCA6Bu >> 26;
+}
+quint32 placeOf(qint64 startedMs, quint32 who)
+{
+    const auto second = quint32(startedMs / 1000) & ((1u << kSecondBits) - 1);
+    return second << 6 | who;
+}
+// The word of a bitmap of places that holds a place's bit.
+std::size_t wordOf(quint32 place, std::size_t words)
+{
+    return std::size_t(place >> 6) & (words - 1);
 }
 
 } // namespace
@@ -307,52 +318,69 @@ Failure LogReader::read()
     }
     if (m_startedOver) {
         m_rounds.clear();
-        m_places.clear();
         for (File &file : m_files)
             file = {file.path};
     }
     m_done = 0;
     m_toDo = unread();
+    if (m_startedOver) {
+        // A word of 64 bits for every 256 bytes to read, to a power of two:
+        // twenty to forty bits a round (a line is some 75 bytes). Fewer bits
+        // would only make more rounds to compare.
+        m_seen.assign(std::clamp<std::size_t>(std::bit_ceil(std::size_t(m_toDo / 256 + 1)), 64,
+                                              std::size_t(1) << kSecondBits),
+                      0);
+    }
+    std::vector<quint32> again;
     Failure failure;
     for (std::size_t i = 0; i < m_files.size() && !failure; ++i) {
-        if ((failure = readFile(m_files[i], quint16(i))))
+        if ((failure = readFile(m_files[i], quint16(i), again)))
             m_failedPath = m_files[i].path;
     }
-    dropRepeats();
+    if (!again.empty())
+        dropRepeats(again);
     return failure;
 }
 
-void LogReader::dropRepeats()
+void LogReader::see(Part &part, quint32 place)
 {
-    // Only rounds whose place is taken twice can be one round written
-    // twice. A bit per place, in a word per second (as the file mostly
-    // holds them, in the order of their time): the places found taken a
-    // second time are marked in a bitmap of their own, and only the rounds
-    // there are compared in full, each with those before it. A round is
-    // known by everything the view reads of it.
-    const std::size_t words = std::clamp<std::size_t>(std::bit_ceil(m_places.size()) / 4, 64,
-                                                      std::size_t(1) << kSecondBits);
-    const auto at = [words](quint32 place) {
-        return std::pair(std::size_t(place >> 6) & (words - 1), quint64(1) << (place & 63));
-    };
-    std::vector<quint64> seen(words), twice(words);
-    bool anyTwice = false;
-    for (const quint32 place : m_places) {
-        const auto [word, bit] = at(place);
-        if (seen[word] & bit) {
-            twice[word] |= bit;
-            anyTwice = true;
+    std::vector<quint64> &seen = *part.seen;
+    const std::size_t word = wordOf(place, seen.size());
+    const quint64 bit = quint64(1) << (place & 63);
+    if (seen[word] & bit)
+        part.again->push_back(place);
+    seen[word] |= bit;
+}
+
+void LogReader::dropRepeats(const std::vector<quint32> &again)
+{
+    // Only rounds in places taken twice can be one round written twice:
+    // those are found and compared in full, each with those before it that
+    // started in the same millisecond. A round is known by everything the
+    // view reads of it.
+    const std::size_t words = m_seen.size();
+    std::vector<quint64> twice(words);
+    for (const quint32 place : again)
+        twice[wordOf(place, words)] |= quint64(1) << (place & 63);
+    // Found in two halves at once, one per core: a school's year is
+    // millions of rounds.
+    using Suspects = std::vector<std::pair<qint64, std::size_t>>;
+    const auto find = [&](std::size_t from, std::size_t to, Suspects &found) {
+        std::size_t i = from;
+        for (auto round = m_rounds.cbegin() + qsizetype(from); i < to; ++round, ++i) {
+            const quint32 place = round->place;
+            if (twice[wordOf(place, words)] & quint64(1) << (place & 63))
+                found.emplace_back(round->startedMs, i);
         }
-        seen[word] |= bit;
-    }
-    if (!anyTwice)
-        return;
-    std::vector<std::pair<quint32, std::size_t>> suspects;
-    for (std::size_t i = 0; i < m_places.size(); ++i) {
-        const auto [word, bit] = at(m_places[i]);
-        if (twice[word] & bit)
-            suspects.emplace_back(m_places[i], i);
-    }
+    };
+    Suspects suspects, later;
+    const std::size_t middle = m_rounds.size() / 2;
+    std::unique_ptr<QThread> other(QThread::create([&] { find(middle, m_rounds.size(), later); }));
+    other->start();
+    find(0, middle, suspects);
+    other->wait();
+    suspects.insert(suspects.end(), later.begin(), later.end());
+    twice = {};
     std::sort(suspects.begin(), suspects.end());
     const auto same = [](const LoggedRound &a, const LoggedRound &b) {
         return a.startedMs == b.startedMs && a.numbers == b.numbers && a.duration == b.duration &&
@@ -379,17 +407,14 @@ void LogReader::dropRepeats()
     for (std::size_t i = 0; i < m_rounds.size(); ++i) {
         if (repeat[i])
             continue;
-        if (kept != i) {
+        if (kept != i)
             m_rounds[kept] = std::move(m_rounds[i]);
-            m_places[kept] = m_places[i];
-        }
         ++kept;
     }
     m_rounds.erase(m_rounds.begin() + qsizetype(kept), m_rounds.end());
-    m_places.resize(kept);
 }
 
-Failure LogReader::readFile(File &file, quint16 index)
+Failure LogReader::readFile(File &file, quint16 index, std::vector<quint32> &again)
 {
     QFile f(file.path);
     if (!f.open(QIODevice::ReadOnly))
@@ -400,8 +425,8 @@ Failure LogReader::readFile(File &file, quint16 index)
         if (file.firstBytes.startsWith(CsvLine::kByteOrderMark))
             file.readTo = 3;
     }
-    Part first{file.columns, {},        file.sawHeader, &m_rounds,
-               &m_texts,     &m_places, index,          file.readTo};
+    Part first{file.columns, {},     file.sawHeader, &m_rounds,  &m_texts,
+               &m_seen,      &again, index,          file.readTo};
     // A long stretch (a school's year) is read in two halves at once, one
     // per core; the second starts at a line that begins a round.
     const qint64 middle = size - file.readTo >= kTwoPartsFrom && QThread::idealThreadCount() > 1
@@ -418,8 +443,12 @@ Failure LogReader::readFile(File &file, quint16 index)
                      PartEnd::ReadAgain);
         LoggedRounds later;
         QHash<QByteArray, QString> laterTexts;
-        std::vector<quint32> laterPlaces;
-        Part second{first.columns, {}, false, &later, &laterTexts, &laterPlaces, index, middle};
+        // Each half marks the places it sees in a bitmap of its own; a place
+        // that both saw was taken again.
+        std::vector<quint64> laterSeen(m_seen.size());
+        std::vector<quint32> laterAgain;
+        Part second{first.columns, {},          false, &later, &laterTexts,
+                    &laterSeen,    &laterAgain, index, middle};
         Failure secondFailure;
         std::unique_ptr<QThread> other(QThread::create(
             [&] { secondFailure = readPart(file.path, second, size, PartEnd::FileEnd); }));
@@ -431,7 +460,12 @@ Failure LogReader::readFile(File &file, quint16 index)
         // Moved over block by block, so that the two never take twice the room.
         for (; !later.empty(); later.pop_front())
             m_rounds.push_back(std::move(later.front()));
-        m_places.insert(m_places.end(), laterPlaces.begin(), laterPlaces.end());
+        again.insert(again.end(), laterAgain.begin(), laterAgain.end());
+        for (std::size_t word = 0; word < m_seen.size(); ++word) {
+            for (quint64 both = m_seen[word] & laterSeen[word]; both; both &= both - 1)
+                again.push_back(quint32(word << 6) | quint32(std::countr_zero(both)));
+            m_seen[word] |= laterSeen[word];
+        }
         first.skipped.foreign += second.skipped.foreign;
         first.skipped.torn = second.skipped.torn;
         first.sawHeader = first.sawHeader || second.sawHeader;
@@ -538,22 +572,26 @@ void LogReader::readRecord(Part &part, const std::vector<QByteArrayView> &cells)
             return QByteArrayView();
         return column == 0 ? first : cells[std::size_t(column)];
     };
-    LoggedRound round;
-    const std::optional<qint64> level = number(cell(at.level));
-    const std::optional<qint64> numbers = number(cell(at.numbers));
-    const std::optional<qint64> duration = hundredths(cell(at.duration));
-    const std::optional<RoundEnding> how = ending(textCell(cell(at.ending)));
-    // The result: seconds with hundredths, or a count.
-    const QByteArrayView resultCell = cell(at.result);
-    const bool inSeconds = resultCell.contains('.');
-    const std::optional<qint64> result = inSeconds ? hundredths(resultCell) : number(resultCell);
     const int needed =
         std::max({at.started, at.name, at.level, at.ending, at.result, at.numbers, at.duration});
     const bool columns = at.started >= 0 && at.name >= 0 && at.level >= 0 && at.ending >= 0 &&
                          at.result >= 0 && at.numbers >= 0 && at.duration >= 0 &&
                          std::size_t(needed) < cells.size();
-    if (!columns || !readStart(cell(at.started), round) || !level ||
-        !LevelTable::screen(int(*level)) || !numbers || !duration || !how || !result) {
+    LoggedRound round;
+    const bool started = columns && readStart(cell(at.started), round);
+    // The word of its place is fetched while the rest is read.
+    if (started)
+        __builtin_prefetch(&(*part.seen)[wordOf(placeOf(round.startedMs, 0), part.seen->size())]);
+    const std::optional<qint32> level = number(cell(at.level));
+    const std::optional<qint32> numbers = number(cell(at.numbers));
+    const std::optional<qint32> duration = hundredths(cell(at.duration));
+    const std::optional<RoundEnding> how = ending(textCell(cell(at.ending)));
+    // The result: seconds with hundredths, or a count.
+    const QByteArrayView resultCell = cell(at.result);
+    const bool inSeconds = resultCell.contains('.');
+    const std::optional<qint32> result = inSeconds ? hundredths(resultCell) : number(resultCell);
+    if (!started || !level || !LevelTable::screen(*level) || !numbers || !duration || !how ||
+        !result) {
         ++part.skipped.foreign;
         return;
     }
@@ -566,6 +604,7 @@ void LogReader::readRecord(Part &part, const std::vector<QByteArrayView> &cells)
     round.host = kept(part, textCell(cell(at.host)));
     round.name = kept(part, textCell(cell(at.name)));
     round.file = part.file;
-    part.places->push_back(placeOf(round));
+    round.place = placeOf(round.startedMs, who(round.host, round.name));
+    see(part, round.place);
     part.rounds->push_back(std::move(round));
 }

@@ -25,12 +25,15 @@ struct LoggedRound {
     // When the round started: milliseconds since the epoch (UTC), and the
     // local day and time of day as the computer that played it wrote them.
     qint64 startedMs = 0;
-    qint64 numbers = 0;
+    qint32 numbers = 0;
     // Hundredths of a second.
-    qint64 duration = 0;
+    qint32 duration = 0;
     // The result as the screen showed it: hundredths of a second for a won
     // race (resultInSeconds), else a count of numbers.
-    qint64 result = 0;
+    qint32 result = 0;
+    // Where the same round written twice would stand again: its start's
+    // second and a few bits of its computer and name (for the reader).
+    quint32 place = 0;
     QDate day;
     // Names and computers are each held once by the reader and shared.
     QString host;
@@ -109,17 +112,22 @@ private:
         bool sawHeader = false;
         LoggedRounds *rounds = nullptr;
         QHash<QByteArray, QString> *texts = nullptr;
-        std::vector<quint32> *places = nullptr;
+        // The places its rounds took (see m_seen), and those found taken
+        // again.
+        std::vector<quint64> *seen = nullptr;
+        std::vector<quint32> *again = nullptr;
         quint16 file = 0;
         // Where the next record starts.
         qint64 readTo = 0;
     };
 
-    Failure readFile(File &file, quint16 index);
+    Failure readFile(File &file, quint16 index, std::vector<quint32> &again);
     // Leaves out the rounds read before: one line written twice (by a
     // writer that did not hear that it went in the first time), or one
     // file read under two names, is one round.
-    void dropRepeats();
+    void dropRepeats(const std::vector<quint32> &again);
+    // Marks the round's place as seen; a place seen before is noted.
+    void see(Part &part, quint32 place);
     static qint64 roundStartAfter(QFile &f, qint64 from, qint64 size);
     // What follows a part: the file's end (a torn last line waits for the
     // next reading), the next part, or the same bytes read again.
@@ -135,9 +143,9 @@ private:
     LoggedRounds m_rounds;
     // Names and computers, each text kept once however many rounds hold it.
     QHash<QByteArray, QString> m_texts;
-    // For each round, where a round written twice would stand twice: its
-    // start's second and a little of its computer and name (placeOf()).
-    std::vector<quint32> m_places;
+    // A bit for each place a round has taken (LoggedRound::place); sized
+    // when reading starts over.
+    std::vector<quint64> m_seen;
     std::atomic<qint64> m_done{0};
     std::atomic<qint64> m_toDo{0};
 };

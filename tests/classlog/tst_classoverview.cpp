@@ -73,6 +73,9 @@ private slots:
             << kHeader + kRound +
                    line("2026-12-08T09:31:00+08:00", "李明", 2, "数字错误", "7", 7, "9.10") + kRound
             << QStringList{"王芳", "李明"} << 0 << 0;
+        QTest::newRow("a count beyond what the game writes")
+            << kHeader + kRound + QByteArray(kRound).replace(",50,", ",4294967296,")
+            << QStringList{"王芳"} << 1 << 0;
         QTest::newRow("lines that differ in one figure are two rounds")
             << kHeader + kRound + QByteArray(kRound).replace(",25.10,480", ",25.11,480")
             << QStringList{"王芳", "王芳"} << 0 << 0;
@@ -99,6 +102,22 @@ private slots:
         QCOMPARE(round.startedMs,
                  QDateTime(QDate(2026, 12, 8), QTime(1, 30, 5), Qt::UTC).toMSecsSinceEpoch());
         QCOMPARE(round.duration, 2510);
+    }
+
+    // A file long enough to be read in two halves at once, its first line
+    // written again at its end: one round, found across the halves.
+    void repeatAcrossALargeFile()
+    {
+        QByteArray bytes = kHeader + kRound;
+        const QDateTime start(QDate(2026, 9, 1), QTime(8, 0), Qt::OffsetFromUTC, 8 * 3600);
+        const int lines = 280'000;
+        for (int i = 1; i < lines; ++i)
+            bytes += line(start.addSecs(i).toString(Qt::ISODate).toLatin1(), "李明", 2, "数字错误",
+                          "7", 7, "9.10");
+        QVERIFY(bytes.size() > 16 << 20);
+        const std::unique_ptr<LogReader> log = read(bytes + kRound);
+        QVERIFY(log);
+        QCOMPARE(log->rounds().size(), std::size_t(lines));
     }
 
     // Reading again takes only the new whole lines, the torn one once it is
