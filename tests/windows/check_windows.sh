@@ -25,7 +25,7 @@
 set -uo pipefail
 exe=$1
 shots=${2:-}
-hold=${3:-$(dirname "$exe")/tests/hold_file.exe}
+hold=${3:-$(dirname "$exe")/hold_file.exe}
 . "$(dirname "$0")/wine_session.sh"
 [ -f "$hold" ] || { fail "no $hold (tools/windows --tests builds it)"; exit 1; }
 
