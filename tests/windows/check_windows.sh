@@ -130,13 +130,7 @@ game=$!
 start=$(window 'Tavrino  V2.0 2017-11-22 ') || { fail "no start window the second time"; exit 1; }
 for _ in $(seq 200); do [ "$(tr -d '\r' <"$log" | grep -c .)" -ge 2 ] && break; sleep 0.1; done
 sleep 1
-for _ in 1 2 3; do
-    click "$start" 875 468
-    for _ in $(seq 20); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$game" 2>/dev/null || break
-done
-kill -0 "$game" 2>/dev/null && fail "the program did not end with Quit"
-game=""
+quit_game "$start"
 [ "$(waiting)" -eq 0 ] || fail "the round still waits in $outbox"
 
 [ -f "$log" ] || { fail "no class log at $log"; exit 1; }

@@ -48,16 +48,21 @@ click() { # window x y
 }
 gone() { ! xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
 
-# Back on the level window, then Quit on the start window; the first click
-# on a window that has just become active again may only activate it under
-# Wine, so a button is clicked until it acts. The game must then end.
-back_and_quit() { # level window, start window
-    for _ in 1 2 3; do click "$1" 74 644; sleep 1; gone 'Tavrino' && break; done
+# Quit on the start window; the first click on a window that has just
+# become active again may only activate it under Wine, so the button is
+# clicked until it acts. The game must then end.
+quit_game() { # start window
     for _ in 1 2 3; do
-        click "$2" 875 468
+        click "$1" 875 468
         for _ in $(seq 20); do kill -0 "$game" 2>/dev/null || break; sleep 0.1; done
         kill -0 "$game" 2>/dev/null || break
     done
     kill -0 "$game" 2>/dev/null && fail "the program did not end with Quit"
     game=""
+}
+
+# Back on the level window (clicked until it acts, as Quit), then Quit.
+back_and_quit() { # level window, start window
+    for _ in 1 2 3; do click "$1" 74 644; sleep 1; gone 'Tavrino' && break; done
+    quit_game "$2"
 }
