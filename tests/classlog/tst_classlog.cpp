@@ -330,25 +330,6 @@ private slots:
         QCOMPARE(dataLines(file).size(), 2);
     }
 
-    // Lines in doubt (a run that ended between writing them and hearing
-    // back) are not written twice when the file holds them whole; a line
-    // that only begins like one of them is not taken for it.
-    void linesInDoubtGoInOnce()
-    {
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("class.csv"));
-        const QByteArray inFile = line(round(QStringLiteral("甲")));
-        const QByteArray cut = line(round(QStringLiteral("乙")));
-        write(path, kBom + CsvLine::header() + inFile + cut.left(cut.size() - 5) + "9\r\n" +
-                        line(round(QStringLiteral("丙"))));
-        ClassLog log(path);
-        QVERIFY(!log.write({inFile, cut, line(round(QStringLiteral("丁")))}, 2).failure);
-        const QByteArray file = read(path);
-        QCOMPARE(file.count(inFile), 1);
-        QCOMPARE(file.count(cut), 1);
-        QCOMPARE(dataLines(file).size(), 5);
-    }
-
     // Lines wait on this computer whole: a last line cut short by a power
     // cut is set aside, never handed on, and the outbox keeps the whole
     // ones; with nothing left to wait, it goes.
