@@ -83,24 +83,7 @@ int answer(std::FILE *stream, const QString &text, int status, int argc, char *a
 int runClassView(const CommandLine &command)
 {
     using namespace ClassViewTexts;
-    QStringList paths;
-    for (const QString &given : command.classFiles()) {
-        // A folder stands for its class logs, one per computer room.
-        const QString path = expandPath(given);
-        const QDir folder(path);
-        if (!QFileInfo(path).isDir()) {
-            paths << path;
-            continue;
-        }
-        const QStringList logs =
-            folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
-        for (const QString &log : logs)
-            paths << folder.filePath(log);
-        if (logs.isEmpty())
-            paths << path; // said unreadable, with the folder's name
-    }
-    if (command.classFiles().isEmpty() && !configuredLogPath(command.logFile()).isEmpty())
-        paths << configuredLogPath(command.logFile());
+    QStringList paths = classLogFiles(command.classFiles(), command.logFile());
     if (paths.isEmpty()) {
         Dialogs::prepare();
         paths = QFileDialog::getOpenFileNames(nullptr, utf8(kOpenLog), QDir::homePath(),

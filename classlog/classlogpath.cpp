@@ -5,6 +5,7 @@
 #include "classlog/classlogpath.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -57,6 +58,30 @@ QString configuredLogPath(const QString &commandLinePath)
     if (!commandLinePath.isEmpty())
         return expandPath(commandLinePath);
     return administratorsValue(kLogValueName);
+}
+
+QStringList classLogFiles(const QStringList &given, const QString &commandLinePath)
+{
+    QStringList paths;
+    for (const QString &name : given) {
+        const QString path = expandPath(name);
+        if (!QFileInfo(path).isDir()) {
+            paths << path;
+            continue;
+        }
+        const QDir folder(path);
+        const QStringList logs =
+            folder.entryList({QStringLiteral("*.csv")}, QDir::Files, QDir::Name);
+        for (const QString &log : logs)
+            paths << folder.filePath(log);
+        if (logs.isEmpty())
+            paths << path;
+    }
+    if (given.isEmpty()) {
+        if (const QString configured = configuredLogPath(commandLinePath); !configured.isEmpty())
+            paths << configured;
+    }
+    return paths;
 }
 
 QString configuredOutboxFolder()

@@ -5,12 +5,18 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Where the class log goes: the command line's FILE, else the
 // administrator's system-wide setting "log" (on Windows first the group
 // policy's, then the computer's registry value; on Linux
 // /etc/xdg/tavrino/tavrino.conf); empty when none asks for one.
 QString configuredLogPath(const QString &commandLinePath);
+// The class logs to read, as a teacher names them: files, and folders that
+// stand for their .csv files (one log per computer room); without any, the
+// log the computer's setting or the command line's FILE names. A folder
+// without logs stays, to be said unreadable by its name.
+QStringList classLogFiles(const QStringList &given, const QString &commandLinePath);
 // Where rounds wait on this computer while the class log cannot take them:
 // the administrator's setting "outbox" beside "log" (for computers whose
 // system drive is reset at every start), else the account's own local

@@ -337,7 +337,7 @@ Failure LogReader::read()
         if ((failure = readFile(m_files[i], quint16(i), again)))
             m_failedPath = m_files[i].path;
     }
-    if (!again.empty())
+    if (!again.empty() && !m_stopping)
         dropRepeats(again);
     return failure;
 }
@@ -506,7 +506,7 @@ Failure LogReader::readPart(const QString &path, Part &part, qint64 to, PartEnd 
     };
     // Chunk by chunk; a record cut by a chunk's end waits for the next one.
     QByteArray rest;
-    for (qint64 left = to - part.readTo; left > 0;) {
+    for (qint64 left = to - part.readTo; left > 0 && !m_stopping;) {
         const QByteArray chunk = f.read(std::min(left, kChunk));
         if (chunk.isEmpty())
             return readProblem(path);

@@ -76,6 +76,9 @@ public:
     Failure read();
     // Bytes read so far of those the running read() has to read, 0 to 1.
     double progress() const;
+    // Ends the running read() early, from any thread: what it read is
+    // then no whole reading.
+    void stop() { m_stopping = true; }
     // How many bytes the next read() has to read (an estimate of its time).
     qint64 unread() const;
     // Whether the last read started over.
@@ -147,6 +150,7 @@ private:
     // when reading starts over.
     std::vector<quint64> m_seen;
     std::atomic<qint64> m_done{0};
+    std::atomic<bool> m_stopping{false};
     std::atomic<qint64> m_toDo{0};
 };
 

@@ -4,7 +4,7 @@
 
 #include "modal.h"
 #include "ui/classview/classwindow.h"
-#include "ui/classview/progressplot.h"
+#include "ui/progress/progressplot.h"
 #include "ui/fonts.h"
 
 #include <QApplication>

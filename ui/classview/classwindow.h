@@ -13,17 +13,13 @@
 
 #include <functional>
 
-class PupilTable;
-class ProgressChart;
-class QComboBox;
-class QDateEdit;
+class DayChoice;
+class PupilDetail;
+class PupilView;
 class QIODevice;
 class QLabel;
 class QLineEdit;
 class QPainter;
-class QSortFilterProxyModel;
-class QTableView;
-class QTableWidget;
 
 // FormClass, "班级记录": the teacher's view of a class log. One row per pupil
 // with the best of each level, sortable, searchable and limited to a range of
@@ -44,25 +40,14 @@ public:
     // The file the last failed reading could not read.
     QString failedPath() const;
 
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-
 private:
     // The parts of the window, each adding its controls to the keyboard's
     // order.
     QLayout *makeFilters(QList<QWidget *> &keyOrder);
     QWidget *makeNews(QList<QWidget *> &keyOrder);
-    QWidget *makeTable(QList<QWidget *> &keyOrder);
-    QWidget *makeDetail(QList<QWidget *> &keyOrder);
     Failure read();
-    DayRange days() const;
     void showPupils();
-    void fitColumns();
     void showPupil();
-    // The table as shown (searched, sorted), header first.
-    std::vector<QStringList> shownRows() const;
-    // The same rows as a spreadsheet takes them (PupilTable::exportRow).
-    std::vector<QStringList> exportedRows() const;
     // The table as printed or saved as a PDF.
     ClassPage page() const;
     void saveAs(const char *suffix, const char *filter,
@@ -74,19 +59,12 @@ private:
 
     LogReader m_reader;
     QFileSystemWatcher m_watcher;
-    PupilTable *m_pupils = nullptr;
-    QSortFilterProxyModel *m_shown = nullptr;
-    QTableView *m_table = nullptr;
+    PupilView *m_table = nullptr;
     QLineEdit *m_search = nullptr;
-    QComboBox *m_range = nullptr;
-    QDateEdit *m_from = nullptr;
-    QDateEdit *m_to = nullptr;
+    DayChoice *m_days = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_skipped = nullptr;
     QWidget *m_changed = nullptr;
-    QLabel *m_pupilTitle = nullptr;
-    QComboBox *m_level = nullptr;
-    ProgressChart *m_chart = nullptr;
-    QTableWidget *m_rounds = nullptr;
+    PupilDetail *m_detail = nullptr;
     QLabel *m_status = nullptr;
 };

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/classview/progressplot.h"
+#include "ui/progress/progressplot.h"
 
 #include "challenges/leveltable.h"
 #include "challenges/report/rhythmcolumns.h"

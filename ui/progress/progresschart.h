@@ -4,7 +4,7 @@
 
 #pragma once
 
-#include "ui/classview/progressplot.h"
+#include "ui/progress/progressplot.h"
 
 #include <QWidget>
 

@@ -2,7 +2,7 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "ui/classview/progresschart.h"
+#include "ui/progress/progresschart.h"
 
 #include "classlog/classviewtexts.h"
 #include "core/text.h"
