@@ -28,7 +28,8 @@ void printLine(const QString &line)
 } // namespace
 
 Program::Program(GameClock &clock, const QString &logPath, const QString &outboxFolder)
-    : m_window(m_screen), m_run(clock, m_history)
+    : m_window(m_screen),
+      m_run(clock, m_history, logPath.isEmpty() ? QStringList() : QStringList{logPath})
 {
     if (!logPath.isEmpty()) {
         // The answer of the check comes when the folder gives it; the start

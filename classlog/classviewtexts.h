@@ -47,6 +47,7 @@ inline constexpr char kRefresh[] = "刷新";
 inline constexpr char kProgress[] = "%1 的 %2 进步情况";
 inline constexpr char kPickPupil[] = "在上面的表格里选一名学生，这里显示他每一级的进步。";
 inline constexpr char kDayBest[] = "当天最好";
+inline constexpr char kThisRound[] = "这一轮";
 inline constexpr char kLimitLine[] = "时限 %1 秒";
 inline constexpr char kAxisSeconds[] = "秒";
 inline constexpr char kAxisNumbers[] = "个";

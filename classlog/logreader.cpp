@@ -170,6 +170,13 @@ QString LoggedRound::resultText() const
     return resultInSeconds ? TimeText::secondsWithHundredths(result) : QString::number(result);
 }
 
+bool LoggedRound::sameAs(const LoggedRound &other) const
+{
+    return startedMs == other.startedMs && numbers == other.numbers && duration == other.duration &&
+           result == other.result && level == other.level && ending == other.ending &&
+           resultInSeconds == other.resultInSeconds && host == other.host && name == other.name;
+}
+
 qsizetype splitRecords(QByteArrayView bytes,
                        const std::function<void(const std::vector<QByteArrayView> &)> &record)
 {
@@ -257,12 +264,35 @@ qsizetype splitRecords(QByteArrayView bytes,
 
 LogReader::LogReader(const QString &path) : LogReader(QStringList{path}) {}
 
-LogReader::LogReader(const QStringList &paths)
+LogReader::LogReader(const QStringList &paths, std::optional<Only> only)
+    : m_only(std::move(only)), m_onlyName(m_only ? m_only->name.toUtf8() : QByteArray())
 {
     for (const QString &path : paths)
         m_files.push_back({path});
     if (m_files.empty())
         m_files.push_back({});
+}
+
+void LogReader::addLines(const QByteArray &lines)
+{
+    if (m_seen.empty())
+        m_seen.assign(64, 0);
+    std::vector<quint32> again;
+    Part part{{}, {}, true, &m_rounds, &m_texts, &m_seen, &again, quint16(m_files.size()), 0};
+    splitRecords(lines, [this, &part](const std::vector<QByteArrayView> &cells) {
+        readRecord(part, cells);
+    });
+    if (!again.empty())
+        dropRepeats(again);
+}
+
+std::optional<LoggedRound> LogReader::roundOf(const QByteArray &line)
+{
+    LogReader reader(QStringList{});
+    reader.addLines(line);
+    if (reader.rounds().empty())
+        return std::nullopt;
+    return reader.rounds().front();
 }
 
 QStringList LogReader::paths() const
@@ -326,10 +356,10 @@ Failure LogReader::read()
     if (m_startedOver) {
         // A word of 64 bits for every 256 bytes to read, to a power of two:
         // twenty to forty bits a round (a line is some 75 bytes). Fewer bits
-        // would only make more rounds to compare.
-        m_seen.assign(std::clamp<std::size_t>(std::bit_ceil(std::size_t(m_toDo / 256 + 1)), 64,
-                                              std::size_t(1) << kSecondBits),
-                      0);
+        // would only make more rounds to compare. One pupil's rounds of a
+        // level are a few thousand at most.
+        const std::size_t words = m_only ? 4096 : std::bit_ceil(std::size_t(m_toDo / 256 + 1));
+        m_seen.assign(std::clamp<std::size_t>(words, 64, std::size_t(1) << kSecondBits), 0);
     }
     std::vector<quint32> again;
     Failure failure;
@@ -382,11 +412,6 @@ void LogReader::dropRepeats(const std::vector<quint32> &again)
     suspects.insert(suspects.end(), later.begin(), later.end());
     twice = {};
     std::sort(suspects.begin(), suspects.end());
-    const auto same = [](const LoggedRound &a, const LoggedRound &b) {
-        return a.startedMs == b.startedMs && a.numbers == b.numbers && a.duration == b.duration &&
-               a.result == b.result && a.level == b.level && a.ending == b.ending &&
-               a.resultInSeconds == b.resultInSeconds && a.host == b.host && a.name == b.name;
-    };
     std::vector<bool> repeat(m_rounds.size());
     bool anyRepeat = false;
     for (auto group = suspects.begin(); group != suspects.end();) {
@@ -395,7 +420,7 @@ void LogReader::dropRepeats(const std::vector<quint32> &again)
         for (auto later = group + 1; later < end; ++later) {
             for (auto earlier = group; earlier < later && !repeat[later->second]; ++earlier) {
                 if (!repeat[earlier->second] &&
-                    same(m_rounds[earlier->second], m_rounds[later->second]))
+                    m_rounds[earlier->second].sameAs(m_rounds[later->second]))
                     repeat[later->second] = anyRepeat = true;
             }
         }
@@ -577,6 +602,10 @@ void LogReader::readRecord(Part &part, const std::vector<QByteArrayView> &cells)
     const bool columns = at.started >= 0 && at.name >= 0 && at.level >= 0 && at.ending >= 0 &&
                          at.result >= 0 && at.numbers >= 0 && at.duration >= 0 &&
                          std::size_t(needed) < cells.size();
+    // Another pupil's round, or another level's, is passed over at once.
+    if (m_only && (!columns || textCell(cell(at.name)) != m_onlyName ||
+                   number(cell(at.level)) != m_only->level))
+        return;
     LoggedRound round;
     const bool started = columns && readStart(cell(at.started), round);
     // The word of its place is fetched while the rest is read.

@@ -47,6 +47,9 @@ struct LoggedRound {
 
     bool succeeded() const { return ending == RoundEnding::Success; }
     QString resultText() const;
+    // The same round: alike in everything the view reads of it (one line
+    // written twice is one round).
+    bool sameAs(const LoggedRound &other) const;
 };
 
 // Rounds stay where they are as more are read.
@@ -65,8 +68,15 @@ public:
         int total() const { return foreign + torn; }
     };
 
+    // Only the rounds of one pupil at one level: the others are passed
+    // over, never kept (the name as the view reads it).
+    struct Only {
+        QString name;
+        int level = 0;
+    };
+
     explicit LogReader(const QString &path);
-    explicit LogReader(const QStringList &paths);
+    explicit LogReader(const QStringList &paths, std::optional<Only> only = std::nullopt);
 
     // Reads the files from where the last reading stopped (from the start
     // the first time, and all again from the start when one was replaced or
@@ -74,6 +84,12 @@ public:
     // of its own while nothing else touches the reader; progress() may be
     // asked from any thread meanwhile.
     Failure read();
+    // Lines as the game writes them, read as if appended to the files: the
+    // rounds this run of the game played, some perhaps not in the files yet
+    // (one that is counts once).
+    void addLines(const QByteArray &lines);
+    // One line as a round; none when it is not one.
+    static std::optional<LoggedRound> roundOf(const QByteArray &line);
     // Bytes read so far of those the running read() has to read, 0 to 1.
     double progress() const;
     // Ends the running read() early, from any thread: what it read is
@@ -141,6 +157,8 @@ private:
     static QString kept(Part &part, QByteArrayView text);
 
     std::vector<File> m_files;
+    std::optional<Only> m_only;
+    QByteArray m_onlyName;
     bool m_startedOver = false;
     QString m_failedPath;
     LoggedRounds m_rounds;

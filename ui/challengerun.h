@@ -6,6 +6,8 @@
 
 #include "challenges/startvalues.h"
 
+#include <QStringList>
+
 #include <map>
 #include <memory>
 
@@ -22,8 +24,9 @@ struct ChallengeScreen;
 // lives for one visit.
 class ChallengeRun {
 public:
-    // Every screen's rounds go to the one history of the run.
-    ChallengeRun(GameClock &clock, RoundHistory &history);
+    // Every screen's rounds go to the one history of the run; their reports
+    // show the pupil's progress from the class log where one is on.
+    ChallengeRun(GameClock &clock, RoundHistory &history, const QStringList &classLogs = {});
     ~ChallengeRun();
     ChallengeRun(const ChallengeRun &) = delete;
     ChallengeRun &operator=(const ChallengeRun &) = delete;
@@ -35,5 +38,6 @@ public:
 private:
     GameClock &m_clock;
     RoundHistory &m_history;
+    QStringList m_classLogs;
     std::map<const ChallengeScreen *, std::unique_ptr<ChallengeModel>> m_rules;
 };

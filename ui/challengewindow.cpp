@@ -24,9 +24,9 @@
 
 ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
                                  const Layout::Table &layout, const StartValues &start,
-                                 QWidget *parent)
-    : QDialog(parent), m_model(model), m_history(history), m_builder(this, layout),
-      m_view(this, m_builder)
+                                 const QStringList &classLogs, QWidget *parent)
+    : QDialog(parent), m_model(model), m_history(history), m_classLogs(classLogs),
+      m_builder(this, layout), m_view(this, m_builder)
 {
     // A sizable frame with minimise and maximise, and no context-help button.
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -145,13 +145,25 @@ void ChallengeWindow::placeNumLockNote()
 {
     if (!m_numLockNote)
         return;
-    // Beside the answer box, in the free stretch to its left above Back,
-    // where no designed control stands on any screen.
-    const QRect box = m_view.widget(Control::Text1)->geometry();
-    const int left = m_view.widget(Control::Command2)->geometry().left();
-    const QRect room(left, box.top(), box.left() - left - 8, box.height());
-    const int height = std::min(room.height(), m_numLockNote->heightForWidth(room.width()));
-    m_numLockNote->setGeometry(room.left(), room.center().y() - height / 2, room.width(), height);
+    // In the strip the design leaves free at the foot of every screen, under
+    // the answer box: no designed control draws there in any state of a
+    // round (the last number, the mark and the picture stand beside the
+    // box, the rule line and Back above the strip).
+    int free = 0;
+    for (const QWidget *w : findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+        if (w != m_numLockNote)
+            free = std::max(free, w->geometry().bottom() + 1);
+    }
+    const int room = height() - free;
+    // On one line where the window is wide enough (a wrapping label would
+    // ask for two).
+    const int line =
+        m_numLockNote->fontMetrics().horizontalAdvance(m_numLockNote->text()) + 2 * 6 + 16;
+    const int wide = std::min(line, width() - 16);
+    const int high = std::min(room, m_numLockNote->heightForWidth(wide));
+    const int middle = m_view.widget(Control::Text1)->geometry().center().x();
+    m_numLockNote->setGeometry(std::clamp(middle - wide / 2, 8, width() - 8 - wide),
+                               free + (room - high) / 2, wide, high);
 }
 
 void ChallengeWindow::setVisible(bool visible)
@@ -195,7 +207,7 @@ void ChallengeWindow::openReport()
     const QPointer<QWidget> back = again->isVisible() && again->isEnabled() ? again
                                    : focusWidget() == link ? m_focusBeforeLink.data()
                                                            : focusWidget();
-    ReportWindow report(m_history, *round, this);
+    ReportWindow report(m_history, *round, m_classLogs, this);
     report.exec();
     // Back to the screen, also where no window manager gives the focus back.
     activateWindow();

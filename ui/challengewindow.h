@@ -24,9 +24,11 @@ class RoundHistory;
 class ChallengeWindow : public QDialog {
     Q_OBJECT
 public:
-    // The run's rounds are listed in the reports it opens.
+    // The run's rounds are listed in the reports it opens, and the pupil's
+    // progress is read from the class logs where one is on.
     ChallengeWindow(ChallengeModel &model, const RoundHistory &history, const Layout::Table &layout,
-                    const StartValues &start, QWidget *parent = nullptr);
+                    const StartValues &start, const QStringList &classLogs = {},
+                    QWidget *parent = nullptr);
 
     // Shows the window modally in front of its parent, the start window,
     // centred on the screen that holds that (not over the start window
@@ -53,6 +55,7 @@ private:
 
     ChallengeModel &m_model;
     const RoundHistory &m_history;
+    QStringList m_classLogs;
     WindowBuilder m_builder;
     BoardView<Control> m_view;
     QTimer m_timer;

@@ -85,6 +85,8 @@ QAccessibleInterface *labelFactory(const QString &, QObject *object)
         return new LinkInterface(link);
     if (auto *label = qobject_cast<DesignLabel *>(object))
         return new LabelInterface(label);
+    if (auto *label = qobject_cast<ReadableLabel *>(object))
+        return new LabelInterface(label);
     return nullptr;
 }
 

@@ -64,6 +64,26 @@ inline constexpr char kTooFew[] = "数字太少，还看不出节奏。";
 // The copied table of every number.
 inline constexpr char kTableHeader[] = "数字\t找数字(秒)\t打数字(秒)\t共(秒)";
 
+// The pupil's progress, from the class log.
+inline constexpr char kProgressTitle[] = "我的进步";
+inline constexpr char kProgressReading[] = "正在读取…";
+inline constexpr char kProgressUnreadable[] = "现在读不到班级记录，看不到以前的成绩。";
+inline constexpr char kFirstTime[] = "这是你第一次玩 %1 级。";
+inline constexpr char kNthTime[] = "这是你第 %1 次玩 %2 级。";
+inline constexpr char kBestSoFar[] = "最好成绩 %1（%2）。";
+inline constexpr char kBestNumbersLasted[] = "%1 个数字，持续 %2 秒";
+inline constexpr char kNeverWon[] = "还没有挑战成功过。";
+inline constexpr char kToday[] = "今天";
+inline constexpr char kMonthDay[] = "%1 月 %2 日";
+inline constexpr char kQuicker[] = "这一轮比上一次快 %1 秒。";
+inline constexpr char kSlowerThanLast[] = "这一轮比上一次慢 %1 秒。";
+inline constexpr char kAsQuick[] = "这一轮和上一次一样快。";
+inline constexpr char kMore[] = "这一轮比上一次多 %1 个数字。";
+inline constexpr char kFewer[] = "这一轮比上一次少 %1 个数字。";
+inline constexpr char kAsMany[] = "这一轮和上一次一样多。";
+inline constexpr char kDoneNow[] = "上一次没有完成，这一轮完成了。";
+inline constexpr char kNotDone[] = "这一轮没有完成。";
+
 inline constexpr char kRounds[] = "本次运行的各轮";
 inline constexpr char kSave[] = "保存图片";
 inline constexpr char kClose[] = "关闭";

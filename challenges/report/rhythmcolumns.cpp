@@ -53,16 +53,21 @@ qint64 chartStep(qint64 top)
 RhythmAxis rhythmAxis(const std::vector<RhythmColumn> &columns, std::optional<qint64> typicalMs,
                       std::optional<qint64> lineMs)
 {
-    qint64 slowest = 0, ending = 0;
+    // The scale follows the numbers the figures count. The first number
+    // (timed from Start, the hand's way from the mouse included) and the
+    // ending are shown whole unless they would flatten every number; longer,
+    // they are drawn cut.
+    qint64 slowest = 0, own = 0;
     for (const RhythmColumn &c : columns) {
-        if (c.kind == RhythmColumn::Kind::Ending)
-            ending = c.slowestMs;
-        else
+        if (c.kind == RhythmColumn::Kind::Numbers)
             slowest = std::max(slowest, c.slowestMs);
     }
-    // The ending is shown whole unless it would flatten every number.
-    if (ending <= 3 * std::max(slowest, lineMs.value_or(0)) || slowest == 0)
-        slowest = std::max(slowest, ending);
+    const qint64 flattens = 3 * std::max(slowest, lineMs.value_or(0));
+    for (const RhythmColumn &c : columns) {
+        if (c.kind != RhythmColumn::Kind::Numbers && (c.slowestMs <= flattens || slowest == 0))
+            own = std::max(own, c.slowestMs);
+    }
+    slowest = std::max(slowest, own);
     const qint64 line = lineMs.value_or(0);
     const qint64 top =
         std::max({slowest + slowest / 8, line + line / 8, typicalMs.value_or(0) * 2, qint64(500)});

@@ -43,7 +43,8 @@ struct RhythmAxis {
 };
 // An axis with at most six lines that shows every bar and, above the
 // slowest, room for its mark; with lineMs (a rule's limit) in view too. A
-// stretch far longer than the numbers (time up after a long wait, Back) is
-// not made to fit: it is drawn cut at the top.
+// first number or an ending far longer than the other numbers (a slow start
+// from the mouse; time up after a long wait, Back) is not made to fit: it
+// is drawn cut at the top.
 RhythmAxis rhythmAxis(const std::vector<RhythmColumn> &columns, std::optional<qint64> typicalMs,
                       std::optional<qint64> lineMs);

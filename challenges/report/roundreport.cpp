@@ -168,7 +168,7 @@ QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
         .arg(seconds(c.bar.totalMs()), seconds(c.slowestMs));
 }
 
-QString copiedText(const RoundRecord &round)
+QString copiedText(const RoundRecord &round, const QString &progress)
 {
     QStringList lines{utf8(kTitle), heading(round)};
     const RoundFigures figures = figuresOf(round.numbers);
@@ -176,6 +176,8 @@ QString copiedText(const RoundRecord &round)
         lines << line.label + QStringLiteral("：") + line.value;
     if (!figures.enoughToAnalyse())
         lines << utf8(kTooFew);
+    if (!progress.isEmpty())
+        lines << utf8(kProgressTitle) + QStringLiteral("：") + progress;
     lines << QString() << utf8(kTableHeader);
     for (std::size_t i = 0; i < round.numbers.size(); ++i) {
         const NumberTime t = numberTime(round.numbers, i);

@@ -51,9 +51,9 @@ Rhythm rhythmOf(const RoundRecord &round);
 // What a column of the chart stands for, in words.
 QString columnText(const RhythmColumn &column, const Rhythm &rhythm);
 
-// The report as text: the heading and the figures, then a tab-separated
-// table of every number (number, finding, typing, total), to paste into a
-// spreadsheet as columns.
-QString copiedText(const RoundRecord &round);
+// The report as text: the heading, the figures and the line of the pupil's
+// progress where there is one, then a tab-separated table of every number
+// (number, finding, typing, total), to paste into a spreadsheet as columns.
+QString copiedText(const RoundRecord &round, const QString &progress = QString());
 
 } // namespace RoundReport

@@ -219,14 +219,25 @@ private slots:
         QCOMPARE(hundredthsLeft.shownText().size(), 2);
     }
 
-    // Started with --log, the game appends a won round to the class log: a
-    // new file with its byte-order mark and header, and the round's line
-    // with the result the screen showed. The class view, opened on the same
-    // file while the game runs, has the pupil's row with that result.
+    // Started with --log on a log that holds two slower rounds of the
+    // pupil's, the game appends the won round with the result the screen
+    // showed; the round's report says it is his third and a record. The
+    // class view, opened on the same file while the game runs, has the
+    // pupil's row with that result.
     void classLogHoldsTheRound()
     {
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("四年级.csv"));
+        const QByteArray earlier =
+            "2026-12-01T09:00:00+08:00,PC-09,Wang,1,挑战成功,99.00,50,99.00,900,0\r\n"
+            "2026-12-02T09:00:00+08:00,PC-09,Wang,1,挑战成功,98.00,50,98.00,900,0\r\n";
+        {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write("\xEF\xBB\xBF开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,用时(秒),"
+                       "平常用时(毫秒),停顿\r\n" +
+                       earlier);
+        }
         forget();
         m_game = std::make_unique<Game>(m_desktop);
         m_game->process().setArguments({QStringLiteral("--log"), path});
@@ -237,22 +248,31 @@ private slots:
         E2E_STEP(clickStart(m_form));
         E2E_DO(Pupil::enterRun(1, 50));
         E2E_TRY_SHOWS(m_message, QStringLiteral("挑战成功,你真棒!"));
-        auto bytes = [&path] {
+        auto lines = [&path] {
             QFile file(path);
-            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+            return file.open(QIODevice::ReadOnly)
+                       ? QString::fromUtf8(file.readAll())
+                             .split(QStringLiteral("\r\n"), Qt::SkipEmptyParts)
+                       : QStringList();
         };
-        auto lines = [&] {
-            return QString::fromUtf8(bytes()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-        };
-        QTRY_COMPARE_WITH_TIMEOUT(lines().size(), 2, kShowMs);
-        QVERIFY(bytes().startsWith("\xEF\xBB\xBF"));
-        QCOMPARE(lines().at(0), QStringLiteral("开始时间,计算机,姓名,级别,结束方式,成绩,正确数字,"
-                                               "用时(秒),平常用时(毫秒),停顿"));
-        const QStringList cells = lines().at(1).split(QLatin1Char(','));
+        QTRY_COMPARE_WITH_TIMEOUT(lines().size(), 4, kShowMs);
+        const QStringList cells = lines().at(3).split(QLatin1Char(','));
         QCOMPARE(cells.size(), 10);
         QCOMPARE(cells.mid(2, 5), (QStringList{QStringLiteral("Wang"), QStringLiteral("1"),
                                                QStringLiteral("挑战成功"), m_best.shownText(),
                                                QStringLiteral("50")}));
+
+        E2E_DO(Pupil::click(control("本轮分析")));
+        QTRY_VERIFY_WITH_TIMEOUT(m_game->window(QStringLiteral("本轮分析")), kShowMs);
+        const auto progress = [this] {
+            return m_game->window(QStringLiteral("本轮分析"))
+                .find(QStringLiteral("我的进步"))
+                .shownText();
+        };
+        QTRY_VERIFY2_WITH_TIMEOUT(
+            progress().startsWith(QStringLiteral("这是你第 3 次玩 1 级。记录又被刷新!")),
+            qPrintable(progress()), kShowMs);
+        E2E_DO(Pupil::press(QStringLiteral("Escape")));
 
         Game teacher(m_desktop);
         teacher.process().setArguments({QStringLiteral("--class"), path});

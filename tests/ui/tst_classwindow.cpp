@@ -4,8 +4,8 @@
 
 #include "modal.h"
 #include "ui/classview/classwindow.h"
-#include "ui/progress/progressplot.h"
 #include "ui/fonts.h"
+#include "ui/progress/progressplot.h"
 
 #include <QApplication>
 #include <QFileDialog>

@@ -493,6 +493,33 @@ private slots:
         }
     }
 
+    // The NumLock note stands where no designed control draws, in any
+    // state of a round and at any size of the window.
+    void numLockNoteCoversNoControl()
+    {
+        for (const ScreenLevel &s : screenLevels()) {
+            const std::unique_ptr<ChallengeWindow> w =
+                m_screens->open(*s.screen, {qint16(s.level)});
+            w->show();
+            QTest::mouseClick(w->findChild<QPushButton *>(QStringLiteral("Command1")),
+                              Qt::LeftButton);
+            QTest::keyClick(w->findChild<QWidget *>(QStringLiteral("Text1")), Qt::Key_End,
+                            Qt::KeypadModifier);
+            auto *note = w->findChild<QLabel *>(QStringLiteral("numLockNote"));
+            QVERIFY(note && note->isVisible());
+            for (const QSize size : {QSize(700, 503), QSize(1016, 730), QSize(2032, 1460)}) {
+                w->resize(size);
+                QVERIFY(w->rect().contains(note->geometry()));
+                for (const QWidget *c :
+                     w->findChildren<QWidget *>(QString(), Qt::FindDirectChildrenOnly)) {
+                    QVERIFY2(c == note || !c->geometry().intersects(note->geometry()),
+                             qPrintable(QLatin1String(s.screen->name()) + QLatin1Char(' ') +
+                                        c->objectName()));
+                }
+            }
+        }
+    }
+
     void startScreenHasAFixedFrame()
     {
         QWidget *w = m_start.get();

@@ -4,6 +4,7 @@
 
 #include "challenges/leveltable.h"
 #include "challenges/roundhistory.h"
+#include "classlog/csvline.h"
 #include "fakeclock.h"
 #include "modal.h"
 #include "ui/answerbox.h"
@@ -11,6 +12,7 @@
 #include "ui/challengewindow.h"
 #include "ui/fonts.h"
 #include "ui/linklabel.h"
+#include "ui/report/reportwindow.h"
 #include "ui/report/rhythmchart.h"
 
 #include <QClipboard>
@@ -19,6 +21,7 @@
 #include <QMessageBox>
 #include <QProcess>
 #include <QStandardPaths>
+#include <QSysInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -210,6 +213,101 @@ private slots:
                      qPrintable(copied));
             QVERIFY(allTexts(report).contains(QStringLiteral("已复制")));
         });
+    }
+
+    // The pupil's progress at the level, from the class log and this run's
+    // rounds (those on their way to the file counted once), in his words;
+    // in the report's copy and its PDF too.
+    void progressInThePupilsWords_data()
+    {
+        QTest::addColumn<QByteArray>("earlier"); // the log's lines before this run
+        QTest::addColumn<int>("level");
+        QTest::addColumn<QList<int>>("run"); // hundredths of a won race, or numbers
+        QTest::addColumn<int>("logged");     // of this run's rounds, those in the file
+        QTest::addColumn<QString>("said");
+        auto line = [](const char *day, int level, const char *ending, const char *result,
+                       int numbers, const char *duration) {
+            return QByteArray(day) + "T09:00:00+08:00,PC-09,马小明," + QByteArray::number(level) +
+                   ',' + ending + ',' + result + ',' + QByteArray::number(numbers) + ',' +
+                   duration + ",500,0\r\n";
+        };
+        const QByteArray twoRaces = line("2026-12-01", 3, "挑战成功", "80.00", 150, "80.00") +
+                                    line("2026-12-05", 3, "挑战成功", "95.00", 150, "95.00") +
+                                    line("2026-12-06", 4, "挑战成功", "70.00", 200, "70.00");
+        QTest::newRow("a first round")
+            << twoRaces << 5 << QList<int>{12000} << 0 << "这是你第一次玩 5 级。";
+        QTest::newRow("better than last time")
+            << twoRaces << 3 << QList<int>{9000} << 1
+            << "这是你第 3 次玩 3 级。最好成绩 80.00 秒（12 月 1 日）。这一轮比上一次快 5.00 秒。";
+        QTest::newRow("a new best")
+            << twoRaces << 3 << QList<int>{7550} << 0
+            << "这是你第 3 次玩 3 级。记录又被刷新!这一轮比上一次快 19.50 秒。";
+        QTest::newRow("levels 7-9 in numbers")
+            << line("2026-12-01", 8, "数字错误", "57", 57, "60.00") +
+                   line("2026-12-05", 8, "数字错误", "40", 40, "41.00")
+            << 8 << QList<int>{52} << 0
+            << "这是你第 3 次玩 8 级。最好成绩 57 个数字（12 月 1 日）。这一轮比上一次多 12 "
+               "个数字。";
+        QTest::newRow("this run's rounds, one not in the file yet")
+            << twoRaces << 3 << QList<int>{9000, 9600} << 1
+            << "这是你第 4 次玩 3 级。最好成绩 80.00 秒（12 月 1 日）。这一轮比上一次慢 6.00 秒。";
+        QTest::newRow("a log that cannot be read") << QByteArray("missing") << 3 << QList<int>{9000}
+                                                   << 0 << "现在读不到班级记录，看不到以前的成绩。";
+    }
+    void progressInThePupilsWords()
+    {
+        QFETCH(QByteArray, earlier);
+        QFETCH(int, level);
+        QFETCH(QList<int>, run);
+        QFETCH(int, logged);
+        QFETCH(QString, said);
+        QTemporaryDir dir;
+        const QString log = dir.filePath(earlier == "missing" ? "missing/log.csv" : "log.csv");
+        RoundHistory history;
+        QByteArray file = CsvLine::header() + earlier;
+        const bool race = level <= 6;
+        for (int i = 0; i < run.size(); ++i) {
+            RoundRecord r;
+            r.level = level;
+            r.name = QStringLiteral("马小明");
+            r.started = QDateTime::currentDateTime().addSecs(60 * (i - run.size()));
+            r.ending = race ? RoundEnding::Success : RoundEnding::WrongNumber;
+            r.durationMs = race ? run[i] * 10 : 60'000;
+            r.result = race ? QString::number(run[i] / 100.0, 'f', 2) : QString::number(run[i]);
+            r.numbers.assign(std::size_t(race ? 50 * level : run[i]), {100, 200});
+            const RoundRecord &added = history.add(r);
+            if (i < logged)
+                file += CsvLine::round(added, QSysInfo::machineHostName());
+        }
+        QFile out(log);
+        if (out.open(QIODevice::WriteOnly))
+            out.write(file);
+        out.close();
+        ReportWindow report(history, history.rounds().back(), {log});
+        report.show();
+        auto *part = report.findChild<QWidget *>(QStringLiteral("progressPart"));
+        QVERIFY(part);
+        const auto shown = [part] {
+            for (QLabel *label : part->findChildren<QLabel *>()) {
+                if (label->accessibleName() == QStringLiteral("我的进步"))
+                    return label->text();
+            }
+            return QString();
+        };
+        QTRY_COMPARE(shown(), said);
+        press(&report, QStringLiteral("复制"));
+        QCOMPARE(QApplication::clipboard()->text().contains(said), QFile::exists(log));
+        const QString pdf = dir.filePath(QStringLiteral("round.pdf"));
+        saveAs(&report, QStringLiteral("保存PDF"), pdf);
+        QProcess pdftotext;
+        pdftotext.start(QStringLiteral("pdftotext"), {pdf, QStringLiteral("-")});
+        QVERIFY(pdftotext.waitForFinished(30000));
+        // Where the text wraps, the PDF's text has no space.
+        const auto bare = [](QString t) {
+            return t.remove(QLatin1Char('\n')).remove(QLatin1Char(' '));
+        };
+        const QString inPdf = bare(QString::fromUtf8(pdftotext.readAllStandardOutput()));
+        QVERIFY2(inPdf.contains(bare(said)) == QFile::exists(log), qPrintable(inPdf));
     }
 
 private:

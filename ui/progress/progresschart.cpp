@@ -21,9 +21,10 @@ ProgressChart::ProgressChart(QWidget *parent) : QWidget(parent)
     setAccessibleName(utf8(ClassViewTexts::kChart));
 }
 
-void ProgressChart::setRounds(std::vector<const LoggedRound *> rounds, int level)
+void ProgressChart::setRounds(std::vector<const LoggedRound *> rounds, int level,
+                              const LoggedRound *marked)
 {
-    m_plot = std::make_unique<ProgressPlot>(std::move(rounds), level);
+    m_plot = std::make_unique<ProgressPlot>(std::move(rounds), level, marked);
     m_plot->layout(QRectF(rect()).adjusted(4, 4, -4, -4), font());
     update();
 }

@@ -15,7 +15,8 @@ class ProgressChart : public QWidget {
 public:
     explicit ProgressChart(QWidget *parent = nullptr);
 
-    void setRounds(std::vector<const LoggedRound *> rounds, int level);
+    void setRounds(std::vector<const LoggedRound *> rounds, int level,
+                   const LoggedRound *marked = nullptr);
     QSize sizeHint() const override { return {480, 220}; }
 
 protected:

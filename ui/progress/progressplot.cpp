@@ -16,6 +16,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 
 using namespace ClassViewTexts;
 
@@ -25,13 +26,15 @@ const QColor kRoundColour(0x80, 0xC0, 0xFF);
 const QColor kBestColour(0x00, 0x00, 0xC0);
 const QColor kMissColour(0xA0, 0xA0, 0xA0);
 const QColor kLimitColour(0xFF, 0x00, 0x00);
+const QColor kMarkedColour(0xFF, 0x80, 0x00);
 const QColor kGridColour(0xE0, 0xE0, 0xE0);
 // The part of each day's stretch left free on either side, between days.
 constexpr double kDayMargin = 0.15;
 
 } // namespace
 
-ProgressPlot::ProgressPlot(std::vector<const LoggedRound *> rounds, int level)
+ProgressPlot::ProgressPlot(std::vector<const LoggedRound *> rounds, int level,
+                           const LoggedRound *marked)
 {
     const ChallengeScreen *screen = LevelTable::screen(level);
     m_seconds = screen && screen->best == ChallengeScreen::Best::FastestSuccess;
@@ -57,6 +60,8 @@ ProgressPlot::ProgressPlot(std::vector<const LoggedRound *> rounds, int level)
             point.value = round->duration / 100.0;
         if (point.value)
             highest = std::max(highest, *point.value);
+        point.marked = round == marked;
+        m_marked = m_marked || point.marked;
         if (const std::optional<RoundScore> score = ClassOverview::scoreOf(*round)) {
             auto it = dayBest.find(round->day.toJulianDay());
             if (it == dayBest.end() || *score < it->second)
@@ -141,14 +146,19 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
     const double r = std::clamp(line / 4, 2.5, 5.0);
     for (const Point &point : m_points) {
         const double px = x(point.day);
+        const QPointF at(px, point.value ? y(*point.value) : m_plot.bottom());
+        // The marked round: a ring around it, whatever it shows.
+        if (point.marked) {
+            p.setPen(QPen(kMarkedColour, 2.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(at, r * 2.4, r * 2.4);
+        }
         if (!point.value) {
             p.setPen(QPen(kMissColour, 1.5));
-            const double py = m_plot.bottom();
-            p.drawLine(QPointF(px - r, py - r), QPointF(px + r, py + r));
-            p.drawLine(QPointF(px - r, py + r), QPointF(px + r, py - r));
+            p.drawLine(at + QPointF(-r, -r), at + QPointF(r, r));
+            p.drawLine(at + QPointF(-r, r), at + QPointF(r, -r));
             continue;
         }
-        const QPointF at(px, y(*point.value));
         if (point.dayBest) {
             p.setPen(Qt::NoPen);
             p.setBrush(kBestColour);
@@ -159,14 +169,27 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
             p.drawEllipse(at, r, r);
         }
     }
-    // The key: the day's best filled.
-    p.setPen(Qt::NoPen);
-    p.setBrush(kBestColour);
-    const QString best = utf8(kDayBest);
-    const double keyRight = m_area.right() - fm.horizontalAdvance(best) - 4;
-    p.drawEllipse(QPointF(keyRight - r * 2, m_area.top() + line / 2), r * 1.5, r * 1.5);
-    p.setPen(text);
-    p.drawText(QRectF(keyRight, m_area.top(), m_area.right() - keyRight, line),
-               Qt::AlignLeft | Qt::AlignVCenter, best);
+    // The key: the day's best filled, and the marked round's ring.
+    double keyRight = m_area.right();
+    const auto key = [&](const QString &name, const std::function<void(const QPointF &)> &mark) {
+        keyRight -= fm.horizontalAdvance(name) + 4;
+        mark(QPointF(keyRight - r * 2, m_area.top() + line / 2));
+        p.setPen(text);
+        p.drawText(QRectF(keyRight, m_area.top(), fm.horizontalAdvance(name) + 4, line),
+                   Qt::AlignLeft | Qt::AlignVCenter, name);
+        keyRight -= r * 4 + 8;
+    };
+    key(utf8(kDayBest), [&](const QPointF &at) {
+        p.setPen(Qt::NoPen);
+        p.setBrush(kBestColour);
+        p.drawEllipse(at, r * 1.5, r * 1.5);
+    });
+    if (m_marked) {
+        key(utf8(kThisRound), [&](const QPointF &at) {
+            p.setPen(QPen(kMarkedColour, 2.5));
+            p.setBrush(Qt::NoBrush);
+            p.drawEllipse(at, r * 1.5, r * 1.5);
+        });
+    }
     p.restore();
 }

@@ -17,10 +17,12 @@ class QPainter;
 // the round report draws its chart: one point per round (the time of a
 // successful round on levels that race, else the numbers reached), the
 // day's best filled, a round that did not succeed on a racing level as a
-// cross on the axis, and the level's time limit as a line.
+// cross on the axis, the level's time limit as a line, and one round (the
+// round report's) marked apart.
 class ProgressPlot {
 public:
-    ProgressPlot(std::vector<const LoggedRound *> rounds, int level);
+    ProgressPlot(std::vector<const LoggedRound *> rounds, int level,
+                 const LoggedRound *marked = nullptr);
 
     void layout(const QRectF &area, const QFont &font);
     void draw(QPainter &p, const QColor &textColour) const;
@@ -30,6 +32,7 @@ private:
         double day = 0; // days since the first; its time of day within that day's stretch
         std::optional<double> value;
         bool dayBest = false;
+        bool marked = false;
     };
 
     double x(double day) const;
@@ -39,6 +42,7 @@ private:
     QDate m_firstDay;
     int m_days = 1;
     bool m_seconds = false;
+    bool m_marked = false;
     std::optional<double> m_limit;
     double m_top = 10;
     double m_step = 2;

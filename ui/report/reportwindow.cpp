@@ -13,6 +13,7 @@
 #include "ui/fonts.h"
 #include "ui/palette.h"
 #include "ui/report/printing/printreport.h"
+#include "ui/report/progresspart.h"
 #include "ui/report/reportpage.h"
 #include "ui/report/rhythmchart.h"
 #include "ui/screenroom.h"
@@ -46,7 +47,8 @@ QString saveFolder()
 
 } // namespace
 
-ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown, QWidget *parent)
+ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown,
+                           const QStringList &logs, QWidget *parent)
     : QDialog(parent), m_history(history)
 {
     setObjectName(QStringLiteral("FormReport"));
@@ -108,6 +110,11 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     auto *side = new QVBoxLayout;
     side->addWidget(roundsTitle);
     side->addWidget(m_rounds, 1);
+    if (!logs.isEmpty()) {
+        m_progress = new ProgressPart(logs, history, this);
+        m_progress->setFixedWidth(m_rounds->width());
+        side->addWidget(m_progress);
+    }
 
     m_status = new QLabel(this);
     m_status->setFont(designFont(Layout::Face::Songti, 11));
@@ -159,6 +166,8 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
 void ReportWindow::showRound(const RoundRecord &round)
 {
     m_round = &round;
+    if (m_progress)
+        m_progress->showRound(round);
     m_heading->setText(RoundReport::heading(round));
     m_chart->setRhythm(RoundReport::rhythmOf(round));
     showHint();
@@ -250,31 +259,43 @@ void ReportWindow::saveAs(const char *suffix, const char *filter,
     Dialogs::saveAndSay(this, m_status, utf8(kTitle), suggested, utf8(filter), write);
 }
 
+std::optional<ReportProgress> ReportWindow::progress() const
+{
+    return m_progress ? m_progress->progress() : std::nullopt;
+}
+
 void ReportWindow::saveImage()
 {
     saveAs(".png", kImageFiles, [this](QIODevice &device) {
-        return ReportPage::writePicture(device, *m_round, devicePixelRatioF());
+        const std::optional<ReportProgress> shown = progress();
+        return ReportPage::writePicture(device, *m_round, devicePixelRatioF(),
+                                        shown ? &*shown : nullptr);
     });
 }
 
 void ReportWindow::savePdf()
 {
-    saveAs(".pdf", DialogTexts::kPdfFiles,
-           [this](QIODevice &device) { return ReportPage::writePdf(device, *m_round); });
+    saveAs(".pdf", DialogTexts::kPdfFiles, [this](QIODevice &device) {
+        const std::optional<ReportProgress> shown = progress();
+        return ReportPage::writePdf(device, *m_round, shown ? &*shown : nullptr);
+    });
 }
 
 void ReportWindow::print()
 {
     // The print dialog's "print to file" suggests the picture's name as a PDF.
-    Dialogs::printAndSay(this, m_status,
-                         RoundReport::fileBaseName(*m_round) + QStringLiteral(".png"),
-                         [this](QPainter &painter, const QRectF &page, int resolution) {
-                             ReportPage::drawScaled(painter, page, resolution, *m_round);
-                         });
+    Dialogs::printAndSay(
+        this, m_status, RoundReport::fileBaseName(*m_round) + QStringLiteral(".png"),
+        [this](QPainter &painter, const QRectF &page, int resolution) {
+            const std::optional<ReportProgress> shown = progress();
+            ReportPage::drawScaled(painter, page, resolution, *m_round, shown ? &*shown : nullptr);
+        });
 }
 
 void ReportWindow::copy()
 {
-    QApplication::clipboard()->setText(RoundReport::copiedText(*m_round));
+    const std::optional<ReportProgress> shown = progress();
+    QApplication::clipboard()->setText(
+        RoundReport::copiedText(*m_round, shown ? shown->line : QString()));
     m_status->setText(utf8(kCopied));
 }

@@ -6,8 +6,13 @@
 
 #include <QDialog>
 
-#include <functional>
+#include <QStringList>
 
+#include <functional>
+#include <optional>
+
+class ProgressPart;
+struct ReportProgress;
 class QGridLayout;
 class QLabel;
 class QListWidget;
@@ -20,18 +25,23 @@ struct RoundRecord;
 // round has ended. A heading says whose round it was and how it ended; the
 // rhythm chart is the main thing; the figures sum it up, each explained on
 // hover or focus. The run's rounds are listed newest first, and choosing one
-// shows its report. The report can be saved as a picture or a PDF, printed
-// and copied as text.
+// shows its report. Where a class log is on, the pupil's progress at the
+// level is shown beside them. The report can be saved as a picture or a
+// PDF, printed and copied as text.
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
-    ReportWindow(const RoundHistory &history, const RoundRecord &shown, QWidget *parent = nullptr);
+    // logs: the class log, none where none is on.
+    ReportWindow(const RoundHistory &history, const RoundRecord &shown,
+                 const QStringList &logs = {}, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void showRound(const RoundRecord &round);
+    // The pupil's progress as shown, once it has been read.
+    std::optional<ReportProgress> progress() const;
     // Asks where, then writes the file whole or not at all; says how it went.
     void saveAs(const char *suffix, const char *filter,
                 const std::function<bool(QIODevice &)> &write);
@@ -52,5 +62,6 @@ private:
     QWidget *m_figures = nullptr;
     QGridLayout *m_figureGrid = nullptr;
     QListWidget *m_rounds = nullptr;
+    ProgressPart *m_progress = nullptr;
     QLabel *m_status = nullptr;
 };

@@ -188,8 +188,20 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
         p.fillRect(QRectF(left, findingTop, bar, m_plot.bottom() - findingTop), finding);
         p.fillRect(QRectF(left, top, bar, findingTop - top), typing);
         if (col.bar.totalMs() > m_axis.topMs) {
-            // Longer than the axis: cut, with a white notch near the top.
-            p.fillRect(QRectF(left, m_plot.top() + line * 0.3, bar, 2), Qt::white);
+            // Longer than the axis: cut, with a break mark near the top and
+            // its time written under it.
+            const double cut = m_plot.top() + line * 0.5;
+            p.setRenderHint(QPainter::Antialiasing, true);
+            p.setPen(QPen(Qt::white, 2.5));
+            for (double d : {0.0, 6.0})
+                p.drawLine(QPointF(left - 1, cut + d + 3), QPointF(left + bar + 1, cut + d - 3));
+            p.setRenderHint(QPainter::Antialiasing, false);
+            const QString said = utf8(kSeconds).arg(TimeText::secondsOfMs(col.bar.totalMs()));
+            const double w = fm.horizontalAdvance(said) + 6;
+            const QRectF box(std::max(m_plot.left(), left + bar / 2 - w / 2), cut + 12, w, line);
+            p.fillRect(box, Qt::white);
+            p.setPen(text);
+            p.drawText(box, Qt::AlignCenter, said);
         }
         const bool pause = col.kind == RhythmColumn::Kind::Numbers && typical > 0 &&
                            isPause(col.slowestMs, typical);

@@ -59,7 +59,8 @@ private slots:
     }
 
     // The axis shows every bar with room above it, and a rule's line; an
-    // ending far longer than the numbers is cut rather than flattening them.
+    // ending or a first number far longer than the numbers is cut rather
+    // than flattening them.
     void axis()
     {
         const auto numbers = rhythmColumns(times({700, 600}), 900, 100);
@@ -68,6 +69,8 @@ private slots:
         QVERIFY(rhythmAxis(numbers, 600, 2000).topMs >= 2250);
         const auto waited = rhythmColumns(times({700, 600}), 300'000, 100);
         QVERIFY(rhythmAxis(waited, 600, std::nullopt).topMs < 2000);
+        const auto slowStart = rhythmColumns(times({41'870, 600, 700}), std::nullopt, 100);
+        QVERIFY(rhythmAxis(slowStart, 650, std::nullopt).topMs < 2000);
     }
 
     // Every figure is cut to the hundredth as the clocks cut, and parts
