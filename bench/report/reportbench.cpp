@@ -9,7 +9,14 @@
 //   open numbers=N runs=R median_ms=M max_ms=X
 //   chart numbers=N runs=R median_ms=M max_ms=X
 //   pdf numbers=N bytes=B  (the size of the report saved as a PDF)
+// With --progress, how long the report of a round of NAME's at LEVEL takes
+// to fill its part 我的进步 from the class log LOG, from constructing the
+// window to the part's line shown, and the peak memory of the process:
+//   reportbench --progress LOG NAME LEVEL
+//   progress runs=R median_ms=M max_ms=X vmhwm_kb=K
+#include "challenges/report/reporttexts.h"
 #include "challenges/roundhistory.h"
+#include "core/text.h"
 #include "ui/fonts.h"
 #include "ui/labelaccessible.h"
 #include "ui/report/reportpage.h"
@@ -19,6 +26,7 @@
 #include <QApplication>
 #include <QBuffer>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QRandomGenerator>
 
 #include <algorithm>
@@ -70,6 +78,45 @@ void print(const char *what, int numbers, std::vector<double> ms)
     std::fflush(stdout);
 }
 
+// The process's peak resident memory, in kB.
+long peakKb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').front().toLong();
+    }
+    return -1;
+}
+
+int progress(const QString &log, const QString &name, int level)
+{
+    RoundHistory history;
+    RoundRecord made = madeUpRound(20);
+    made.name = name;
+    made.level = level;
+    made.started = QDateTime::currentDateTime();
+    const RoundRecord &round = history.add(made);
+    std::vector<double> filled;
+    for (int run = 0; run < 3; ++run) {
+        QElapsedTimer timer;
+        timer.start();
+        ReportWindow report(history, round, {log});
+        report.show();
+        auto *line = report.findChild<QWidget *>(QStringLiteral("progressPart"))
+                         ->findChild<ReadableLabel *>();
+        while (line->text() == utf8(ReportTexts::kProgressReading))
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        filled.push_back(double(timer.nsecsElapsed()) / 1e6);
+    }
+    std::sort(filled.begin(), filled.end());
+    std::printf("progress runs=%zu median_ms=%.1f max_ms=%.1f vmhwm_kb=%ld\n", filled.size(),
+                filled[filled.size() / 2], filled.back(), peakKb());
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -77,6 +124,9 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Fonts::installSubstitutions();
     LabelAccessibility::install();
+    if (argc == 5 && QByteArray(argv[1]) == "--progress")
+        return progress(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
+                        QByteArray(argv[4]).toInt());
     constexpr int kRuns = 7;
     for (int numbers : {1, 10, 100, 1000, 10'000, 40'000}) {
         RoundHistory history;

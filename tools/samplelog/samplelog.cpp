@@ -4,9 +4,10 @@
 
 // Writes a made-up class log exactly as the game writes one (the same lines
 // from classlog/csvline): a class of pupils playing on a computer room's
-// computers on school days, getting quicker over the weeks.
+// computers on school days, getting quicker over the weeks. NAME, where
+// given, is the first pupil's name.
 //
-//   tavrino_samplelog FILE [PUPILS [DAYS [ROUNDS_PER_PUPIL_AND_DAY]]]
+//   tavrino_samplelog FILE [PUPILS [DAYS [ROUNDS_PER_PUPIL_AND_DAY [NAME]]]]
 #include "challenges/leveltable.h"
 #include "classlog/csvline.h"
 
@@ -21,7 +22,7 @@ int main(int argc, char *argv[])
     QCoreApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     if (args.size() < 2) {
-        std::fprintf(stderr, "usage: tavrino_samplelog FILE [PUPILS [DAYS [ROUNDS]]]\n");
+        std::fprintf(stderr, "usage: tavrino_samplelog FILE [PUPILS [DAYS [ROUNDS [NAME]]]]\n");
         return 2;
     }
     const int pupils = args.value(2, QStringLiteral("30")).toInt();
@@ -31,6 +32,8 @@ int main(int argc, char *argv[])
     static const QString given = QStringLiteral("明华芳伟娜静强磊洋艳勇军杰涛超秀英敏丽");
     QRandomGenerator rng(20261208);
     QStringList names;
+    if (args.size() > 5)
+        names << args.at(5);
     while (names.size() < pupils) {
         QString name = family.at(rng.bounded(family.size()));
         name += given.at(rng.bounded(given.size()));
