@@ -335,8 +335,9 @@ double LogReader::progress() const
 Failure LogReader::read()
 {
     // A file that is shorter than what was read, or begins otherwise, was
-    // replaced or cut: everything is read again from the start.
-    m_startedOver = false;
+    // replaced or cut: everything is read again from the start; so too
+    // after a reading that was ended early.
+    m_startedOver = m_stopping.exchange(false);
     for (const File &file : m_files) {
         QFile f(file.path);
         if (!f.open(QIODevice::ReadOnly)) {

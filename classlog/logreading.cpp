@@ -12,7 +12,8 @@ LogReading::LogReading(LogReader &reader, QObject *parent) : QObject(parent), m_
 
 LogReading::~LogReading()
 {
-    if (!m_thread)
+    // A reading that is over is left whole: the reader reads on from it.
+    if (!m_thread || m_thread->isFinished())
         return;
     m_reader.stop();
     m_thread->wait();
