@@ -91,7 +91,7 @@ int runClassView(const CommandLine &command)
         if (paths.isEmpty())
             return EXIT_SUCCESS;
     }
-    ClassWindow window(paths);
+    ClassWindow window(paths, configuredRosterPath(command.rosterFile()));
     if (const Failure failure = window.refresh()) {
         const QString path = window.failedPath();
         Terminal::print(stderr, utf8(kCannotReadLine).arg(path, *failure) + QLatin1Char('\n'));
@@ -139,13 +139,14 @@ int main(int argc, char *argv[])
     SingleInstance instance;
     if (!instance.acquire()) {
         instance.callRunningCopy();
-        if (!command.logFile().isEmpty())
+        if (!command.logFile().isEmpty() || !command.rosterFile().isEmpty())
             Terminal::print(stderr, CommandLine::alreadyRunningText() + QLatin1Char('\n'));
         return 0;
     }
 
     SystemClock clock;
-    Program program(clock, configuredLogPath(command.logFile()), configuredOutboxFolder());
+    Program program(clock, configuredLogPath(command.logFile()), configuredOutboxFolder(),
+                    configuredRosterPath(command.rosterFile()));
     instance.answerCalls([&program] { program.bringToFront(); });
     program.showStartWindow();
     const int status = QApplication::exec();

@@ -6,6 +6,7 @@
 
 #include "app/terminal.h"
 #include "classlog/classlogtexts.h"
+#include "classlog/filethread.h"
 #include "core/text.h"
 #include "ui/challengewindow.h"
 #include "ui/dialogs.h"
@@ -27,9 +28,10 @@ void printLine(const QString &line)
 
 } // namespace
 
-Program::Program(GameClock &clock, const QString &logPath, const QString &outboxFolder)
-    : m_window(m_screen),
-      m_run(clock, m_history, logPath.isEmpty() ? QStringList() : QStringList{logPath})
+Program::Program(GameClock &clock, const QString &logPath, const QString &outboxFolder,
+                 const QString &rosterPath)
+    : m_window(m_screen), m_records{logPath.isEmpty() ? QStringList() : QStringList{logPath}, {}},
+      m_run(clock, m_history, logPath.isEmpty() ? nullptr : &m_records)
 {
     if (!logPath.isEmpty()) {
         // The answer of the check comes when the folder gives it; the start
@@ -53,11 +55,37 @@ Program::Program(GameClock &clock, const QString &logPath, const QString &outbox
     QObject::connect(&m_window, &StartWindow::linkClicked, &m_window, [](StartControl link) {
         QDesktopServices::openUrl(StartScreen::linkTarget(link));
     });
+    if (!rosterPath.isEmpty())
+        readRoster(rosterPath);
     m_screen.load();
     m_window.sync();
 }
 
-Program::~Program() = default;
+Program::~Program()
+{
+    if (m_rosterThread)
+        FileThread::end(m_rosterThread, !m_rosterRead);
+}
+
+void Program::readRoster(const QString &path)
+{
+    m_rosterThread = new FileThread;
+    QObject::connect(m_rosterThread, &FileThread::replied, &m_window,
+                     [](const FileThread::Job &apply) { apply(); });
+    m_rosterThread->start();
+    m_rosterThread->post([this, path, thread = m_rosterThread] {
+        Failure failure;
+        ClassList list = ClassList::read(path, &failure);
+        thread->reply([this, path, list, failure] {
+            m_rosterRead = true;
+            if (failure)
+                printLine(
+                    utf8(kRosterUnreadableLine).arg(QDir::toNativeSeparators(path), *failure));
+            m_records.list = list;
+            m_window.offerNames(list);
+        });
+    });
+}
 
 void Program::showStartWindow()
 {

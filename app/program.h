@@ -5,6 +5,7 @@
 #pragma once
 
 #include "challenges/roundhistory.h"
+#include "classlog/classlist.h"
 #include "classlog/classlogwriter.h"
 #include "start/startscreen.h"
 #include "ui/challengerun.h"
@@ -12,6 +13,7 @@
 
 #include <memory>
 
+class FileThread;
 class GameClock;
 class NoteWindow;
 
@@ -22,9 +24,10 @@ class NoteWindow;
 class Program {
 public:
     // logPath: the class log's file, empty for none; outboxFolder: where
-    // its rounds wait on this computer while the file cannot take them.
+    // its rounds wait on this computer while the file cannot take them;
+    // rosterPath: the class list, empty for none.
     Program(GameClock &clock, const QString &logPath = QString(),
-            const QString &outboxFolder = QString());
+            const QString &outboxFolder = QString(), const QString &rosterPath = QString());
     ~Program();
 
     // Shows the start window, and tells of a class log that cannot be used.
@@ -45,12 +48,19 @@ private:
     // Where the rounds that wait for the class log are, in the note's words.
     QString waitingWhere() const;
     void openChallenge();
+    // The class list is read off the start window's thread: it may lie on
+    // the same slow share as the log.
+    void readRoster(const QString &path);
 
     StartScreen m_screen;
     StartWindow m_window;
     RoundHistory m_history;
+    // The reports' view of the class log; the list arrives once read.
+    ClassRecords m_records;
     ChallengeRun m_run;
     std::unique_ptr<ClassLogWriter> m_log;
     bool m_logUnusable = false;
     std::unique_ptr<NoteWindow> m_note;
+    FileThread *m_rosterThread = nullptr;
+    bool m_rosterRead = false;
 };

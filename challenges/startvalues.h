@@ -13,3 +13,7 @@ struct StartValues {
     qint16 GameLevel = 0;
     QString StudentName;
 };
+
+// How many characters of the name box the start button keeps: a pupil's
+// name is at most this long in a round and in the class log.
+inline constexpr int kNameCharacters = 4;

@@ -60,6 +60,13 @@ QString configuredLogPath(const QString &commandLinePath)
     return administratorsValue(kLogValueName);
 }
 
+QString configuredRosterPath(const QString &commandLinePath)
+{
+    if (!commandLinePath.isEmpty())
+        return expandPath(commandLinePath);
+    return administratorsValue(kRosterValueName);
+}
+
 QStringList classLogFiles(const QStringList &given, const QString &commandLinePath)
 {
     QStringList paths;

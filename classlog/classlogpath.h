@@ -17,6 +17,9 @@ QString configuredLogPath(const QString &commandLinePath);
 // log the computer's setting or the command line's FILE names. A folder
 // without logs stays, to be said unreadable by its name.
 QStringList classLogFiles(const QStringList &given, const QString &commandLinePath);
+// The class list: the command line's FILE, else the administrator's
+// setting "roster" beside "log"; empty when none is named.
+QString configuredRosterPath(const QString &commandLinePath);
 // Where rounds wait on this computer while the class log cannot take them:
 // the administrator's setting "outbox" beside "log" (for computers whose
 // system drive is reset at every start), else the account's own local
@@ -24,11 +27,13 @@ QStringList classLogFiles(const QStringList &given, const QString &commandLinePa
 QString configuredOutboxFolder();
 
 // Where a Windows group policy (packaging/windows/tavrino.admx) sets the
-// class log's path and the outbox's folder: values of these names under
-// HKEY_LOCAL_MACHINE's key; the computer's own settings have the same names.
+// class log's path, the outbox's folder and the class list: values of these
+// names under HKEY_LOCAL_MACHINE's key; the computer's own settings have the
+// same names.
 inline constexpr char kLogPolicyKey[] = "SOFTWARE\\Policies\\Tavrino";
 inline constexpr char kLogValueName[] = "log";
 inline constexpr char kOutboxValueName[] = "outbox";
+inline constexpr char kRosterValueName[] = "roster";
 
 // A path with a leading ~/ and environment variables ($NAME, ${NAME}, and
 // %NAME% where NAME is set) expanded.

@@ -50,5 +50,8 @@ inline constexpr char kLost[] = "有 %1 轮成绩没能写入班级记录：%2\n
 inline constexpr char kLostLine[] = "tavrino: 有 %1 轮成绩没能写入班级记录 %2（%3）";
 // Added to the reason when this computer's folder could not keep them.
 inline constexpr char kNotKeptHere[] = "%1；这台电脑上的 %2 也存不下：%3";
+// A class list the game cannot read: the name box offers no names.
+inline constexpr char kRosterUnreadableLine[] =
+    "tavrino: 读不到班级名单 %1（%2），名字框不提供名单上的名字";
 
 } // namespace ClassLogTexts

@@ -34,21 +34,6 @@ FileThread *startThread(QObject *receiver)
     return thread;
 }
 
-// Ends the thread: at once when it has nothing left to do, else it is left
-// to end by itself (deleting a running thread would end the program).
-// False when it still runs.
-bool endThread(FileThread *thread, bool hangs)
-{
-    thread->stop();
-    if (thread->wait(hangs ? QDeadlineTimer(0) : QDeadlineTimer(QDeadlineTimer::Forever))) {
-        delete thread;
-        return true;
-    }
-    QObject::disconnect(thread, &FileThread::replied, nullptr, nullptr);
-    QObject::connect(thread, &QThread::finished, thread, &QObject::deleteLater);
-    return false;
-}
-
 } // namespace
 
 ClassLogWriter::ClassLogWriter(const QString &path, const QString &outboxFolder, QObject *parent)
@@ -310,8 +295,8 @@ ClassLogWriter::Left ClassLogWriter::finish(int ms)
         left.reason = utf8(ClassLogTexts::kNoAnswer);
     left.outboxReason =
         localOwes() ? utf8(ClassLogTexts::kNoAnswer) : m_outboxFailure.value_or(QString());
-    m_hangs = !endThread(m_local, localOwes());
-    m_hangs = !endThread(m_share, hangs) || m_hangs;
+    m_hangs = !FileThread::end(m_local, localOwes());
+    m_hangs = !FileThread::end(m_share, hangs) || m_hangs;
     return left;
 }
 

@@ -27,16 +27,32 @@ std::optional<RoundScore> scoreOf(const LoggedRound &round)
     return roundScore(screen->best, round.succeeded(), round.numbers, round.duration);
 }
 
-std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days)
+std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days, const ClassList *list)
 {
     std::vector<Pupil> all;
+    const auto levels = std::size_t(LevelTable::lastLevel());
+    // A pupil's row: the listed pupil a name stands for, else the name.
+    QHash<QString, std::size_t> byName;
+    const auto rowOf = [&](const QString &logged) {
+        const ClassList::Pupil *listed = list ? list->pupilOf(logged) : nullptr;
+        const QString &name = listed ? listed->name : logged;
+        if (const auto found = byName.constFind(name); found != byName.constEnd())
+            return *found;
+        byName.insert(name, all.size());
+        Pupil p{name, {logged}, {}, 0, nullptr, std::vector<const LoggedRound *>(levels)};
+        if (list) {
+            p.listing = listed ? Listing::Listed : Listing::NotListed;
+            p.logged = listed ? list->loggedNames(*listed) : QStringList{logged};
+            p.number = listed ? listed->number : QString();
+        }
+        all.push_back(std::move(p));
+        return all.size() - 1;
+    };
     // A name is found by its text once, then by the shared text it is held
     // in (the reader keeps each name once): a year's rounds are millions.
-    QHash<QString, std::size_t> byName;
     QHash<const QChar *, std::size_t> byText;
     std::vector<QSet<const QChar *>> hostTexts;
     std::vector<std::optional<RoundScore>> bestScores;
-    const auto levels = std::size_t(LevelTable::lastLevel());
     for (const LoggedRound &round : rounds) {
         if (!days.contains(round.day))
             continue;
@@ -44,16 +60,11 @@ std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days)
         if (const auto known = byText.constFind(round.name.constData());
             known != byText.constEnd()) {
             at = *known;
-        } else if (const auto found = byName.constFind(round.name); found != byName.constEnd()) {
-            at = *found;
-            byText.insert(round.name.constData(), at);
         } else {
-            at = all.size();
-            byName.insert(round.name, at);
+            at = rowOf(round.name);
             byText.insert(round.name.constData(), at);
-            all.push_back({round.name, {}, 0, nullptr, std::vector<const LoggedRound *>(levels)});
-            bestScores.resize(bestScores.size() + levels);
-            hostTexts.emplace_back();
+            bestScores.resize(all.size() * levels);
+            hostTexts.resize(all.size());
         }
         Pupil &p = all[at];
         ++p.rounds;
@@ -73,22 +84,35 @@ std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days)
         }
     }
     // In the order a Chinese class list has them: by pinyin, numbers by
-    // their value (学生2 before 学生10), and computers alike.
+    // their value (学生2 before 学生10), and computers alike; with a class
+    // list, every listed pupil in its order (also one without a round),
+    // then the names that are not on it.
     QCollator order(QLocale(QLocale::Chinese, QLocale::China));
     order.setNumericMode(true);
     for (Pupil &p : all)
         std::sort(p.hosts.begin(), p.hosts.end(), order);
-    std::sort(all.begin(), all.end(),
-              [&order](const Pupil &a, const Pupil &b) { return order(a.name, b.name); });
+    QHash<QString, std::size_t> listOrder;
+    if (list) {
+        for (const ClassList::Pupil &listed : list->pupils()) {
+            listOrder.insert(listed.name, listOrder.size());
+            rowOf(list->loggedNames(listed).value(0, listed.name));
+        }
+    }
+    std::sort(all.begin(), all.end(), [&](const Pupil &a, const Pupil &b) {
+        const std::size_t na = listOrder.value(a.name, listOrder.size());
+        const std::size_t nb = listOrder.value(b.name, listOrder.size());
+        return na != nb ? na < nb : order(a.name, b.name);
+    });
     return all;
 }
 
-std::vector<const LoggedRound *> roundsOf(const LoggedRounds &rounds, const QString &name,
+std::vector<const LoggedRound *> roundsOf(const LoggedRounds &rounds, const QStringList &names,
                                           int level, const DayRange &days)
 {
     std::vector<const LoggedRound *> found;
     for (const LoggedRound &round : rounds) {
-        if ((level == 0 || round.level == level) && round.name == name && days.contains(round.day))
+        if ((level == 0 || round.level == level) && names.contains(round.name) &&
+            days.contains(round.day))
             found.push_back(&round);
     }
     std::stable_sort(found.begin(), found.end(), [](const LoggedRound *a, const LoggedRound *b) {
@@ -135,9 +159,10 @@ qint64 bestSortKey(const LoggedRound &round)
     return score ? score->first * 100'000'000 + score->second : 0;
 }
 
-Summary summary(const LoggedRounds &rounds, const DayRange &days)
+Summary summary(const LoggedRounds &rounds, const DayRange &days, const ClassList *list)
 {
-    // Names by the text they are held in, then by their text.
+    // Names by the text they are held in, then by their text; a name
+    // counted as a listed pupil's is his.
     QHash<const QChar *, QString> names;
     QSet<qint64> played;
     Summary s;
@@ -146,8 +171,10 @@ Summary summary(const LoggedRounds &rounds, const DayRange &days)
         if (!days.contains(round.day))
             continue;
         ++s.rounds;
-        if (!names.contains(round.name.constData()))
-            names.insert(round.name.constData(), round.name);
+        if (!names.contains(round.name.constData())) {
+            const ClassList::Pupil *listed = list ? list->pupilOf(round.name) : nullptr;
+            names.insert(round.name.constData(), listed ? listed->name : round.name);
+        }
         // The rounds of a day mostly stand together.
         if (round.day != last)
             played.insert(round.day.toJulianDay());

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "challenges/challengescreen.h"
+#include "classlog/classlist.h"
 #include "classlog/logreader.h"
 
 #include <QDate>
@@ -33,21 +34,34 @@ struct DayRange {
 // best of each level as the game counts it, and a pupil's rounds of a level.
 namespace ClassOverview {
 
+// Whether a pupil is on the class list, where there is one.
+enum class Listing { NoList, Listed, NotListed };
+
 // One pupil: the name as logged (rows of that name from every computer
-// together), the computers, how many rounds, the last one, and the best of
-// each level (index level - 1).
+// together), or with a class list the listed pupil and every name counted
+// as his; the computers, how many rounds, the last one (none for a listed
+// pupil without a round), and the best of each level (index level - 1).
 struct Pupil {
     QString name;
+    // The names in the log that are his.
+    QStringList logged;
     QStringList hosts;
     int rounds = 0;
     const LoggedRound *last = nullptr;
     std::vector<const LoggedRound *> best;
+    Listing listing = Listing::NoList;
+    QString number;
 };
 
-std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days);
+// The pupils of the rounds in the days: in the order of a Chinese class
+// list; with a class list, every listed pupil in its order (also without
+// a round), then the names not on it.
+std::vector<Pupil> pupils(const LoggedRounds &rounds, const DayRange &days,
+                          const ClassList *list = nullptr);
 
-// A pupil's rounds of a level (0: of every level) in the days, oldest first.
-std::vector<const LoggedRound *> roundsOf(const LoggedRounds &rounds, const QString &name,
+// A pupil's rounds of a level (0: of every level) in the days, oldest
+// first: the rounds logged under any of his names.
+std::vector<const LoggedRound *> roundsOf(const LoggedRounds &rounds, const QStringList &names,
                                           int level, const DayRange &days);
 
 // The round's standing towards its level's best (less is better); none
@@ -70,7 +84,7 @@ struct Summary {
     int rounds = 0;
     int days = 0;
 };
-Summary summary(const LoggedRounds &rounds, const DayRange &days);
+Summary summary(const LoggedRounds &rounds, const DayRange &days, const ClassList *list = nullptr);
 QString summaryText(const Summary &summary, const LogReader &reader);
 
 // What was left out of the file, in one line; empty when nothing was.

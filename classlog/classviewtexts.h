@@ -18,6 +18,28 @@ inline constexpr char kRounds[] = "轮数";
 inline constexpr char kLast[] = "最近一次";
 // A pupil who played on several computers: the first and how many.
 inline constexpr char kHostsMore[] = "%1 等 %2 台";
+// With a class list: a listed pupil without a round in the days, a name in
+// the log that is not on the list, and counting it as a listed pupil's.
+inline constexpr char kNoRoundsYet[] = "还没有成绩";
+inline constexpr char kNotListed[] = "不在名单上";
+inline constexpr char kNumberAndName[] = "%1 %2";
+inline constexpr char kNameNotListed[] = "%1（不在名单上）";
+inline constexpr char kCountAs[] = "算作名单上的学生…";
+inline constexpr char kCountAsTitle[] = "算作名单上的学生";
+inline constexpr char kCountAsWho[] = "记录里的“%1”是名单上的哪一名学生？";
+inline constexpr char kCountAsSure[] =
+    "把记录里的“%1”算作名单上的“%2”？\n班级名单 %3 里会加上一行“%1=%2”，班级记录不会改动。";
+inline constexpr char kCannotCount[] = "无法写入班级名单 %1\n原因：%2";
+// The two pages of the view, and the lesson board's tiles.
+inline constexpr char kPupilsPage[] = "学生";
+inline constexpr char kLessonPage[] = "本节课";
+inline constexpr char kNoLessonYet[] = "今天还没有电脑写入成绩。";
+inline constexpr char kTileLine[] = "%1级 · %2";
+inline constexpr char kJustNow[] = "刚刚";
+inline constexpr char kMinutesAgo[] = "%1 分钟前";
+inline constexpr char kHoursAgo[] = "%1 小时前";
+inline constexpr char kIdle[] = "空闲";
+inline constexpr char kCannotReadList[] = "读不到班级名单 %1（%2），按记录里的名字显示。";
 // Level columns' heads, with the unit of their figures.
 inline constexpr char kInSeconds[] = "%1(秒)";
 inline constexpr char kInNumbers[] = "%1(个)";
@@ -37,11 +59,9 @@ inline constexpr char kNoRounds[] = "这个班级记录里还没有成绩：学�
 inline constexpr char kNotALog[] = "这个文件不是班级记录：里面没有一行是游戏写的成绩。";
 inline constexpr char kSkipped[] = "有 %1 行没有读入：%2。";
 inline constexpr char kSkippedForeign[] = "%1 行不是游戏写的成绩";
-inline constexpr char kSkippedTorn[] = "%1 行正在写入，刷新后再读";
+inline constexpr char kSkippedTorn[] = "%1 行正在写入，写完后会读入";
 inline constexpr char kReadingTitle[] = "正在读入班级记录";
 inline constexpr char kReading[] = "正在读入班级记录，请稍候……";
-inline constexpr char kChanged[] = "记录文件有了新的内容。";
-inline constexpr char kRefresh[] = "刷新";
 
 // The selected pupil's level.
 inline constexpr char kProgress[] = "%1 的 %2 进步情况";

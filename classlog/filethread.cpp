@@ -28,6 +28,18 @@ void FileThread::stop()
     m_work.wakeOne();
 }
 
+bool FileThread::end(FileThread *thread, bool busy)
+{
+    thread->stop();
+    if (thread->wait(busy ? QDeadlineTimer(0) : QDeadlineTimer(QDeadlineTimer::Forever))) {
+        delete thread;
+        return true;
+    }
+    disconnect(thread, &FileThread::replied, nullptr, nullptr);
+    connect(thread, &QThread::finished, thread, &QObject::deleteLater);
+    return false;
+}
+
 void FileThread::run()
 {
     QMutexLocker locker(&m_mutex);

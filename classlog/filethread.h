@@ -28,6 +28,11 @@ public:
     bool waitIdle(QDeadlineTimer deadline);
     // The thread ends once the jobs posted so far have run.
     void stop();
+    // Stops the thread and, when it has nothing left to do, deletes it; one
+    // still busy (a file operation that hangs) is left to end by itself,
+    // since deleting a running thread would end the program, and deletes
+    // itself then. False when it still runs.
+    static bool end(FileThread *thread, bool busy);
     // From within a job.
     void reply(const Job &apply) { emit replied(apply); }
 

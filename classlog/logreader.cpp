@@ -264,9 +264,12 @@ qsizetype splitRecords(QByteArrayView bytes,
 
 LogReader::LogReader(const QString &path) : LogReader(QStringList{path}) {}
 
-LogReader::LogReader(const QStringList &paths, std::optional<Only> only)
-    : m_only(std::move(only)), m_onlyName(m_only ? m_only->name.toUtf8() : QByteArray())
+LogReader::LogReader(const QStringList &paths, std::optional<Only> only) : m_only(std::move(only))
 {
+    if (m_only) {
+        for (const QString &name : m_only->names)
+            m_onlyNames << name.toUtf8();
+    }
     for (const QString &path : paths)
         m_files.push_back({path});
     if (m_files.empty())
@@ -604,9 +607,13 @@ void LogReader::readRecord(Part &part, const std::vector<QByteArrayView> &cells)
                          at.result >= 0 && at.numbers >= 0 && at.duration >= 0 &&
                          std::size_t(needed) < cells.size();
     // Another pupil's round, or another level's, is passed over at once.
-    if (m_only && (!columns || textCell(cell(at.name)) != m_onlyName ||
-                   number(cell(at.level)) != m_only->level))
-        return;
+    if (m_only) {
+        const QByteArrayView name = textCell(cell(at.name));
+        if (!columns || number(cell(at.level)) != m_only->level ||
+            std::none_of(m_onlyNames.begin(), m_onlyNames.end(),
+                         [name](const QByteArray &only) { return only == name; }))
+            return;
+    }
     LoggedRound round;
     const bool started = columns && readStart(cell(at.started), round);
     // The word of its place is fetched while the rest is read.

@@ -69,9 +69,9 @@ public:
     };
 
     // Only the rounds of one pupil at one level: the others are passed
-    // over, never kept (the name as the view reads it).
+    // over, never kept (his names as the view reads them).
     struct Only {
-        QString name;
+        QStringList names;
         int level = 0;
     };
 
@@ -158,7 +158,7 @@ private:
 
     std::vector<File> m_files;
     std::optional<Only> m_only;
-    QByteArray m_onlyName;
+    QList<QByteArray> m_onlyNames;
     bool m_startedOver = false;
     QString m_failedPath;
     LoggedRounds m_rounds;

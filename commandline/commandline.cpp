@@ -25,6 +25,11 @@ constexpr char kHelp[] =
     "                 Show the version and exit.\n"
     "  --log FILE     把每一轮的成绩追加到班级记录 FILE（CSV 表格）。\n"
     "                 Append every finished round to the class log FILE (CSV).\n"
+    "  --roster FILE  班级名单 FILE（文本或 CSV，每行一名学生，可以在前面写学号）：开始\n"
+    "                 界面输入姓名时提示名单上的名字，班级记录窗口按名单显示。\n"
+    "                 The class list FILE (text or CSV, a pupil a line, a class\n"
+    "                 number before the name where wanted): the start screen's name\n"
+    "                 box offers its names, the class view follows it.\n"
     "  --class [FILE...]\n"
     "                 打开班级记录窗口，查看班级记录 FILE：每名学生每一级的最好成绩\n"
     "                 和进步情况；FILE 可以是几个文件，或一个文件夹（其中每个 .csv\n"
@@ -43,7 +48,8 @@ constexpr char kHelp[] =
     "中用字符串值 log=FILE（安装时的 LOGPATH）为整台电脑打开班级记录；策略优先。\n"
     "都没有时，程序不写任何文件。班级记录暂时无法写入的成绩先存在这台电脑上\n"
     "（%LOCALAPPDATA%\\tavrino，或策略“成绩暂存文件夹”、注册表值 outbox=FOLDER\n"
-    "指定的文件夹），下次启动时先写入。\n"
+    "指定的文件夹），下次启动时先写入。班级名单同样可以用策略“班级名单”或注册表值\n"
+    "roster=FILE 指定。\n"
     "Without --log, an administrator may switch the class log on for the whole\n"
     "computer with the group policy \"班级记录文件\" (tavrino.admx, written to\n"
     "HKLM\\SOFTWARE\\Policies\\Tavrino) or the string value log=FILE in the\n"
@@ -51,17 +57,19 @@ constexpr char kHelp[] =
     "policy comes first. Without any, the program writes no file at all. Rounds\n"
     "the class log cannot take at once wait on this computer (%LOCALAPPDATA%\\tavrino,\n"
     "or the folder of the policy \"成绩暂存文件夹\" or the value outbox=FOLDER) and\n"
-    "are written first at the next start.\n"
+    "are written first at the next start. The class list is set alike, with the\n"
+    "policy \"班级名单\" or the value roster=FILE.\n"
 #else
     "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
     "电脑打开班级记录；两者都没有时，程序不写任何文件。班级记录暂时无法写入的成绩\n"
     "先存在这台电脑上（~/.local/share/tavrino，或 outbox=FOLDER 指定的文件夹），\n"
-    "下次启动时先写入。\n"
+    "下次启动时先写入。班级名单同样可以用 roster=FILE 指定。\n"
     "Without --log, an administrator may switch the class log on for the whole\n"
     "computer with log=FILE in /etc/xdg/tavrino/tavrino.conf; without either,\n"
     "the program writes no file at all. Rounds the class log cannot take at once\n"
     "wait on this computer (~/.local/share/tavrino, or the folder outbox=FOLDER\n"
-    "names there) and are written first at the next start.\n"
+    "names there) and are written first at the next start. The class list is\n"
+    "set alike, with roster=FILE.\n"
 #endif
     "\n"
     "每个用户只运行一份；再次启动的一份立即结束，不显示窗口（给了选项时会在终端说明）。\n"
@@ -88,10 +96,12 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption help(QStringList{QStringLiteral("h"), QStringLiteral("help")});
     const QCommandLineOption version(QStringList{QStringLiteral("v"), QStringLiteral("version")});
     const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
+    const QCommandLineOption roster(QStringLiteral("roster"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption classView(QStringLiteral("class"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(log);
+    parser.addOption(roster);
     parser.addOption(classView);
     for (const char *qtOption : {"platform", "display", "style"})
         parser.addOption(
@@ -145,6 +155,11 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             result.m_logFile = parser.value(log);
             if (result.m_logFile.isEmpty())
                 result.m_failure = utf8(kWrongUse).arg(QStringLiteral("--log"));
+        }
+        if (parser.isSet(roster)) {
+            result.m_rosterFile = parser.value(roster);
+            if (result.m_rosterFile.isEmpty())
+                result.m_failure = utf8(kWrongUse).arg(QStringLiteral("--roster"));
         }
     }
     return result;

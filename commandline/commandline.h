@@ -24,6 +24,8 @@ public:
     const Failure &failure() const { return m_failure; }
     // The class log's file as given with --log; empty without.
     QString logFile() const { return m_logFile; }
+    // The class list's file as given with --roster; empty without.
+    QString rosterFile() const { return m_rosterFile; }
     // For the class view: the file given after --class; empty without.
     // The class logs the class view opens: files, or folders of them.
     QStringList classFiles() const { return m_classFiles; }
@@ -40,5 +42,6 @@ private:
     Action m_action = Action::Play;
     Failure m_failure;
     QString m_logFile;
+    QString m_rosterFile;
     QStringList m_classFiles;
 };

@@ -12,3 +12,7 @@ inline QString utf8(const char *text)
 {
     return QString::fromUtf8(text);
 }
+
+// The first n characters as a reader sees them (grapheme clusters), so a
+// cut never splits a character, also outside the basic plane.
+QString firstCharacters(const QString &text, int n);

@@ -9,8 +9,6 @@
 #include "core/text.h"
 #include "start/starttexts.h"
 
-#include <QTextBoundaryFinder>
-
 using namespace StartTexts;
 
 void StartScreen::load()
@@ -62,24 +60,9 @@ QUrl StartScreen::linkTarget(StartControl link)
     return QUrl(QStringLiteral("https://") + utf8(kPlatformAddress));
 }
 
-QString StartScreen::firstCharacters(const QString &text, int n)
-{
-    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text);
-    int count = 0;
-    qsizetype end = 0;
-    while (count < n) {
-        const qsizetype next = finder.toNextBoundary();
-        if (next < 0)
-            return text;
-        end = next;
-        ++count;
-    }
-    return text.left(end);
-}
-
 void StartScreen::cutName()
 {
-    const QString cut = firstCharacters(m_nameText, 4);
+    const QString cut = firstCharacters(m_nameText, kNameCharacters);
     if (cut != m_nameText)
         nameChanged(cut);
 }

@@ -57,10 +57,6 @@ public:
     // The page a link label opens.
     static QUrl linkTarget(StartControl link);
 
-    // The first n characters as the pupil sees them (grapheme clusters), so a
-    // cut never splits a character, also outside the basic plane.
-    static QString firstCharacters(const QString &text, int n);
-
 private:
     void cutName();
 

@@ -8,8 +8,8 @@
 #include "challenges/challengescreen.h"
 #include "ui/challengewindow.h"
 
-ChallengeRun::ChallengeRun(GameClock &clock, RoundHistory &history, const QStringList &classLogs)
-    : m_clock(clock), m_history(history), m_classLogs(classLogs)
+ChallengeRun::ChallengeRun(GameClock &clock, RoundHistory &history, const ClassRecords *records)
+    : m_clock(clock), m_history(history), m_records(records)
 {
 }
 
@@ -21,6 +21,6 @@ std::unique_ptr<ChallengeWindow> ChallengeRun::open(const ChallengeScreen &scree
     std::unique_ptr<ChallengeModel> &rules = m_rules[&screen];
     if (!rules)
         rules = screen.makeRules(m_clock, m_history);
-    return std::make_unique<ChallengeWindow>(*rules, m_history, screen.layout(), start, m_classLogs,
+    return std::make_unique<ChallengeWindow>(*rules, m_history, screen.layout(), start, m_records,
                                              parent);
 }

@@ -6,12 +6,11 @@
 
 #include "challenges/startvalues.h"
 
-#include <QStringList>
-
 #include <map>
 #include <memory>
 
 class ChallengeModel;
+struct ClassRecords;
 class ChallengeWindow;
 class GameClock;
 class QWidget;
@@ -26,7 +25,7 @@ class ChallengeRun {
 public:
     // Every screen's rounds go to the one history of the run; their reports
     // show the pupil's progress from the class log where one is on.
-    ChallengeRun(GameClock &clock, RoundHistory &history, const QStringList &classLogs = {});
+    ChallengeRun(GameClock &clock, RoundHistory &history, const ClassRecords *records = nullptr);
     ~ChallengeRun();
     ChallengeRun(const ChallengeRun &) = delete;
     ChallengeRun &operator=(const ChallengeRun &) = delete;
@@ -38,6 +37,6 @@ public:
 private:
     GameClock &m_clock;
     RoundHistory &m_history;
-    QStringList m_classLogs;
+    const ClassRecords *m_records;
     std::map<const ChallengeScreen *, std::unique_ptr<ChallengeModel>> m_rules;
 };

@@ -24,8 +24,8 @@
 
 ChallengeWindow::ChallengeWindow(ChallengeModel &model, const RoundHistory &history,
                                  const Layout::Table &layout, const StartValues &start,
-                                 const QStringList &classLogs, QWidget *parent)
-    : QDialog(parent), m_model(model), m_history(history), m_classLogs(classLogs),
+                                 const ClassRecords *records, QWidget *parent)
+    : QDialog(parent), m_model(model), m_history(history), m_records(records),
       m_builder(this, layout), m_view(this, m_builder)
 {
     // A sizable frame with minimise and maximise, and no context-help button.
@@ -207,7 +207,7 @@ void ChallengeWindow::openReport()
     const QPointer<QWidget> back = again->isVisible() && again->isEnabled() ? again
                                    : focusWidget() == link ? m_focusBeforeLink.data()
                                                            : focusWidget();
-    ReportWindow report(m_history, *round, m_classLogs, this);
+    ReportWindow report(m_history, *round, m_records, this);
     report.exec();
     // Back to the screen, also where no window manager gives the focus back.
     activateWindow();

@@ -14,6 +14,7 @@
 #include <QTimer>
 
 class ChallengeModel;
+struct ClassRecords;
 class QLabel;
 class RoundHistory;
 
@@ -25,9 +26,9 @@ class ChallengeWindow : public QDialog {
     Q_OBJECT
 public:
     // The run's rounds are listed in the reports it opens, and the pupil's
-    // progress is read from the class logs where one is on.
+    // progress is read from the class log where one is on.
     ChallengeWindow(ChallengeModel &model, const RoundHistory &history, const Layout::Table &layout,
-                    const StartValues &start, const QStringList &classLogs = {},
+                    const StartValues &start, const ClassRecords *records = nullptr,
                     QWidget *parent = nullptr);
 
     // Shows the window modally in front of its parent, the start window,
@@ -55,7 +56,7 @@ private:
 
     ChallengeModel &m_model;
     const RoundHistory &m_history;
-    QStringList m_classLogs;
+    const ClassRecords *m_records;
     WindowBuilder m_builder;
     BoardView<Control> m_view;
     QTimer m_timer;

@@ -10,6 +10,7 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QLabel>
+#include <QTextDocumentFragment>
 
 #include <algorithm>
 
@@ -62,7 +63,14 @@ public:
     }
 
 private:
-    QString shown() const { return static_cast<const QLabel *>(object())->text(); }
+    // A label in rich text is read as the text it shows.
+    QString shown() const
+    {
+        const auto *label = static_cast<const QLabel *>(object());
+        return label->textFormat() == Qt::RichText
+                   ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                   : label->text();
+    }
 };
 
 // A link: its text read like a label's, and pressed like a button.

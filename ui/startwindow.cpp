@@ -5,13 +5,17 @@
 #include "ui/startwindow.h"
 
 #include "challenges/leveltable.h"
+#include "classlog/classlist.h"
 #include "start/startlayout.h"
 #include "ui/clicklabel.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStandardItemModel>
 
 StartWindow::StartWindow(StartScreen &rules, QWidget *parent)
     : QWidget(parent), m_rules(rules), m_builder(this, startLayout()), m_view(this, m_builder)
@@ -65,6 +69,49 @@ void StartWindow::setVisible(bool visible)
         setGeometry(place);
     }
     QWidget::setVisible(visible);
+}
+
+void StartWindow::offerNames(const ClassList &list)
+{
+    delete m_names;
+    m_names = nullptr;
+    if (list.isEmpty())
+        return;
+    // Each pupil found by the beginning of his name and by his number; the
+    // offer shows both.
+    constexpr int kKey = Qt::UserRole, kName = Qt::UserRole + 1;
+    auto *model = new QStandardItemModel(this);
+    for (const ClassList::Pupil &pupil : list.pupils()) {
+        const QString shown =
+            pupil.number.isEmpty() ? pupil.name : pupil.number + QLatin1Char(' ') + pupil.name;
+        for (const QString &key : {pupil.name, pupil.number}) {
+            if (key.isEmpty())
+                continue;
+            auto *item = new QStandardItem(shown);
+            item->setData(key, kKey);
+            item->setData(pupil.name, kName);
+            model->appendRow(item);
+        }
+    }
+    m_names = new QCompleter(model, this);
+    model->setParent(m_names);
+    m_names->setWidget(m_name);
+    m_names->setCompletionRole(kKey);
+    m_names->setCaseSensitivity(Qt::CaseInsensitive);
+    m_names->setCompletionMode(QCompleter::PopupCompletion);
+    // Half the name box's size: a list of names under it, not a second box.
+    QFont font = m_name->font();
+    font.setPointSizeF(font.pointSizeF() / 2);
+    m_names->popup()->setFont(font);
+    connect(m_name, &QLineEdit::textEdited, m_names, [this](const QString &text) {
+        m_names->setCompletionPrefix(text);
+        if (text.isEmpty() || m_names->completionCount() == 0)
+            m_names->popup()->hide();
+        else
+            m_names->complete();
+    });
+    connect(m_names, qOverload<const QModelIndex &>(&QCompleter::activated), this,
+            [this](const QModelIndex &picked) { m_name->setText(picked.data(kName).toString()); });
 }
 
 void StartWindow::chooseLevel(int level)

@@ -10,6 +10,8 @@
 
 #include <QWidget>
 
+class ClassList;
+class QCompleter;
 class QLineEdit;
 
 // form0: the start window, built from its layout table. It passes what the
@@ -23,6 +25,10 @@ public:
 
     // Copies what the rules changed onto the widgets.
     void sync();
+    // While the pupil types his name, the name box offers the names of the
+    // class list that begin so, or whose class number does; one picked is
+    // put into the box as if typed. The box's own Enter stays the design's.
+    void offerNames(const ClassList &list);
     // Shown the first time, the window is centred on its screen, the design
     // scaled down where it would not fit.
     void setVisible(bool visible) override;
@@ -43,6 +49,7 @@ private:
     WindowBuilder m_builder;
     BoardView<StartControl> m_view;
     QLineEdit *m_name = nullptr;
+    QCompleter *m_names = nullptr;
     bool m_syncing = false;
     bool m_placed = false;
 };

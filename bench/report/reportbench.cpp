@@ -16,6 +16,7 @@
 //   progress runs=R median_ms=M max_ms=X vmhwm_kb=K
 #include "challenges/report/reporttexts.h"
 #include "challenges/roundhistory.h"
+#include "classlog/classlist.h"
 #include "core/text.h"
 #include "ui/fonts.h"
 #include "ui/labelaccessible.h"
@@ -99,11 +100,12 @@ int progress(const QString &log, const QString &name, int level)
     made.level = level;
     made.started = QDateTime::currentDateTime();
     const RoundRecord &round = history.add(made);
+    const ClassRecords records{{log}, {}};
     std::vector<double> filled;
     for (int run = 0; run < 3; ++run) {
         QElapsedTimer timer;
         timer.start();
-        ReportWindow report(history, round, {log});
+        ReportWindow report(history, round, &records);
         report.show();
         auto *line = report.findChild<QWidget *>(QStringLiteral("progressPart"))
                          ->findChild<ReadableLabel *>();

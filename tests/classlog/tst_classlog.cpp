@@ -270,8 +270,9 @@ private slots:
                         << match.captured(2);
             }
         });
-        QCOMPARE(values, (QSet<QString>{QLatin1String(kLogPolicyKey), QLatin1String(kLogValueName),
-                                        QLatin1String(kOutboxValueName)}));
+        QCOMPARE(values,
+                 (QSet<QString>{QLatin1String(kLogPolicyKey), QLatin1String(kLogValueName),
+                                QLatin1String(kOutboxValueName), QLatin1String(kRosterValueName)}));
         for (const QString &language : {QStringLiteral("zh-CN"), QStringLiteral("en-US")}) {
             QSet<QString> named;
             parse(language + QStringLiteral("/tavrino.adml"), [&](QXmlStreamReader &xml) {

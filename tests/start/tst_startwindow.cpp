@@ -8,6 +8,8 @@
 #include "start/startscreen.h"
 #include "ui/fonts.h"
 
+#include <QAbstractItemView>
+#include <QCompleter>
 #include <QDesktopServices>
 #include <QElapsedTimer>
 #include <QFontInfo>
@@ -128,6 +130,35 @@ private slots:
         QCOMPARE(name()->text(), QStringLiteral("王小明同学好"));
         QTest::keyClick(name(), Qt::Key_Return);
         QCOMPARE(name()->text(), QStringLiteral("王小明同"));
+    }
+
+    // With a class list the name box offers its names, found by the class
+    // number too; the pick fills the box and is not the name box's Enter.
+    void classListOffersNames()
+    {
+        QTemporaryDir dir;
+        QFile list(dir.filePath(QStringLiteral("class.csv")));
+        QVERIFY(list.open(QIODevice::WriteOnly));
+        list.write(QByteArray("\xEF\xBB\xBF") +
+                   QStringLiteral("学号,姓名\n11,李四\n12,张三\n").toUtf8());
+        list.close();
+        m_program = std::make_unique<Program>(m_clock, QString(), QString(), list.fileName());
+        m_program->showStartWindow();
+        m_window = topLevel("form0");
+        QVERIFY(QTest::qWaitForWindowExposed(m_window));
+        auto *names = m_window->findChild<QCompleter *>();
+        QTRY_VERIFY(names);
+        name()->setFocus();
+        QTest::keyClicks(name(), QStringLiteral("12"));
+        QTRY_VERIFY(names->popup()->isVisible());
+        QCOMPARE(names->completionCount(), 1);
+        QCOMPARE(names->currentCompletion(), QStringLiteral("12"));
+        QTest::keyClick(names->popup(), Qt::Key_Down);
+        QTest::keyClick(names->popup(), Qt::Key_Return);
+        QCOMPARE(name()->text(), QStringLiteral("张三"));
+        QVERIFY(name()->hasFocus());
+        QTest::keyClick(name(), Qt::Key_Return);
+        QVERIFY(child<QPushButton>(m_window, "Command1")->hasFocus());
     }
 
     void startOpensTheLevelsScreenModally_data()

@@ -4,6 +4,7 @@
 
 #include "challenges/leveltable.h"
 #include "challenges/roundhistory.h"
+#include "classlog/classlist.h"
 #include "classlog/csvline.h"
 #include "fakeclock.h"
 #include "modal.h"
@@ -283,7 +284,8 @@ private slots:
         if (out.open(QIODevice::WriteOnly))
             out.write(file);
         out.close();
-        ReportWindow report(history, history.rounds().back(), {log});
+        const ClassRecords records{{log}, {}};
+        ReportWindow report(history, history.rounds().back(), &records);
         report.show();
         auto *part = report.findChild<QWidget *>(QStringLiteral("progressPart"));
         QVERIFY(part);

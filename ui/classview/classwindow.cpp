@@ -6,10 +6,10 @@
 
 #include "classlog/classviewtexts.h"
 #include "classlog/csvline.h"
-#include "classlog/logreading.h"
 #include "core/text.h"
 #include "ui/classview/classpage.h"
 #include "ui/classview/daychoice.h"
+#include "ui/classview/lessonboard.h"
 #include "ui/classview/pupildetail.h"
 #include "ui/classview/pupilview.h"
 #include "ui/dialogs.h"
@@ -23,16 +23,16 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
-#include <QEventLoop>
 #include <QFileInfo>
 #include <QHBoxLayout>
+#include <QInputDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPainter>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QSplitter>
-#include <QTimer>
+#include <QTabWidget>
 
 using namespace ClassViewTexts;
 
@@ -56,13 +56,13 @@ QString filesText(const QStringList &paths)
 
 } // namespace
 
-ClassWindow::ClassWindow(const QString &path, QWidget *parent)
-    : ClassWindow(QStringList{path}, parent)
+ClassWindow::ClassWindow(const QString &path, const QString &roster, QWidget *parent)
+    : ClassWindow(QStringList{path}, roster, parent)
 {
 }
 
-ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
-    : QWidget(parent), m_reader(paths)
+ClassWindow::ClassWindow(const QStringList &paths, const QString &roster, QWidget *parent)
+    : QWidget(parent), m_reader(paths), m_roster(roster), m_follower(m_reader, this)
 {
     setObjectName(QStringLiteral("FormClass"));
     setWindowTitle(utf8(kTitle));
@@ -77,39 +77,51 @@ ClassWindow::ClassWindow(const QStringList &paths, QWidget *parent)
     file->setTextFormat(Qt::PlainText);
     QList<QWidget *> keyOrder;
     QLayout *filters = makeFilters(keyOrder);
-    QWidget *news = makeNews(keyOrder);
+    m_summary = new QLabel(this);
+    m_summary->setFont(designFont(Layout::Face::Heiti, 13, true));
+    m_skipped = new QLabel(this);
     auto *split = new QSplitter(Qt::Vertical, this);
     m_table = new PupilView(this);
     connect(m_table, &PupilView::currentPupilChanged, this, &ClassWindow::showPupil);
     split->addWidget(m_table);
-    keyOrder << m_table;
     m_detail = new PupilDetail(this);
     split->addWidget(m_detail);
-    keyOrder << m_detail->keyOrder();
+    keyOrder << m_table << m_detail->keyOrder();
+    auto *pupils = new QWidget(this);
+    auto *pupilsLayout = new QVBoxLayout(pupils);
+    pupilsLayout->addLayout(filters);
+    pupilsLayout->addWidget(m_summary);
+    pupilsLayout->addWidget(m_skipped);
+    pupilsLayout->addWidget(split, 1);
+    m_board = new LessonBoard(this);
+    m_board->setFont(designFont(Layout::Face::Heiti, 12));
+    auto *pages = new QTabWidget(this);
+    pages->addTab(pupils, utf8(kPupilsPage));
+    pages->addTab(m_board, utf8(kLessonPage));
     m_status = new QLabel(this);
     m_status->setFocusPolicy(Qt::NoFocus);
     auto *all = new QVBoxLayout(this);
     all->addWidget(file);
-    all->addLayout(filters);
-    all->addWidget(m_summary);
-    all->addWidget(m_skipped);
-    all->addWidget(news);
-    all->addWidget(split, 1);
+    all->addWidget(pages, 1);
     all->addWidget(m_status);
     // Tab goes from control to control, in the order they stand.
     for (qsizetype i = 1; i < keyOrder.size(); ++i)
         setTabOrder(keyOrder[i - 1], keyOrder[i]);
 
-    // The game appends as pupils play: the view offers to read the new lines.
-    m_watcher.addPaths(paths);
-    connect(&m_watcher, &QFileSystemWatcher::fileChanged, this, [this] {
-        m_changed->setVisible(true);
-        // A file replaced by a new one is watched anew.
-        for (const QString &path : m_reader.paths()) {
-            if (!m_watcher.files().contains(path))
-                m_watcher.addPath(path);
+    // As pupils play, the board takes each round at once, the table a
+    // moment later (computing it takes long on a school's year).
+    connect(&m_follower, &LogFollower::followed, this, [this](const Failure &failure) {
+        if (failure) {
+            m_status->setText(utf8(kCannotRead).arg(failedPath(), *failure));
+            return;
         }
+        m_board->takeRounds(m_reader.rounds(), m_reader.startedOver(), m_list);
+        if (!m_tableDue.isActive())
+            m_tableDue.start();
     });
+    m_tableDue.setSingleShot(true);
+    m_tableDue.setInterval(2'000);
+    connect(&m_tableDue, &QTimer::timeout, this, &ClassWindow::showRead);
     resize(boundedByScreen(*this, {1100, 760}));
 }
 
@@ -137,7 +149,10 @@ QLayout *ClassWindow::makeFilters(QList<QWidget *> &keyOrder)
         connect(b, &QPushButton::clicked, this, action);
         filters->addWidget(b);
         keyOrder << b;
+        return b;
     };
+    m_countAs = button(kCountAs, &ClassWindow::countAsListed, QKeySequence());
+    m_countAs->setVisible(false);
     button(kExport, &ClassWindow::exportCsv, QKeySequence::Save);
     button(DialogTexts::kPrint, &ClassWindow::print, QKeySequence::Print);
     button(DialogTexts::kSavePdf, &ClassWindow::savePdf,
@@ -146,37 +161,23 @@ QLayout *ClassWindow::makeFilters(QList<QWidget *> &keyOrder)
     return filters;
 }
 
-QWidget *ClassWindow::makeNews(QList<QWidget *> &keyOrder)
-{
-    m_summary = new QLabel(this);
-    m_summary->setFont(designFont(Layout::Face::Heiti, 13, true));
-    m_skipped = new QLabel(this);
-    m_changed = new QWidget(this);
-    auto *changed = new QHBoxLayout(m_changed);
-    changed->setContentsMargins(0, 0, 0, 0);
-    changed->addWidget(new QLabel(utf8(kChanged), m_changed));
-    auto *reread = new QPushButton(utf8(kRefresh), m_changed);
-    changed->addWidget(reread);
-    changed->addStretch(1);
-    m_changed->setVisible(false);
-    keyOrder << reread;
-    connect(reread, &QPushButton::clicked, this, [this] {
-        if (const Failure failure = refresh())
-            m_status->setText(utf8(kCannotRead).arg(failedPath(), *failure));
-    });
-    return m_changed;
-}
-
 ClassWindow::~ClassWindow() = default;
 
 Failure ClassWindow::refresh()
 {
-    if (const Failure failure = read())
+    if (!m_roster.isEmpty()) {
+        Failure unreadable;
+        m_list = ClassList::read(m_roster, &unreadable);
+        if (unreadable)
+            m_status->setText(utf8(kCannotReadList).arg(m_roster, *unreadable));
+    }
+    // Nothing of the rounds is shown while a reading may start over.
+    m_table->setPupils({});
+    m_detail->showPupil(m_reader.rounds(), m_reader.paths(), nullptr, {});
+    if (const Failure failure = m_follower.read())
         return failure;
-    m_changed->setVisible(false);
-    m_skipped->setText(ClassOverview::skippedText(m_reader));
-    m_skipped->setVisible(!m_skipped->text().isEmpty());
-    showPupils();
+    m_board->takeRounds(m_reader.rounds(), m_reader.startedOver(), m_list);
+    showRead();
     return std::nullopt;
 }
 
@@ -185,51 +186,58 @@ QString ClassWindow::failedPath() const
     return m_reader.failedPath();
 }
 
-Failure ClassWindow::read()
+void ClassWindow::showRead()
 {
-    // A short reading is over before anyone would notice it.
-    constexpr qint64 kAloneUpTo = 8 << 20;
-    if (m_reader.unread() <= kAloneUpTo)
-        return m_reader.read();
-    // A school's year is read on a thread of its own, with a progress bar
-    // when it takes longer than half a second. Nothing of the rounds is
-    // shown meanwhile: the reading may start over and drop them.
-    m_table->setPupils({});
-    m_detail->showPupil(m_reader.rounds(), m_reader.paths(), QString(), {});
-    QProgressDialog progress(utf8(kReading), QString(), 0, 1000, this);
-    progress.setWindowTitle(utf8(kReadingTitle));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-    Failure failure;
-    LogReading reading(m_reader);
-    QEventLoop waiting;
-    connect(&reading, &LogReading::finished, &waiting, [&](const Failure &read) {
-        failure = read;
-        waiting.quit();
-    });
-    QTimer step;
-    connect(&step, &QTimer::timeout, &progress,
-            [&] { progress.setValue(int(m_reader.progress() * 999)); });
-    step.start(50);
-    reading.start();
-    waiting.exec();
-    return failure;
+    m_skipped->setText(ClassOverview::skippedText(m_reader));
+    m_skipped->setVisible(!m_skipped->text().isEmpty());
+    showPupils();
 }
 
 void ClassWindow::showPupils()
 {
     const DayRange range = m_days->days();
-    m_table->setPupils(ClassOverview::pupils(m_reader.rounds(), range));
-    m_summary->setText(
-        ClassOverview::summaryText(ClassOverview::summary(m_reader.rounds(), range), m_reader));
+    const ClassList *list = m_roster.isEmpty() ? nullptr : &m_list;
+    m_table->setPupils(ClassOverview::pupils(m_reader.rounds(), range, list));
+    m_summary->setText(ClassOverview::summaryText(
+        ClassOverview::summary(m_reader.rounds(), range, list), m_reader));
     showPupil();
 }
 
 void ClassWindow::showPupil()
 {
-    m_detail->showPupil(m_reader.rounds(), m_reader.paths(), m_table->currentName(),
-                        m_days->days());
+    const ClassOverview::Pupil *pupil = m_table->currentPupil();
+    m_countAs->setVisible(pupil && pupil->listing == ClassOverview::Listing::NotListed);
+    m_detail->showPupil(m_reader.rounds(), m_reader.paths(), pupil, m_days->days());
+}
+
+// A name not on the class list counted as a listed pupil's: said in a line
+// added to the list's file once the teacher has chosen whose and agreed.
+void ClassWindow::countAsListed()
+{
+    const ClassOverview::Pupil *pupil = m_table->currentPupil();
+    if (!pupil || m_list.isEmpty())
+        return;
+    const QString logged = pupil->name;
+    QStringList listed;
+    for (const ClassList::Pupil &p : m_list.pupils())
+        listed << (p.number.isEmpty() ? p.name : utf8(kNumberAndName).arg(p.number, p.name));
+    Dialogs::prepare();
+    bool chosen = false;
+    const QString who = QInputDialog::getItem(
+        this, utf8(kCountAsTitle), utf8(kCountAsWho).arg(logged), listed, 0, false, &chosen);
+    if (!chosen)
+        return;
+    const QString name = m_list.pupils()[std::size_t(listed.indexOf(who))].name;
+    if (QMessageBox::question(this, utf8(kCountAsTitle),
+                              utf8(kCountAsSure).arg(logged, name, m_roster)) != QMessageBox::Yes)
+        return;
+    if (const Failure failure = ClassList::addAlias(m_roster, logged, name)) {
+        QMessageBox::warning(this, utf8(kCountAsTitle), utf8(kCannotCount).arg(m_roster, *failure));
+        return;
+    }
+    m_list = ClassList::read(m_roster);
+    m_board->takeRounds(m_reader.rounds(), true, m_list);
+    showPupils();
 }
 
 ClassPage ClassWindow::page() const

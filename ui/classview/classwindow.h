@@ -8,31 +8,41 @@
 #include "classlog/logreader.h"
 #include "ui/classview/classpage.h"
 
-#include <QFileSystemWatcher>
+#include "ui/classview/logfollower.h"
+
+#include <QTimer>
 #include <QWidget>
 
 #include <functional>
 
 class DayChoice;
+class LessonBoard;
 class PupilDetail;
 class PupilView;
 class QIODevice;
 class QLabel;
 class QLineEdit;
 class QPainter;
+class QPushButton;
 
 // FormClass, "班级记录": the teacher's view of a class log. One row per pupil
 // with the best of each level, sortable, searchable and limited to a range of
 // days; a pupil's progress at a level over the days, and the rounds; the
-// class in one line. It only reads the file, and offers to read again when
-// the game appends to it. The table can be exported as CSV, printed or
-// saved as a PDF, and copied.
+// class in one line; with a class list, every listed pupil in its order and
+// the names not on it set apart. A second page, the lesson board, shows the
+// room's computers while pupils play. It reads the file and follows what the
+// game appends to it, and writes nothing but what the teacher saves and
+// the lines that count a name as a listed pupil's in the class list. The
+// table can be exported as CSV, printed or saved as a PDF, and copied.
 class ClassWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit ClassWindow(const QString &path, QWidget *parent = nullptr);
+    // roster: the class list's file, empty for none.
+    explicit ClassWindow(const QString &path, const QString &roster = QString(),
+                         QWidget *parent = nullptr);
     // Several logs (one per computer room) seen as one.
-    explicit ClassWindow(const QStringList &paths, QWidget *parent = nullptr);
+    explicit ClassWindow(const QStringList &paths, const QString &roster = QString(),
+                         QWidget *parent = nullptr);
     ~ClassWindow() override;
 
     // Reads the file (again: what it gained since); shows what it holds.
@@ -44,10 +54,11 @@ private:
     // The parts of the window, each adding its controls to the keyboard's
     // order.
     QLayout *makeFilters(QList<QWidget *> &keyOrder);
-    QWidget *makeNews(QList<QWidget *> &keyOrder);
-    Failure read();
+    // What the reading brought: the lines left out, the pupils.
+    void showRead();
     void showPupils();
     void showPupil();
+    void countAsListed();
     // The table as printed or saved as a PDF.
     ClassPage page() const;
     void saveAs(const char *suffix, const char *filter,
@@ -58,13 +69,17 @@ private:
     void copy();
 
     LogReader m_reader;
-    QFileSystemWatcher m_watcher;
+    QString m_roster;
+    ClassList m_list;
+    LogFollower m_follower;
+    QTimer m_tableDue;
     PupilView *m_table = nullptr;
+    QPushButton *m_countAs = nullptr;
+    LessonBoard *m_board = nullptr;
     QLineEdit *m_search = nullptr;
     DayChoice *m_days = nullptr;
     QLabel *m_summary = nullptr;
     QLabel *m_skipped = nullptr;
-    QWidget *m_changed = nullptr;
     PupilDetail *m_detail = nullptr;
     QLabel *m_status = nullptr;
 };

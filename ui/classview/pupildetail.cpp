@@ -65,16 +65,16 @@ QList<QWidget *> PupilDetail::keyOrder() const
 }
 
 void PupilDetail::showPupil(const LoggedRounds &rounds, const QStringList &files,
-                            const QString &name, const DayRange &days)
+                            const ClassOverview::Pupil *pupil, const DayRange &days)
 {
     m_all = &rounds;
     m_files = files;
-    m_name = name;
+    m_name = pupil ? pupil->name : QString();
     m_days = days;
     m_rounds.clear();
-    if (!name.isEmpty()) {
+    if (pupil) {
         // One pass over the log for all of the pupil's rounds.
-        m_rounds = ClassOverview::roundsOf(rounds, name, 0, days);
+        m_rounds = ClassOverview::roundsOf(rounds, pupil->logged, 0, days);
     }
     // The levels the pupil played, the chosen one kept where he has it.
     const int chosen = m_level->currentData().toInt();

@@ -21,10 +21,10 @@ public:
     explicit PupilDetail(QWidget *parent = nullptr);
 
     // The pupil's rounds among these (read from the files), in the days;
-    // none chosen when the name is empty. The rounds must stay until the
+    // none chosen when there is no pupil. The rounds must stay until the
     // next call.
-    void showPupil(const LoggedRounds &rounds, const QStringList &files, const QString &name,
-                   const DayRange &days);
+    void showPupil(const LoggedRounds &rounds, const QStringList &files,
+                   const ClassOverview::Pupil *pupil, const DayRange &days);
     // Its controls in the keyboard's order.
     QList<QWidget *> keyOrder() const;
 

@@ -46,6 +46,10 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
     case 0:
         if (role == kSortRole)
             return index.row();
+        if (p.listing == ClassOverview::Listing::NotListed)
+            return utf8(kNameNotListed).arg(p.name);
+        if (!p.number.isEmpty())
+            return utf8(kNumberAndName).arg(p.number, p.name);
         return p.name;
     case 1:
         // A pupil who changes seats may have played on a whole room's
@@ -56,6 +60,8 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
     case 2:
         return p.rounds;
     case 3:
+        if (!p.last)
+            return role == kSortRole ? QVariant(qint64(0)) : QVariant(utf8(kNoRoundsYet));
         if (role == kSortRole)
             return p.last->startedMs;
         // Short in the table, so that every level's column fits beside it.
@@ -92,7 +98,7 @@ QStringList PupilTable::exportRow(int row) const
 {
     const ClassOverview::Pupil &p = m_pupils[std::size_t(row)];
     QStringList cells{p.name, p.hosts.join(QStringLiteral(", ")), QString::number(p.rounds),
-                      ClassOverview::whenText(*p.last)};
+                      p.last ? ClassOverview::whenText(*p.last) : utf8(kNoRoundsYet)};
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const ChallengeScreen *screen = LevelTable::screen(level);
         const LoggedRound *best = p.best[std::size_t(level - LevelTable::kFirstLevel)];

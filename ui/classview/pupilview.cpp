@@ -41,15 +41,17 @@ PupilView::PupilView(QWidget *parent)
 
 void PupilView::setPupils(std::vector<ClassOverview::Pupil> pupils)
 {
-    const QString selected = currentName();
+    const ClassOverview::Pupil *current = currentPupil();
+    const QString selected = current ? current->name : QString();
     m_pupils->setPupils(std::move(pupils));
     fitColumns();
-    const QModelIndexList found =
-        m_shown->match(m_shown->index(0, 0), Qt::DisplayRole, selected, 1, Qt::MatchExactly);
-    if (!selected.isEmpty() && !found.isEmpty())
-        setCurrentIndex(found.front());
-    else
-        emit currentPupilChanged();
+    for (int row = 0; row < m_pupils->rowCount() && !selected.isEmpty(); ++row) {
+        if (m_pupils->pupil(row).name == selected) {
+            setCurrentIndex(m_shown->mapFromSource(m_pupils->index(row, 0)));
+            return;
+        }
+    }
+    emit currentPupilChanged();
 }
 
 void PupilView::search(const QString &text)
@@ -57,11 +59,10 @@ void PupilView::search(const QString &text)
     m_shown->setFilterFixedString(text);
 }
 
-QString PupilView::currentName() const
+const ClassOverview::Pupil *PupilView::currentPupil() const
 {
     const QModelIndex current = currentIndex();
-    return current.isValid() ? m_pupils->pupil(m_shown->mapToSource(current).row()).name
-                             : QString();
+    return current.isValid() ? &m_pupils->pupil(m_shown->mapToSource(current).row()) : nullptr;
 }
 
 void PupilView::keyPressEvent(QKeyEvent *event)

@@ -22,8 +22,8 @@ public:
     // The pupil selected before stays selected where he still is.
     void setPupils(std::vector<ClassOverview::Pupil> pupils);
     void search(const QString &text);
-    // The selected pupil's name; empty when none is.
-    QString currentName() const;
+    // The selected pupil; none when none is.
+    const ClassOverview::Pupil *currentPupil() const;
     // The table as shown (searched, sorted), header first; and the same
     // rows as a spreadsheet takes them (PupilTable::exportRow).
     std::vector<QStringList> shownRows() const;

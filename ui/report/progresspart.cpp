@@ -6,6 +6,7 @@
 
 #include "challenges/report/reporttexts.h"
 #include "challenges/roundhistory.h"
+#include "classlog/classlist.h"
 #include "classlog/csvline.h"
 #include "classlog/logreading.h"
 #include "classlog/pupilprogress.h"
@@ -22,8 +23,9 @@
 
 using namespace ReportTexts;
 
-ProgressPart::ProgressPart(const QStringList &logs, const RoundHistory &history, QWidget *parent)
-    : QWidget(parent), m_logs(logs), m_history(history), m_host(QSysInfo::machineHostName()),
+ProgressPart::ProgressPart(const ClassRecords &records, const RoundHistory &history,
+                           QWidget *parent)
+    : QWidget(parent), m_records(records), m_history(history), m_host(QSysInfo::machineHostName()),
       m_line(new ReadableLabel(this)), m_chart(new ProgressChart(this))
 {
     setObjectName(QStringLiteral("progressPart"));
@@ -47,19 +49,23 @@ ProgressPart::~ProgressPart() = default;
 void ProgressPart::showRound(const RoundRecord &round)
 {
     m_shown = LogReader::roundOf(CsvLine::round(round, m_host));
-    if (!m_reading || m_reading->name != round.name || m_reading->level != round.level)
-        read(round.name, round.level);
+    // The pupil under every name the class list counts as his.
+    const ClassList::Pupil *listed = m_records.list.pupilOf(round.name);
+    const LogReader::Only only{
+        listed ? m_records.list.loggedNames(*listed) : QStringList{round.name}, round.level};
+    if (!m_reading || m_reading->names != only.names || m_reading->level != only.level)
+        read(only);
     else if (m_read)
         show();
 }
 
-void ProgressPart::read(const QString &name, int level)
+void ProgressPart::read(const LogReader::Only &only)
 {
     m_thread.reset();
     m_read = false;
     m_rounds.clear();
-    m_reading = LogReader::Only{name, level};
-    m_reader = std::make_unique<LogReader>(m_logs, m_reading);
+    m_reading = only;
+    m_reader = std::make_unique<LogReader>(m_records.logs, m_reading);
     m_thread = std::make_unique<LogReading>(*m_reader);
     m_line->setText(utf8(kProgressReading));
     m_chart->setVisible(false);

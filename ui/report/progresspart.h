@@ -13,6 +13,7 @@
 #include <optional>
 
 class LogReading;
+struct ClassRecords;
 class ProgressChart;
 class QLabel;
 class RoundHistory;
@@ -28,13 +29,15 @@ struct ReportProgress {
 };
 
 // "我的进步" in the round report: the pupil's rounds of the shown round's
-// level from the class log, and this run's rounds that may not be in it
-// yet, each counted once; read on a thread of their own, so that the
-// report opens at once and says it is reading meanwhile.
+// level from the class log (under every name the class list counts as his),
+// and this run's rounds that may not be in it yet, each counted once; read
+// on a thread of their own, so that the report opens at once and says it
+// is reading meanwhile.
 class ProgressPart : public QWidget {
     Q_OBJECT
 public:
-    ProgressPart(const QStringList &logs, const RoundHistory &history, QWidget *parent = nullptr);
+    ProgressPart(const ClassRecords &records, const RoundHistory &history,
+                 QWidget *parent = nullptr);
     ~ProgressPart() override;
 
     // The part for this round: its pupil's rounds of its level, read again
@@ -45,10 +48,10 @@ public:
     std::optional<ReportProgress> progress() const;
 
 private:
-    void read(const QString &name, int level);
+    void read(const LogReader::Only &only);
     void show();
 
-    QStringList m_logs;
+    const ClassRecords &m_records;
     const RoundHistory &m_history;
     QString m_host;
     std::optional<LogReader::Only> m_reading;

@@ -7,6 +7,7 @@
 #include "challenges/report/reporttexts.h"
 #include "challenges/report/roundreport.h"
 #include "challenges/roundhistory.h"
+#include "classlog/classlist.h"
 #include "core/text.h"
 #include "ui/dialogs.h"
 #include "ui/dialogtexts.h"
@@ -48,7 +49,7 @@ QString saveFolder()
 } // namespace
 
 ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown,
-                           const QStringList &logs, QWidget *parent)
+                           const ClassRecords *records, QWidget *parent)
     : QDialog(parent), m_history(history)
 {
     setObjectName(QStringLiteral("FormReport"));
@@ -110,8 +111,8 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     auto *side = new QVBoxLayout;
     side->addWidget(roundsTitle);
     side->addWidget(m_rounds, 1);
-    if (!logs.isEmpty()) {
-        m_progress = new ProgressPart(logs, history, this);
+    if (records && !records->logs.isEmpty()) {
+        m_progress = new ProgressPart(*records, history, this);
         m_progress->setFixedWidth(m_rounds->width());
         side->addWidget(m_progress);
     }

@@ -6,12 +6,11 @@
 
 #include <QDialog>
 
-#include <QStringList>
-
 #include <functional>
 #include <optional>
 
 class ProgressPart;
+struct ClassRecords;
 struct ReportProgress;
 class QGridLayout;
 class QLabel;
@@ -31,9 +30,9 @@ struct RoundRecord;
 class ReportWindow : public QDialog {
     Q_OBJECT
 public:
-    // logs: the class log, none where none is on.
+    // records: the class log and its class list, none where none is on.
     ReportWindow(const RoundHistory &history, const RoundRecord &shown,
-                 const QStringList &logs = {}, QWidget *parent = nullptr);
+                 const ClassRecords *records = nullptr, QWidget *parent = nullptr);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
