@@ -99,16 +99,21 @@ void StartWindow::offerNames(const ClassList &list)
     m_names->setCompletionRole(kKey);
     m_names->setCaseSensitivity(Qt::CaseInsensitive);
     m_names->setCompletionMode(QCompleter::PopupCompletion);
-    // Half the name box's size: a list of names under it, not a second box.
-    QFont font = m_name->font();
-    font.setPointSizeF(font.pointSizeF() / 2);
-    m_names->popup()->setFont(font);
     connect(m_name, &QLineEdit::textEdited, m_names, [this](const QString &text) {
         m_names->setCompletionPrefix(text);
-        if (text.isEmpty() || m_names->completionCount() == 0)
+        if (text.isEmpty() || m_names->completionCount() == 0) {
             m_names->popup()->hide();
+            return;
+        }
+        // Half the name box's size at the window's scale: a list of names
+        // under it, not a second box.
+        QFont font = m_name->font();
+        if (font.pixelSize() > 0)
+            font.setPixelSize(std::max(1, font.pixelSize() / 2));
         else
-            m_names->complete();
+            font.setPointSizeF(font.pointSizeF() / 2);
+        m_names->popup()->setFont(font);
+        m_names->complete();
     });
     connect(m_names, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this](const QModelIndex &picked) { m_name->setText(picked.data(kName).toString()); });
