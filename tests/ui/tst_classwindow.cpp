@@ -192,6 +192,12 @@ private slots:
         auto *table = w.findChild<QTableView *>(QStringLiteral("pupils"));
         QCOMPARE(column(table, 0), (QStringList{"13 李四", "12 张三", "张 三（不在名单上）"}));
         QCOMPARE(column(table, 3).front(), QStringLiteral("还没有成绩"));
+        // A listed pupil without rounds has no level to show.
+        table->setCurrentIndex(table->model()->index(0, 0));
+        const QList<QLabel *> labels = w.findChildren<QLabel *>();
+        QVERIFY(std::any_of(labels.begin(), labels.end(), [](const QLabel *l) {
+            return l->text() == QStringLiteral("李四 还没有成绩");
+        }));
 
         table->setCurrentIndex(table->model()->index(2, 0));
         whenShown<QInputDialog>([](QInputDialog *who) {

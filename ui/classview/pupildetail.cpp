@@ -103,6 +103,12 @@ void PupilDetail::showLevel()
         m_chart->setRounds({}, 0);
         return;
     }
+    // A listed pupil who has not played in these days has no level.
+    if (m_level->count() == 0) {
+        m_title->setText(m_name + QLatin1Char(' ') + utf8(kNoRoundsYet));
+        m_chart->setRounds({}, 0);
+        return;
+    }
     const int level = m_level->currentData().toInt();
     m_title->setText(utf8(kProgress).arg(m_name, utf8(kLevel).arg(level)));
     std::vector<const LoggedRound *> rounds;
