@@ -177,7 +177,7 @@ Failure ClassList::addAlias(const QString &path, const QString &logged, const QS
     QByteArray line = (isGbk(before) ? toGbk(text) : text.toUtf8()) + "\r\n";
     if (!before.isEmpty() && !before.endsWith('\n'))
         line.prepend("\r\n");
-    if (file.write(line) != line.size())
+    if (file.write(line) != line.size() || !file.flush())
         return writeProblem(path, file.error());
     return std::nullopt;
 }
