@@ -36,7 +36,7 @@ value() { # key name: the registry value as reg export writes it
         iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' | sed -n "s/^\"$2\"=\"\(.*\)\"$/\1/p"
 }
 # A round of level 1 left with Back after three numbers, which the log keeps.
-play() { # name
+play() { # name [keys]: typed into the name box, then the keys pressed
     wine "$installed/tavrino.exe" >"$work/out" 2>&1 &
     game=$!
     local start form
@@ -44,6 +44,7 @@ play() { # name
     sleep 1
     click "$start" 824 256
     xdotool type --delay 40 "$1"
+    [ $# -gt 1 ] && { sleep 0.5; xdotool key --delay 200 "${@:2}"; }
     click "$start" 116 346
     click "$start" 875 404
     form=$(window 'Tavrino') || { fail "level 1 did not open"; return; }
@@ -82,10 +83,14 @@ ls "$drive"/windows/Installer/*/tavrino.ico >/dev/null 2>&1 || fail "no icon for
 
 play Wang
 logged "$log" Wang
+# The policy's log, and its class list as an older spreadsheet saves one (GBK):
+# the pupil types his number and picks his name from the offer.
 wine reg add "$policy" /v log /t REG_EXPAND_SZ /d "$(winepath -w "$work")\\%USERNAME%.csv" /f >/dev/null
-play Li
-logged "$work/$(wine cmd /c 'echo %USERNAME%' | tr -d '\r').csv" Li
-[ "$(grep -c ,Li, "$log")" -eq 0 ] || fail "the policy's path did not win over the computer's setting"
+printf '学号,姓名\r\n12,李四\r\n13,李思思\r\n' | iconv -t GBK >"$work/名单.csv"
+wine reg add "$policy" /v roster /t REG_SZ /d "$(winepath -w "$work/名单.csv")" /f >/dev/null
+play 12 Down Return
+logged "$work/$(wine cmd /c 'echo %USERNAME%' | tr -d '\r').csv" 李四
+[ "$(grep -c ,李四, "$log")" -eq 0 ] || fail "the policy's path did not win over the computer's setting"
 wine reg delete "$policy" /f >/dev/null
 
 wine msiexec /x "$(winepath -w "$msi")" /qn || fail "msiexec /x ended with $?"
@@ -95,5 +100,5 @@ wine reg query "$entry" >/dev/null 2>&1 && fail "the list of programs keeps Tavr
 logged "$log" Wang
 on_exit=true
 
-[ "$failures" -eq 0 ] && echo "PASS: installed, logged as set and as the policy said, removed"
+[ "$failures" -eq 0 ] && echo "PASS: installed, logged as set and as the policy said, names from its class list, removed"
 exit "$failures"
