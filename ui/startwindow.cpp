@@ -11,6 +11,7 @@
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
@@ -115,6 +116,9 @@ void StartWindow::offerNames(const ClassList &list)
         m_names->popup()->setFont(font);
         m_names->complete();
     });
+    // Enter in the offer takes the chosen name; with none chosen it is the
+    // name box's Enter, as without a list.
+    m_names->popup()->installEventFilter(this);
     connect(m_names, qOverload<const QModelIndex &>(&QCompleter::activated), this,
             [this](const QModelIndex &picked) { m_name->setText(picked.data(kName).toString()); });
 }
@@ -151,6 +155,15 @@ void StartWindow::sync()
 
 bool StartWindow::eventFilter(QObject *watched, QEvent *event)
 {
+    if (m_names && watched == m_names->popup() && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            !m_names->popup()->currentIndex().isValid()) {
+            m_names->popup()->hide();
+            QCoreApplication::sendEvent(m_name, event);
+            return true;
+        }
+    }
     if (watched == m_name && event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
         // The key itself goes on to the box as usual.
