@@ -9,6 +9,7 @@
 #include "classlog/classoverview.h"
 #include "classlog/classviewtexts.h"
 #include "core/text.h"
+#include "ui/palette.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -22,12 +23,8 @@ using namespace ClassViewTexts;
 
 namespace {
 
-const QColor kRoundColour(0x80, 0xC0, 0xFF);
-const QColor kBestColour(0x00, 0x00, 0xC0);
 const QColor kMissColour(0xA0, 0xA0, 0xA0);
 const QColor kLimitColour(0xFF, 0x00, 0x00);
-const QColor kMarkedColour(0xFF, 0x80, 0x00);
-const QColor kGridColour(0xE0, 0xE0, 0xE0);
 // The part of each day's stretch left free on either side, between days.
 constexpr double kDayMargin = 0.15;
 
@@ -112,7 +109,7 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
     p.drawText(QRectF(m_area.left(), m_area.top(), m_plot.left() - m_area.left() - 6, line),
                Qt::AlignRight | Qt::AlignVCenter, utf8(m_seconds ? kAxisSeconds : kAxisNumbers));
     for (double v = 0; v <= m_top + 1e-9; v += m_step) {
-        p.setPen(kGridColour);
+        p.setPen(kChartGrid);
         p.drawLine(QPointF(m_plot.left(), y(v)), QPointF(m_plot.right(), y(v)));
         p.setPen(text);
         p.drawText(QRectF(m_area.left(), y(v) - line / 2, m_plot.left() - m_area.left() - 6, line),
@@ -149,7 +146,7 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
         const QPointF at(px, point.value ? y(*point.value) : m_plot.bottom());
         // The marked round: a ring around it, whatever it shows.
         if (point.marked) {
-            p.setPen(QPen(kMarkedColour, 2.5));
+            p.setPen(QPen(kChartMarked, 2.5));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(at, r * 2.4, r * 2.4);
         }
@@ -161,10 +158,10 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
         }
         if (point.dayBest) {
             p.setPen(Qt::NoPen);
-            p.setBrush(kBestColour);
+            p.setBrush(kChartDark);
             p.drawEllipse(at, r * 1.5, r * 1.5);
         } else {
-            p.setPen(QPen(kRoundColour, 1.5));
+            p.setPen(QPen(kChartLight, 1.5));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(at, r, r);
         }
@@ -181,12 +178,12 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
     };
     key(utf8(kDayBest), [&](const QPointF &at) {
         p.setPen(Qt::NoPen);
-        p.setBrush(kBestColour);
+        p.setBrush(kChartDark);
         p.drawEllipse(at, r * 1.5, r * 1.5);
     });
     if (m_marked) {
         key(utf8(kThisRound), [&](const QPointF &at) {
-            p.setPen(QPen(kMarkedColour, 2.5));
+            p.setPen(QPen(kChartMarked, 2.5));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(at, r * 1.5, r * 1.5);
         });

@@ -7,6 +7,7 @@
 #include "challenges/report/reporttexts.h"
 #include "core/text.h"
 #include "core/timetext.h"
+#include "ui/palette.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -18,14 +19,10 @@ using namespace ReportTexts;
 
 namespace {
 
-const QColor kFindingColour(0x80, 0xC0, 0xFF);
-const QColor kTypingColour(0x00, 0x00, 0xC0);
 const QColor kStartFindingColour(0xC8, 0xC8, 0xC8);
 const QColor kStartTypingColour(0x80, 0x80, 0x80);
 const QColor kEndingColour(0xB0, 0x40, 0xC0);
 const QColor kPauseColour(0xFF, 0x00, 0x00);
-const QColor kTypicalColour(0xFF, 0x80, 0x00);
-const QColor kGridColour(0xE0, 0xE0, 0xE0);
 // The first number and the ending stay this wide however many numbers
 // share the rest.
 constexpr double kOwnColumn = 8;
@@ -53,8 +50,8 @@ RhythmPlot::RhythmPlot(RoundReport::Rhythm rhythm) : m_rhythm(std::move(rhythm))
 
 std::vector<RhythmPlot::LegendItem> RhythmPlot::legend() const
 {
-    std::vector<LegendItem> items{{utf8(kFinding), kFindingColour},
-                                  {utf8(kTyping), kTypingColour},
+    std::vector<LegendItem> items{{utf8(kFinding), kChartLight},
+                                  {utf8(kTyping), kChartDark},
                                   {utf8(kFirstNumber), kStartTypingColour},
                                   {utf8(kPause), kPauseColour, true}};
     if (m_rhythm.endingMs)
@@ -160,7 +157,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
         Qt::AlignRight | Qt::AlignVCenter, utf8(kAxisSeconds));
     for (qint64 ms = 0; ms <= m_axis.topMs; ms += m_axis.stepMs) {
         const double at = y(ms);
-        p.setPen(kGridColour);
+        p.setPen(kChartGrid);
         p.drawLine(QPointF(m_plot.left(), at), QPointF(m_plot.right(), at));
         p.setPen(text);
         p.drawText(QRectF(m_area.left(), at - line / 2, m_plot.left() - m_area.left() - 6, line),
@@ -181,10 +178,8 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
         const double top = y(col.bar.totalMs());
         const bool start = col.kind == RhythmColumn::Kind::Start;
         const bool ending = col.kind == RhythmColumn::Kind::Ending;
-        const QColor finding = ending  ? kEndingColour
-                               : start ? kStartFindingColour
-                                       : kFindingColour;
-        const QColor typing = start ? kStartTypingColour : kTypingColour;
+        const QColor finding = ending ? kEndingColour : start ? kStartFindingColour : kChartLight;
+        const QColor typing = start ? kStartTypingColour : kChartDark;
         p.fillRect(QRectF(left, findingTop, bar, m_plot.bottom() - findingTop), finding);
         p.fillRect(QRectF(left, top, bar, findingTop - top), typing);
         if (col.bar.totalMs() > m_axis.topMs) {
@@ -207,7 +202,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
                            isPause(col.slowestMs, typical);
         const double middle = left + bar / 2;
         if (col.slowestMs > col.bar.totalMs()) {
-            p.setPen(QPen(pause ? kPauseColour : kTypingColour, 1));
+            p.setPen(QPen(pause ? kPauseColour : kChartDark, 1));
             p.drawLine(QPointF(middle, top), QPointF(middle, y(col.slowestMs)));
         }
         if (pause && width >= 3) {
@@ -244,7 +239,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
     if (m_rhythm.gapLineMs)
         level(*m_rhythm.gapLineMs, kPauseColour, Qt::SolidLine, utf8(kGapLine));
     if (typical > 0)
-        level(typical, kTypicalColour, Qt::DashLine,
+        level(typical, kChartMarked, Qt::DashLine,
               utf8(kTypicalLine).arg(TimeText::secondsOfMs(typical)));
     p.setRenderHint(QPainter::Antialiasing, false);
 
