@@ -5,6 +5,7 @@
 #include "classlog/classlist.h"
 
 #include "challenges/startvalues.h"
+#include "classlog/classviewtexts.h"
 #include "core/fileproblem.h"
 #include "core/text.h"
 
@@ -180,6 +181,11 @@ Failure ClassList::addAlias(const QString &path, const QString &logged, const QS
     if (file.write(line) != line.size() || !file.flush())
         return writeProblem(path, file.error());
     return std::nullopt;
+}
+
+QString ClassList::Pupil::shown(const QString &number, const QString &name)
+{
+    return number.isEmpty() ? name : utf8(ClassViewTexts::kNumberAndName).arg(number, name);
 }
 
 const ClassList::Pupil *ClassList::pupilOf(const QString &logged) const

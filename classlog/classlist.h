@@ -23,6 +23,9 @@ public:
     struct Pupil {
         QString number;
         QString name;
+        // As the list shows him: his number before his name.
+        QString shown() const { return shown(number, name); }
+        static QString shown(const QString &number, const QString &name);
     };
 
     static ClassList parse(const QByteArray &bytes);

@@ -83,12 +83,10 @@ void StartWindow::offerNames(const ClassList &list)
     constexpr int kKey = Qt::UserRole, kName = Qt::UserRole + 1;
     auto *model = new QStandardItemModel(this);
     for (const ClassList::Pupil &pupil : list.pupils()) {
-        const QString shown =
-            pupil.number.isEmpty() ? pupil.name : pupil.number + QLatin1Char(' ') + pupil.name;
         for (const QString &key : {pupil.name, pupil.number}) {
             if (key.isEmpty())
                 continue;
-            auto *item = new QStandardItem(shown);
+            auto *item = new QStandardItem(pupil.shown());
             item->setData(key, kKey);
             item->setData(pupil.name, kName);
             model->appendRow(item);

@@ -220,7 +220,7 @@ void ClassWindow::countAsListed()
     const QString logged = pupil->name;
     QStringList listed;
     for (const ClassList::Pupil &p : m_list.pupils())
-        listed << (p.number.isEmpty() ? p.name : utf8(kNumberAndName).arg(p.number, p.name));
+        listed << p.shown();
     Dialogs::prepare();
     bool chosen = false;
     const QString who = QInputDialog::getItem(

@@ -5,6 +5,7 @@
 #include "ui/classview/pupiltable.h"
 
 #include "challenges/leveltable.h"
+#include "classlog/classlist.h"
 #include "classlog/classviewtexts.h"
 #include "core/text.h"
 #include "core/timetext.h"
@@ -48,9 +49,7 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
             return index.row();
         if (p.listing == ClassOverview::Listing::NotListed)
             return utf8(kNameNotListed).arg(p.name);
-        if (!p.number.isEmpty())
-            return utf8(kNumberAndName).arg(p.number, p.name);
-        return p.name;
+        return ClassList::Pupil::shown(p.number, p.name);
     case 1:
         // A pupil who changes seats may have played on a whole room's
         // computers: the cell names one and counts them, the tip names all.
