@@ -157,6 +157,10 @@ void LessonBoard::showTiles()
                 .arg(utf8(kTileLine).arg(tile.level).arg(tile.result).toHtmlEscaped())
                 .arg(px(0.11))
                 .arg(when.toHtmlEscaped()));
+        // A style sheet polishes the label again: set only when it changes.
+        if (tile.styledIdle == idle)
+            continue;
+        tile.styledIdle = idle;
         tile.label->setStyleSheet(
             idle ? QStringLiteral("QLabel { background: #E4E4E4; color: #707070; "
                                   "border: 1px solid #C8C8C8; }")

@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include <map>
+#include <optional>
 
 class QLabel;
 
@@ -40,6 +41,8 @@ private:
         QString ending;
         qint64 endedMs = 0;
         QLabel *label = nullptr;
+        // How the tile is drawn now: idle or playing, none before.
+        std::optional<bool> styledIdle;
     };
 
     void showTiles();
