@@ -4,6 +4,7 @@
 
 #include "modal.h"
 #include "ui/classview/classwindow.h"
+#include "ui/classview/lessonboard.h"
 #include "ui/fonts.h"
 #include "ui/progress/progressplot.h"
 
@@ -215,6 +216,59 @@ private slots:
         QVERIFY(list.open(QIODevice::ReadOnly) && logged.open(QIODevice::ReadOnly));
         QVERIFY(list.readAll().endsWith("张 三=张三\r\n"));
         QCOMPARE(logged.readAll(), rounds);
+        // A round the game appends reaches the table without a click.
+        logged.close();
+        QVERIFY(logged.open(QIODevice::Append));
+        logged.write(round("李四", 7, "数字错误", "9.00", 40));
+        logged.close();
+        QTRY_COMPARE_WITH_TIMEOUT(column(table, 2), (QStringList{"1", "2"}), 6000);
+    }
+
+    // The lesson board: a tile a computer, in their numbers' order, with its
+    // latest round of today under the list's name; a round delivered late
+    // does not hide a later one, other days do not count, a computer
+    // without a round for ten minutes is idle, and a reading that starts
+    // over starts the board over.
+    void lessonBoardTiles()
+    {
+        const QDateTime now = QDateTime::currentDateTime();
+        if (now.time() < QTime(0, 15))
+            QSKIP("the rounds of this test would fall on yesterday");
+        LoggedRounds rounds;
+        const auto add = [&](int minutesAgo, const char *host, const char *name, int level) {
+            const QDateTime start = now.addSecs(-60 * minutesAgo - 10);
+            rounds.push_back(*LogReader::roundOf(
+                start.toOffsetFromUtc(start.offsetFromUtc()).toString(Qt::ISODate).toUtf8() + ',' +
+                host + ',' + name + ',' + QByteArray::number(level) +
+                ",数字错误,7,7,9.10,500,0\r\n"));
+        };
+        add(5, "PC-2", "张 三", 1);
+        add(1, "PC-10", "李四", 7);
+        add(3, "PC-10", "李四", 9);
+        add(12, "PC-3", "王五", 2);
+        add(24 * 60 + 5, "PC-4", "赵六", 1);
+        LessonBoard board;
+        board.resize(900, 300);
+        board.show();
+        board.takeRounds(rounds, true, ClassList::parse(QByteArray("12,张三\n张 三=张三\n")));
+        QStringList order;
+        std::map<std::pair<int, int>, QString> placed;
+        QHash<QString, QString> text;
+        for (const QLabel *tile : board.findChildren<QLabel *>()) {
+            if (tile->accessibleName().isEmpty())
+                continue;
+            placed[{tile->y(), tile->x()}] = tile->accessibleName();
+            text[tile->accessibleName()] = tile->text();
+        }
+        for (const auto &[at, host] : placed)
+            order << host;
+        QCOMPARE(order, (QStringList{"PC-2", "PC-3", "PC-10"}));
+        QVERIFY(text["PC-2"].contains(QStringLiteral("张三")));
+        QVERIFY(text["PC-10"].contains(QStringLiteral("7级")));
+        QVERIFY(!text["PC-2"].contains(QStringLiteral("空闲")));
+        QVERIFY(text["PC-3"].contains(QStringLiteral("空闲")));
+        board.takeRounds({}, true, {});
+        QTRY_VERIFY(board.findChildren<QLabel *>().size() == 1);
     }
 
     void openSortSelectExportRefresh()

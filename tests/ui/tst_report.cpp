@@ -226,6 +226,7 @@ private slots:
         QTest::addColumn<QList<int>>("run"); // hundredths of a won race, or numbers
         QTest::addColumn<int>("logged");     // of this run's rounds, those in the file
         QTest::addColumn<QString>("said");
+        QTest::addColumn<QByteArray>("list"); // the class list
         auto line = [](const char *day, int level, const char *ending, const char *result,
                        int numbers, const char *duration) {
             return QByteArray(day) + "T09:00:00+08:00,PC-09,马小明," + QByteArray::number(level) +
@@ -236,24 +237,33 @@ private slots:
                                     line("2026-12-05", 3, "挑战成功", "95.00", 150, "95.00") +
                                     line("2026-12-06", 4, "挑战成功", "70.00", 200, "70.00");
         QTest::newRow("a first round")
-            << twoRaces << 5 << QList<int>{12000} << 0 << "这是你第一次玩 5 级。";
+            << twoRaces << 5 << QList<int>{12000} << 0 << "这是你第一次玩 5 级。" << QByteArray();
         QTest::newRow("better than last time")
             << twoRaces << 3 << QList<int>{9000} << 1
-            << "这是你第 3 次玩 3 级。最好成绩 80.00 秒（12 月 1 日）。这一轮比上一次快 5.00 秒。";
+            << "这是你第 3 次玩 3 级。最好成绩 80.00 秒（12 月 1 日）。这一轮比上一次快 5.00 秒。"
+            << QByteArray();
         QTest::newRow("a new best")
             << twoRaces << 3 << QList<int>{7550} << 0
-            << "这是你第 3 次玩 3 级。记录又被刷新!这一轮比上一次快 19.50 秒。";
+            << "这是你第 3 次玩 3 级。记录又被刷新!这一轮比上一次快 19.50 秒。" << QByteArray();
         QTest::newRow("levels 7-9 in numbers")
             << line("2026-12-01", 8, "数字错误", "57", 57, "60.00") +
                    line("2026-12-05", 8, "数字错误", "40", 40, "41.00")
             << 8 << QList<int>{52} << 0
             << "这是你第 3 次玩 8 级。最好成绩 57 个数字（12 月 1 日）。这一轮比上一次多 12 "
-               "个数字。";
+               "个数字。"
+            << QByteArray();
         QTest::newRow("this run's rounds, one not in the file yet")
             << twoRaces << 3 << QList<int>{9000, 9600} << 1
-            << "这是你第 4 次玩 3 级。最好成绩 80.00 秒（12 月 1 日）。这一轮比上一次慢 6.00 秒。";
-        QTest::newRow("a log that cannot be read") << QByteArray("missing") << 3 << QList<int>{9000}
-                                                   << 0 << "现在读不到班级记录，看不到以前的成绩。";
+            << "这是你第 4 次玩 3 级。最好成绩 80.00 秒（12 月 1 日）。这一轮比上一次慢 6.00 秒。"
+            << QByteArray();
+        QTest::newRow("a log that cannot be read")
+            << QByteArray("missing") << 3 << QList<int>{9000} << 0
+            << "现在读不到班级记录，看不到以前的成绩。" << QByteArray();
+        // Rounds logged under a name the class list counts as his.
+        QTest::newRow("a name the class list counts as his")
+            << QByteArray(twoRaces).replace("马小明", "马 小明") << 3 << QList<int>{9000} << 1
+            << "这是你第 3 次玩 3 级。最好成绩 80.00 秒（12 月 1 日）。这一轮比上一次快 5.00 秒。"
+            << QByteArray("7,马小明\n马 小明=马小明\n");
     }
     void progressInThePupilsWords()
     {
@@ -262,6 +272,7 @@ private slots:
         QFETCH(QList<int>, run);
         QFETCH(int, logged);
         QFETCH(QString, said);
+        QFETCH(QByteArray, list);
         QTemporaryDir dir;
         const QString log = dir.filePath(earlier == "missing" ? "missing/log.csv" : "log.csv");
         RoundHistory history;
@@ -284,7 +295,7 @@ private slots:
         if (out.open(QIODevice::WriteOnly))
             out.write(file);
         out.close();
-        const ClassRecords records{{log}, {}};
+        const ClassRecords records{{log}, ClassList::parse(list)};
         ReportWindow report(history, history.rounds().back(), &records);
         report.show();
         auto *part = report.findChild<QWidget *>(QStringLiteral("progressPart"));
