@@ -17,6 +17,7 @@
 #include <QPainter>
 #include <QProcess>
 #include <QPushButton>
+#include <QSaveFile>
 #include <QStandardPaths>
 #include <QTableView>
 #include <QTableWidget>
@@ -222,6 +223,18 @@ private slots:
         logged.write(round("李四", 7, "数字错误", "9.00", 40));
         logged.close();
         QTRY_COMPARE_WITH_TIMEOUT(column(table, 2), (QStringList{"1", "2"}), 6000);
+        // So does one in a file put in the log's place (a copy saved over
+        // it), and one appended to that new file.
+        QSaveFile replaced(log);
+        QVERIFY(replaced.open(QIODevice::WriteOnly));
+        replaced.write(rounds + round("李四", 7, "数字错误", "9.00", 40) +
+                       round("李四", 8, "数字错误", "9.00", 41));
+        QVERIFY(replaced.commit());
+        QTRY_COMPARE_WITH_TIMEOUT(column(table, 2), (QStringList{"2", "2"}), 6000);
+        QVERIFY(logged.open(QIODevice::Append));
+        logged.write(round("张三", 8, "数字错误", "9.00", 42));
+        logged.close();
+        QTRY_COMPARE_WITH_TIMEOUT(column(table, 2), (QStringList{"2", "3"}), 6000);
     }
 
     // The lesson board: a tile a computer, in their numbers' order, with its
