@@ -9,6 +9,7 @@
 #include "commandline/commandline.h"
 #include "core/systemclock.h"
 #include "core/text.h"
+#include "core/translation.h"
 #include "start/singleinstance.h"
 #include "ui/classview/classwindow.h"
 #include "ui/dialogs.h"
@@ -19,6 +20,7 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -86,18 +88,18 @@ int runClassView(const CommandLine &command)
     QStringList paths = classLogFiles(command.classFiles(), command.logFile());
     if (paths.isEmpty()) {
         Dialogs::prepare();
-        paths = QFileDialog::getOpenFileNames(nullptr, utf8(kOpenLog), QDir::homePath(),
-                                              utf8(kLogFiles));
+        paths = QFileDialog::getOpenFileNames(nullptr, translated(kOpenLog), QDir::homePath(),
+                                              translated(kLogFiles));
         if (paths.isEmpty())
             return EXIT_SUCCESS;
     }
     ClassWindow window(paths, configuredRosterPath(command.rosterFile()));
     if (const Failure failure = window.refresh()) {
         const QString path = window.failedPath();
-        Terminal::print(stderr, utf8(kCannotReadLine).arg(path, *failure) + QLatin1Char('\n'));
+        Terminal::print(stderr, translated(kCannotReadLine).arg(path, *failure) + QLatin1Char('\n'));
         Dialogs::prepare();
-        QMessageBox::warning(nullptr, utf8(kTitle),
-                             utf8(kCannotRead).arg(QDir::toNativeSeparators(path), *failure));
+        QMessageBox::warning(nullptr, translated(kTitle),
+                             translated(kCannotRead).arg(QDir::toNativeSeparators(path), *failure));
         return EXIT_FAILURE;
     }
     window.show();
@@ -108,7 +110,14 @@ int runClassView(const CommandLine &command)
 
 int main(int argc, char *argv[])
 {
-    const CommandLine command = CommandLine::parse(Terminal::arguments(argc, argv));
+    // The language first, so that even a wrong option is answered in it: a
+    // command line that names one in a wrong line is read again in it.
+    const QStringList arguments = Terminal::arguments(argc, argv);
+    CommandLine command = CommandLine::parse(arguments);
+    Translation::use(Translation::choose(command.language(), configuredLanguage(),
+                                         QLocale::system().uiLanguages()));
+    if (command.failure() && Translation::current() != Translation::Language::SimplifiedChinese)
+        command = CommandLine::parse(arguments);
     if (const Failure &failure = command.failure())
         return answer(stderr, *failure + QLatin1Char('\n'), 2, argc, argv);
     switch (command.action()) {
@@ -124,6 +133,7 @@ int main(int argc, char *argv[])
     std::optional<DisplayConnection> connecting(std::in_place);
     QApplication app(argc, argv);
     connecting.reset();
+    Translation::install();
     QApplication::setApplicationName(QStringLiteral("tavrino"));
     // No application display name: on X11 Qt would append it to every window
     // title, and the titles are shown exactly as designed.

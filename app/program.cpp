@@ -42,7 +42,7 @@ Program::Program(GameClock &clock, const QString &logPath, const QString &outbox
         QObject::connect(m_log.get(), &ClassLogWriter::written, &m_window,
                          [this](const Failure &failure, bool busy) { logWritten(failure, busy); });
         QObject::connect(m_log.get(), &ClassLogWriter::notAnswering, &m_window, [this] {
-            showNote(utf8(kNotAnswering).arg(m_log->unwritten()).arg(waitingWhere()));
+            showNote(translated(kNotAnswering).arg(m_log->unwritten()).arg(waitingWhere()));
         });
         m_log->start();
         m_history.listen([this](const RoundRecord &round) {
@@ -80,7 +80,7 @@ void Program::readRoster(const QString &path)
             m_rosterRead = true;
             if (failure)
                 printLine(
-                    utf8(kRosterUnreadableLine).arg(QDir::toNativeSeparators(path), *failure));
+                    translated(kRosterUnreadableLine).arg(QDir::toNativeSeparators(path), *failure));
             m_records.list = list;
             m_window.offerNames(list);
         });
@@ -117,10 +117,10 @@ void Program::logChecked(const Failure &problem)
     m_logUnusable = true;
     if (m_note)
         m_note->hide();
-    printLine(utf8(kUnusableLine).arg(path, *problem));
+    printLine(translated(kUnusableLine).arg(path, *problem));
     Dialogs::prepare();
-    auto *box = new QMessageBox(QMessageBox::Warning, utf8(kTitle),
-                                utf8(kUnusable).arg(path, *problem), QMessageBox::Ok, &m_window);
+    auto *box = new QMessageBox(QMessageBox::Warning, translated(kTitle),
+                                translated(kUnusable).arg(path, *problem), QMessageBox::Ok, &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -131,21 +131,21 @@ void Program::logWritten(const Failure &failure, bool busy)
         if (m_note)
             m_note->hide();
     } else if (busy) {
-        showNote(utf8(kInUseNote).arg(m_log->unwritten()).arg(waitingWhere()));
+        showNote(translated(kInUseNote).arg(m_log->unwritten()).arg(waitingWhere()));
     } else {
-        showNote(utf8(kWaiting).arg(m_log->unwritten()).arg(waitingWhere(), *failure));
+        showNote(translated(kWaiting).arg(m_log->unwritten()).arg(waitingWhere(), *failure));
     }
 }
 
 QString Program::waitingWhere() const
 {
-    return utf8(m_log->keepsHere() ? kKeptHere : kKeptInMemory);
+    return translated(m_log->keepsHere() ? kKeptHere : kKeptInMemory);
 }
 
 void Program::showNote(const QString &text)
 {
     if (!m_note)
-        m_note = std::make_unique<NoteWindow>(utf8(kTitle));
+        m_note = std::make_unique<NoteWindow>(translated(kTitle));
     m_note->showNote(text);
 }
 
@@ -162,20 +162,20 @@ bool Program::finish()
     QStringList said;
     if (left.kept > 0) {
         const QString count = QString::number(left.kept);
-        printLine(utf8(kKeptLine).arg(count, path, left.reason, outbox));
-        said << utf8(kKept).arg(count, path, left.reason, outbox);
+        printLine(translated(kKeptLine).arg(count, path, left.reason, outbox));
+        said << translated(kKept).arg(count, path, left.reason, outbox);
     }
     if (left.lost > 0) {
         const QString count = QString::number(left.lost);
         const QString reason = left.outboxReason.isEmpty()
                                    ? left.reason
-                                   : utf8(kNotKeptHere).arg(left.reason, outbox, left.outboxReason);
-        printLine(utf8(kLostLine).arg(count, path, reason));
-        said << utf8(kLost).arg(count, path, reason);
+                                   : translated(kNotKeptHere).arg(left.reason, outbox, left.outboxReason);
+        printLine(translated(kLostLine).arg(count, path, reason));
+        said << translated(kLost).arg(count, path, reason);
     }
     if (!said.isEmpty()) {
         Dialogs::prepare();
-        QMessageBox::warning(nullptr, utf8(kTitle), said.join(QStringLiteral("\n\n")));
+        QMessageBox::warning(nullptr, translated(kTitle), said.join(QStringLiteral("\n\n")));
     }
     return !m_log->hanging();
 }

@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "core/text.h"
+
 // Texts that every challenge screen shows.
 namespace ChallengeTexts {
 
@@ -12,10 +14,10 @@ inline constexpr char kCaption[] = "Tavrino";
 inline constexpr char kVersionCaption[] = "Tavrino  V2.0 2017-11-22 ";
 inline constexpr char kTick[] = "√";
 inline constexpr char kCross[] = "×";
-inline constexpr char kTimeUp[] = "时间到!";
+inline constexpr Text kTimeUp = TAVRINO_TEXT("ChallengeTexts", "时间到!");
 inline constexpr char kOneSpace[] = " ";
 inline constexpr char kZeroZero[] = "00";
 // Our note beside the answer box while the keypad sends keys without digits.
-inline constexpr char kNumLockOff[] = "小键盘的数字锁定(NumLock)没有打开，请按一下 NumLock 键";
+inline constexpr Text kNumLockOff = TAVRINO_TEXT("ChallengeTexts", "小键盘的数字锁定(NumLock)没有打开，请按一下 NumLock 键");
 
 } // namespace ChallengeTexts

@@ -80,6 +80,8 @@ struct Row {
 
 struct Table {
     const char *name = "";
+    // The area its texts are translated under.
+    const char *context = "";
     // The windows' icon, a drawn picture.
     const char *icon = "";
     int clientWidth = 0, clientHeight = 0; // twips

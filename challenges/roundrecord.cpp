@@ -4,23 +4,39 @@
 
 #include "challenges/roundrecord.h"
 
-QString endingText(RoundEnding ending)
+#include "core/text.h"
+
+namespace {
+
+Text ending(RoundEnding e)
 {
-    switch (ending) {
+    switch (e) {
     case RoundEnding::Success:
-        return QStringLiteral("挑战成功");
+        return TAVRINO_TEXT("RoundEnding", "挑战成功");
     case RoundEnding::WrongNumber:
-        return QStringLiteral("数字错误");
+        return TAVRINO_TEXT("RoundEnding", "数字错误");
     case RoundEnding::Backspace:
-        return QStringLiteral("按了退格键");
+        return TAVRINO_TEXT("RoundEnding", "按了退格键");
     case RoundEnding::NonDigit:
-        return QStringLiteral("按了非数字键");
+        return TAVRINO_TEXT("RoundEnding", "按了非数字键");
     case RoundEnding::Gap:
-        return QStringLiteral("停顿超过2秒");
+        return TAVRINO_TEXT("RoundEnding", "停顿超过2秒");
     case RoundEnding::TimeUp:
-        return QStringLiteral("时间到");
+        return TAVRINO_TEXT("RoundEnding", "时间到");
     case RoundEnding::Back:
         break;
     }
-    return QStringLiteral("中途返回");
+    return TAVRINO_TEXT("RoundEnding", "中途返回");
+}
+
+} // namespace
+
+QString endingText(RoundEnding e)
+{
+    return utf8(ending(e).source);
+}
+
+QString shownEnding(RoundEnding e)
+{
+    return translated(ending(e));
 }

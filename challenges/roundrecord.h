@@ -13,8 +13,12 @@
 // Gap: the endurance screen's 2 seconds without a key.
 enum class RoundEnding : quint8 { Success, WrongNumber, Backspace, NonDigit, Gap, TimeUp, Back };
 
-// The words the round report and the class log use for an ending.
+// The words the class log writes for an ending: its file format, the same
+// whatever language a computer shows.
 QString endingText(RoundEnding ending);
+// Those words in the interface's language, as the report and the class view
+// show them.
+QString shownEnding(RoundEnding ending);
 
 // When one accepted number was typed: its first digit key and its Enter, in
 // milliseconds since the round's Start, read from the game clock.

@@ -69,7 +69,7 @@ void TimedChallengeModel::playAgain()
         // message still says why, and the focus stays off the buttons, so that
         // a late Enter or Space leaves the screen as it is.
         board().setEnabled(Control::Command1, false);
-        board().setText(Control::Label1, utf8(kTimeUp));
+        board().setText(Control::Label1, translated(kTimeUp));
         board().requestFocus(Control::Window);
         return;
     }
@@ -118,5 +118,5 @@ void TimedChallengeModel::endLimit()
     board().setEnabled(Control::Command1, false);
     offerPlayAgain(false);
     board().setText(Control::Label13, utf8(kZeroZero));
-    board().setText(Control::Label1, utf8(kTimeUp));
+    board().setText(Control::Label1, translated(kTimeUp));
 }

@@ -52,7 +52,7 @@ ClassLog::ClassLog(const QString &path) : m_path(path) {}
 Failure ClassLog::check() const
 {
     if (m_path.isEmpty())
-        return utf8(kNoFile);
+        return translated(kNoFile);
     const QFileInfo info(m_path);
     if (info.isDir() || !info.dir().exists())
         return writeProblem(m_path);
@@ -66,7 +66,7 @@ Failure ClassLog::check() const
     // The lock lives beside the file, so its folder must take new files.
     QLockFile lock(m_path + QStringLiteral(".lock"));
     if (!lock.tryLock(0) && lock.error() != QLockFile::LockFailedError)
-        return utf8(kCannotLock);
+        return translated(kCannotLock);
     return std::nullopt;
 }
 
@@ -79,8 +79,8 @@ ClassLog::Written ClassLog::write(const std::vector<QByteArray> &lines, std::siz
     lock.setStaleLockTime(kStaleLockMs);
     if (!lock.tryLock(lockWaitMs)) {
         if (lock.error() == QLockFile::LockFailedError)
-            return {utf8(kInUse), true};
-        return {utf8(kCannotLock)};
+            return {translated(kInUse), true};
+        return {translated(kCannotLock)};
     }
     QFile file(m_path);
     const QFileInfo info(m_path);
@@ -92,7 +92,7 @@ ClassLog::Written ClassLog::write(const std::vector<QByteArray> &lines, std::siz
     if (!file.open(mode | QIODevice::Unbuffered)) {
         // A spreadsheet on Windows holds the file it shows against writers.
         if (heldByAnotherProgram(m_path))
-            return {utf8(kInUse), true};
+            return {translated(kInUse), true};
         return {writeProblem(m_path, file.error())};
     }
     qint64 size = device ? 0 : file.size();

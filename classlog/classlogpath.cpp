@@ -67,6 +67,11 @@ QString configuredRosterPath(const QString &commandLinePath)
     return administratorsValue(kRosterValueName);
 }
 
+QString configuredLanguage()
+{
+    return administratorsValue(kLanguageValueName);
+}
+
 QStringList classLogFiles(const QStringList &given, const QString &commandLinePath)
 {
     QStringList paths;

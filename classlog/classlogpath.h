@@ -26,6 +26,10 @@ QString configuredRosterPath(const QString &commandLinePath);
 // application data.
 QString configuredOutboxFolder();
 
+// The language the administrator sets for the windows: the setting "lang"
+// beside "log" (zh_CN, zh_TW or en); empty when none is set.
+QString configuredLanguage();
+
 // Where a Windows group policy (packaging/windows/tavrino.admx) sets the
 // class log's path, the outbox's folder and the class list: values of these
 // names under HKEY_LOCAL_MACHINE's key; the computer's own settings have the
@@ -34,6 +38,7 @@ inline constexpr char kLogPolicyKey[] = "SOFTWARE\\Policies\\Tavrino";
 inline constexpr char kLogValueName[] = "log";
 inline constexpr char kOutboxValueName[] = "outbox";
 inline constexpr char kRosterValueName[] = "roster";
+inline constexpr char kLanguageValueName[] = "lang";
 
 // A path with a leading ~/ and environment variables ($NAME, ${NAME}, and
 // %NAME% where NAME is set) expanded.

@@ -290,11 +290,11 @@ ClassLogWriter::Left ClassLogWriter::finish(int ms)
     for (const Line &line : m_lines)
         ++(line.number < m_stored.to && line.number >= m_stored.from ? left.kept : left.lost);
     left.lost += int(m_early.size());
-    left.reason = hangs ? utf8(ClassLogTexts::kNoAnswer) : m_failure.value_or(QString());
+    left.reason = hangs ? translated(ClassLogTexts::kNoAnswer) : m_failure.value_or(QString());
     if (left.reason.isEmpty())
-        left.reason = utf8(ClassLogTexts::kNoAnswer);
+        left.reason = translated(ClassLogTexts::kNoAnswer);
     left.outboxReason =
-        localOwes() ? utf8(ClassLogTexts::kNoAnswer) : m_outboxFailure.value_or(QString());
+        localOwes() ? translated(ClassLogTexts::kNoAnswer) : m_outboxFailure.value_or(QString());
     m_hangs = !FileThread::end(m_local, localOwes());
     m_hangs = !FileThread::end(m_share, hangs) || m_hangs;
     return left;

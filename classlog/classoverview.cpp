@@ -144,12 +144,12 @@ QString whenText(const LoggedRound &round)
 QString levelHeading(int level)
 {
     const ChallengeScreen *screen = LevelTable::screen(level);
-    const QString name = utf8(kLevel).arg(level);
+    const QString name = translated(kLevel).arg(level);
     if (screen && screen->best == ChallengeScreen::Best::FastestSuccess)
-        return utf8(kInSeconds).arg(name);
+        return translated(kInSeconds).arg(name);
     if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
-        return utf8(kInNumbersAndSeconds).arg(name);
-    return utf8(kInNumbers).arg(name);
+        return translated(kInNumbersAndSeconds).arg(name);
+    return translated(kInNumbers).arg(name);
 }
 
 qint64 bestSortKey(const LoggedRound &round)
@@ -190,9 +190,9 @@ QString summaryText(const Summary &s, const LogReader &reader)
 {
     // A file with no round says why: none played yet, or not a class log.
     if (reader.rounds().empty())
-        return utf8(reader.sawHeader() || reader.skipped().total() == 0 ? kNoRounds : kNotALog);
+        return translated(reader.sawHeader() || reader.skipped().total() == 0 ? kNoRounds : kNotALog);
     const double perDay = s.days > 0 ? double(s.rounds) / s.days : 0.0;
-    return utf8(kSummary).arg(s.pupils).arg(s.rounds).arg(s.days).arg(perDay, 0, 'f', 1);
+    return translated(kSummary).arg(s.pupils).arg(s.rounds).arg(s.days).arg(perDay, 0, 'f', 1);
 }
 
 QString skippedText(const LogReader &reader)
@@ -202,10 +202,10 @@ QString skippedText(const LogReader &reader)
         return {};
     QStringList why;
     if (skipped.foreign > 0)
-        why << utf8(kSkippedForeign).arg(skipped.foreign);
+        why << translated(kSkippedForeign).arg(skipped.foreign);
     if (skipped.torn > 0)
-        why << utf8(kSkippedTorn).arg(skipped.torn);
-    return utf8(kSkipped).arg(skipped.total()).arg(why.join(QStringLiteral("，")));
+        why << translated(kSkippedTorn).arg(skipped.torn);
+    return translated(kSkipped).arg(skipped.total()).arg(why.join(translated(Punctuation::kComma)));
 }
 
 } // namespace ClassOverview

@@ -27,18 +27,18 @@ QString bestText(const LoggedRound &round, ChallengeScreen::Best best)
 {
     switch (best) {
     case ChallengeScreen::Best::FastestSuccess:
-        return utf8(kSeconds).arg(seconds(round.duration));
+        return translated(kSeconds).arg(seconds(round.duration));
     case ChallengeScreen::Best::MostNumbersThenShortest:
-        return utf8(kBestNumbersLasted).arg(round.numbers).arg(seconds(round.duration));
+        return translated(kBestNumbersLasted).arg(round.numbers).arg(seconds(round.duration));
     case ChallengeScreen::Best::MostNumbers:
         break;
     }
-    return utf8(kNumbers).arg(round.numbers);
+    return translated(kNumbers).arg(round.numbers);
 }
 
 QString dayText(QDate day, QDate today)
 {
-    return day == today ? utf8(kToday) : utf8(kMonthDay).arg(day.month()).arg(day.day());
+    return day == today ? translated(kToday) : translated(kMonthDay).arg(day.month()).arg(day.day());
 }
 
 // This round against the one before: quicker or slower where a round is
@@ -47,16 +47,16 @@ QString againstLast(const LoggedRound &shown, const LoggedRound &last, Challenge
 {
     if (best == ChallengeScreen::Best::FastestSuccess) {
         if (!shown.succeeded())
-            return utf8(kNotDone);
+            return translated(kNotDone);
         if (!last.succeeded())
-            return utf8(kDoneNow);
+            return translated(kDoneNow);
         const qint64 gain = last.duration - shown.duration;
-        return gain == 0  ? utf8(kAsQuick)
-               : gain > 0 ? utf8(kQuicker).arg(seconds(gain))
-                          : utf8(kSlowerThanLast).arg(seconds(-gain));
+        return gain == 0  ? translated(kAsQuick)
+               : gain > 0 ? translated(kQuicker).arg(seconds(gain))
+                          : translated(kSlowerThanLast).arg(seconds(-gain));
     }
     const qint64 more = qint64(shown.numbers) - last.numbers;
-    return more == 0 ? utf8(kAsMany) : more > 0 ? utf8(kMore).arg(more) : utf8(kFewer).arg(-more);
+    return more == 0 ? translated(kAsMany) : more > 0 ? translated(kMore).arg(more) : translated(kFewer).arg(-more);
 }
 
 } // namespace
@@ -69,7 +69,7 @@ QString PupilProgress::line(const std::vector<const LoggedRound *> &rounds,
     const std::size_t count = at == rounds.end() ? 1 : std::size_t(at - rounds.begin()) + 1;
     const int level = shown.level;
     if (count == 1)
-        return utf8(kFirstTime).arg(level);
+        return translated(kFirstTime).arg(level);
     const ChallengeScreen *screen = LevelTable::screen(level);
     const ChallengeScreen::Best best = screen ? screen->best : ChallengeScreen::Best::MostNumbers;
     // The best before this round, and with it.
@@ -83,12 +83,12 @@ QString PupilProgress::line(const std::vector<const LoggedRound *> &rounds,
         }
     }
     const std::optional<RoundScore> shownScore = ClassOverview::scoreOf(shown);
-    QString said = utf8(kNthTime).arg(count).arg(level);
+    QString said = translated(kNthTime).arg(count).arg(level);
     if (shownScore && (!beforeScore || *shownScore < *beforeScore))
-        said += utf8(RangedTexts::kRecordBroken);
+        said += translated(RangedTexts::kRecordBroken);
     else if (before)
-        said += utf8(kBestSoFar).arg(bestText(*before, best), dayText(before->day, today));
+        said += translated(kBestSoFar).arg(bestText(*before, best), dayText(before->day, today));
     else
-        said += utf8(kNeverWon);
+        said += translated(kNeverWon);
     return said + againstLast(shown, *rounds[count - 2], best);
 }

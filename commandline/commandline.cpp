@@ -4,13 +4,16 @@
 
 #include "commandline/commandline.h"
 #include "core/text.h"
+#include "core/translation.h"
 
 #include <QCommandLineParser>
 
 namespace {
 
-// What --help prints; the manual page (packaging/tavrino.1) says the same.
-constexpr char kHelp[] =
+// What --help prints, in three parts (the settings differ by system); the
+// manual page (packaging/tavrino.1) says the same.
+constexpr Text kHelp = TAVRINO_TEXT(
+    "CommandLine",
     "用法 Usage: tavrino [选项 OPTIONS]\n"
     "\n"
     "Tavrino 数字专注力训练：输入姓名，选择一个级别，然后按顺序输入数字\n"
@@ -41,8 +44,15 @@ constexpr char kHelp[] =
     "                 computer room). Without FILE, the log that --log or the\n"
     "                 administrator's setting names, else files chosen in a\n"
     "                 dialog. It only reads the files.\n"
-    "\n"
+    "  --lang zh_CN|zh_TW|en\n"
+    "                 界面语言：简体中文、繁体中文或英文；不给时按系统语言。\n"
+    "                 The language of the windows: Simplified Chinese,\n"
+    "                 Traditional Chinese or English; without it, the system's.\n"
+    "\n");
 #ifdef Q_OS_WIN
+// Where an administrator sets the class log on Windows.
+constexpr Text kHelpSettings = TAVRINO_TEXT(
+    "CommandLine",
     "不给 --log 时，管理员可以用组策略“班级记录文件”（tavrino.admx，写入\n"
     "HKLM\\SOFTWARE\\Policies\\Tavrino），或在注册表 HKLM\\SOFTWARE\\tavrino\\tavrino\n"
     "中用字符串值 log=FILE（安装时的 LOGPATH）为整台电脑打开班级记录；策略优先。\n"
@@ -58,8 +68,11 @@ constexpr char kHelp[] =
     "the class log cannot take at once wait on this computer (%LOCALAPPDATA%\\tavrino,\n"
     "or the folder of the policy \"成绩暂存文件夹\" or the value outbox=FOLDER) and\n"
     "are written first at the next start. The class list is set alike, with the\n"
-    "policy \"班级名单\" or the value roster=FILE.\n"
+    "policy \"班级名单\" or the value roster=FILE.\n");
 #else
+// ... and elsewhere.
+constexpr Text kHelpSettings = TAVRINO_TEXT(
+    "CommandLine",
     "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
     "电脑打开班级记录；两者都没有时，程序不写任何文件。班级记录暂时无法写入的成绩\n"
     "先存在这台电脑上（~/.local/share/tavrino，或 outbox=FOLDER 指定的文件夹），\n"
@@ -69,22 +82,22 @@ constexpr char kHelp[] =
     "the program writes no file at all. Rounds the class log cannot take at once\n"
     "wait on this computer (~/.local/share/tavrino, or the folder outbox=FOLDER\n"
     "names there) and are written first at the next start. The class list is\n"
-    "set alike, with roster=FILE.\n"
+    "set alike, with roster=FILE.\n");
 #endif
+constexpr Text kHelpEnd = TAVRINO_TEXT(
+    "CommandLine",
     "\n"
     "每个用户只运行一份；再次启动的一份立即结束，不显示窗口（给了选项时会在终端说明）。\n"
     "Only one copy runs for each user; a second one ends at once without a window\n"
-    "(and, when it was given options, says so on the terminal).\n";
+    "(and, when it was given options, says so on the terminal).\n");
 
-constexpr char kUnknownOption[] = "tavrino: 未知选项 unknown option: %1 (tavrino --help)";
-constexpr char kWrongUse[] = "tavrino: 选项用法不对 option used wrongly: %1 (tavrino --help)";
-constexpr char kUnexpectedArgument[] =
-    "tavrino: 多余的参数 unexpected argument: %1 (tavrino --help)";
-constexpr char kAlreadyRunning[] =
-    "tavrino: 已经有一份游戏在运行，这一份的选项不起作用，现在结束。 "
-    "A copy is already running; this one's options are not used, and it ends.";
-constexpr char kNoDisplay[] = "tavrino: 无法连接到图形显示，游戏需要在桌面上运行。 "
-                              "Cannot open a display: the game runs on a desktop.";
+constexpr Text kUnknownOption = TAVRINO_TEXT("CommandLine", "tavrino: 未知选项 unknown option: %1 (tavrino --help)");
+constexpr Text kWrongUse = TAVRINO_TEXT("CommandLine", "tavrino: 选项用法不对 option used wrongly: %1 (tavrino --help)");
+constexpr Text kUnexpectedArgument = TAVRINO_TEXT("CommandLine", "tavrino: 多余的参数 unexpected argument: %1 (tavrino --help)");
+constexpr Text kAlreadyRunning = TAVRINO_TEXT("CommandLine", "tavrino: 已经有一份游戏在运行，这一份的选项不起作用，现在结束。 "
+    "A copy is already running; this one's options are not used, and it ends.");
+constexpr Text kNoDisplay = TAVRINO_TEXT("CommandLine", "tavrino: 无法连接到图形显示，游戏需要在桌面上运行。 "
+                              "Cannot open a display: the game runs on a desktop.");
 
 } // namespace
 
@@ -98,11 +111,13 @@ CommandLine CommandLine::parse(const QStringList &arguments)
     const QCommandLineOption log(QStringLiteral("log"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption roster(QStringLiteral("roster"), QString(), QStringLiteral("FILE"));
     const QCommandLineOption classView(QStringLiteral("class"));
+    const QCommandLineOption language(QStringLiteral("lang"), QString(), QStringLiteral("LANG"));
     parser.addOption(help);
     parser.addOption(version);
     parser.addOption(log);
     parser.addOption(roster);
     parser.addOption(classView);
+    parser.addOption(language);
     for (const char *qtOption : {"platform", "display", "style"})
         parser.addOption(
             QCommandLineOption(QLatin1String(qtOption), QString(), QStringLiteral("x")));
@@ -120,7 +135,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                     break;
                 }
             }
-            result.m_failure = utf8(kWrongUse).arg(wrong);
+            result.m_failure = translated(kWrongUse).arg(wrong);
             return result;
         }
         // The option as the user wrote it, dashes and all.
@@ -134,14 +149,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
                 break;
             }
         }
-        result.m_failure = utf8(kUnknownOption).arg(written);
+        result.m_failure = translated(kUnknownOption).arg(written);
         return result;
     }
     // The class view takes files; nothing else takes any.
     const QStringList positional = parser.positionalArguments();
     const qsizetype allowed = parser.isSet(classView) ? positional.size() : 0;
     if (positional.size() > allowed) {
-        result.m_failure = utf8(kUnexpectedArgument).arg(positional.at(allowed));
+        result.m_failure = translated(kUnexpectedArgument).arg(positional.at(allowed));
     } else if (parser.isSet(help)) {
         result.m_action = Action::Help;
     } else if (parser.isSet(version)) {
@@ -154,12 +169,17 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         if (parser.isSet(log)) {
             result.m_logFile = parser.value(log);
             if (result.m_logFile.isEmpty())
-                result.m_failure = utf8(kWrongUse).arg(QStringLiteral("--log"));
+                result.m_failure = translated(kWrongUse).arg(QStringLiteral("--log"));
+        }
+        if (parser.isSet(language)) {
+            result.m_language = parser.value(language);
+            if (!Translation::named(result.m_language))
+                result.m_failure = translated(kWrongUse).arg(QStringLiteral("--lang"));
         }
         if (parser.isSet(roster)) {
             result.m_rosterFile = parser.value(roster);
             if (result.m_rosterFile.isEmpty())
-                result.m_failure = utf8(kWrongUse).arg(QStringLiteral("--roster"));
+                result.m_failure = translated(kWrongUse).arg(QStringLiteral("--roster"));
         }
     }
     return result;
@@ -167,7 +187,7 @@ CommandLine CommandLine::parse(const QStringList &arguments)
 
 QString CommandLine::helpText()
 {
-    return utf8(kHelp);
+    return translated(kHelp) + translated(kHelpSettings) + translated(kHelpEnd);
 }
 
 QString CommandLine::versionText()
@@ -177,10 +197,10 @@ QString CommandLine::versionText()
 
 QString CommandLine::alreadyRunningText()
 {
-    return utf8(kAlreadyRunning);
+    return translated(kAlreadyRunning);
 }
 
 QString CommandLine::noDisplayText()
 {
-    return utf8(kNoDisplay);
+    return translated(kNoDisplay);
 }

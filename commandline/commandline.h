@@ -29,6 +29,8 @@ public:
     // For the class view: the file given after --class; empty without.
     // The class logs the class view opens: files, or folders of them.
     QStringList classFiles() const { return m_classFiles; }
+    // The language given with --lang (zh_CN, zh_TW or en); empty without.
+    QString language() const { return m_language; }
 
     // Printed by a second copy that ends because one already runs, when it
     // was given options it cannot use.
@@ -44,4 +46,5 @@ private:
     QString m_logFile;
     QString m_rosterFile;
     QStringList m_classFiles;
+    QString m_language;
 };

@@ -15,15 +15,15 @@
 
 namespace {
 
-constexpr char kNoFolder[] = "文件所在的文件夹不存在";
-constexpr char kIsFolder[] = "这是一个文件夹，不是文件";
-constexpr char kReadOnly[] = "磁盘是只读的，不能写入";
-constexpr char kNoPermission[] = "没有在这里写入文件的权限";
-constexpr char kDiskFull[] = "磁盘已满";
-constexpr char kOther[] = "无法写入这个文件";
-constexpr char kMissing[] = "文件不存在";
-constexpr char kNotReadable[] = "没有读取这个文件的权限";
-constexpr char kUnreadable[] = "无法读取这个文件";
+constexpr Text kNoFolder = TAVRINO_TEXT("FileProblem", "文件所在的文件夹不存在");
+constexpr Text kIsFolder = TAVRINO_TEXT("FileProblem", "这是一个文件夹，不是文件");
+constexpr Text kReadOnly = TAVRINO_TEXT("FileProblem", "磁盘是只读的，不能写入");
+constexpr Text kNoPermission = TAVRINO_TEXT("FileProblem", "没有在这里写入文件的权限");
+constexpr Text kDiskFull = TAVRINO_TEXT("FileProblem", "磁盘已满");
+constexpr Text kOther = TAVRINO_TEXT("FileProblem", "无法写入这个文件");
+constexpr Text kMissing = TAVRINO_TEXT("FileProblem", "文件不存在");
+constexpr Text kNotReadable = TAVRINO_TEXT("FileProblem", "没有读取这个文件的权限");
+constexpr Text kUnreadable = TAVRINO_TEXT("FileProblem", "无法读取这个文件");
 
 // Less than this left on a disk counts as full (a file system that holds
 // no data at all, such as /proc, says it has 0 of 0 bytes).
@@ -36,30 +36,30 @@ QString writeProblem(const QString &path, QFileDevice::FileError error)
     const QFileInfo info(path);
     const QFileInfo folder(info.absolutePath());
     if (info.isDir())
-        return utf8(kIsFolder);
+        return translated(kIsFolder);
     if (!folder.isDir())
-        return utf8(kNoFolder);
+        return translated(kNoFolder);
     const QStorageInfo disk(folder.absoluteFilePath());
     if (disk.isValid() && disk.isReadOnly())
-        return utf8(kReadOnly);
+        return translated(kReadOnly);
     if (error == QFileDevice::ResourceError ||
         (disk.isValid() && disk.bytesTotal() > 0 && disk.bytesAvailable() < kNearlyFull))
-        return utf8(kDiskFull);
+        return translated(kDiskFull);
     if ((info.exists() && !info.isWritable()) || (!info.exists() && !folder.isWritable()))
-        return utf8(kNoPermission);
-    return utf8(kOther);
+        return translated(kNoPermission);
+    return translated(kOther);
 }
 
 QString readProblem(const QString &path)
 {
     const QFileInfo info(path);
     if (info.isDir())
-        return QString::fromUtf8(kIsFolder);
+        return translated(kIsFolder);
     if (!info.exists())
-        return QString::fromUtf8(info.absoluteDir().exists() ? kMissing : kNoFolder);
+        return translated(info.absoluteDir().exists() ? kMissing : kNoFolder);
     if (!info.isReadable())
-        return QString::fromUtf8(kNotReadable);
-    return QString::fromUtf8(kUnreadable);
+        return translated(kNotReadable);
+    return translated(kUnreadable);
 }
 
 bool heldByAnotherProgram(const QString &path)

@@ -3,8 +3,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "core/text.h"
+#include "core/translation.h"
 
 #include <QTextBoundaryFinder>
+
+QString translated(const Text &text)
+{
+    return Translation::text(text.context, text.source);
+}
+
+QString translated(const char *context, const char *source)
+{
+    return Translation::text(context, source);
+}
 
 QString firstCharacters(const QString &text, int n)
 {

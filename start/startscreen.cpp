@@ -16,9 +16,9 @@ void StartScreen::load()
     m_board.reset();
     m_board.setText(StartControl::Window, utf8(ChallengeTexts::kVersionCaption));
     m_board.setText(StartControl::Label1, utf8(kMakerAddress));
-    m_board.setText(StartControl::Label11, utf8(kPlannerPrefix) + utf8(kPlannerName));
-    m_board.setText(StartControl::Label12, utf8(kDesignerPrefix) + utf8(kDesignerName));
-    m_board.setText(StartControl::Label5, utf8(kSubtitle));
+    m_board.setText(StartControl::Label11, translated(kPlannerPrefix) + translated(kPlannerName));
+    m_board.setText(StartControl::Label12, translated(kDesignerPrefix) + translated(kDesignerName));
+    m_board.setText(StartControl::Label5, translated(kSubtitle));
     m_board.setText(StartControl::Label3, utf8(kPlatformAddress));
     nameChanged(QString());
     m_board.setText(StartControl::Label25, LevelTable::startRuleLine(LevelTable::kFirstLevel));

@@ -4,14 +4,18 @@
 
 #pragma once
 
+#include "core/text.h"
+
 // The start screen's own texts, exactly as the pupil sees them.
 namespace StartTexts {
 
-inline constexpr char kSubtitle[] = "专注力和键盘输入专项训练软件";
-inline constexpr char kPlannerPrefix[] = "项目策划: ";
-inline constexpr char kDesignerPrefix[] = "设计制作: ";
-inline constexpr char kPlannerName[] = "林晓";
-inline constexpr char kDesignerName[] = "周航";
+inline constexpr Text kSubtitle = TAVRINO_TEXT("StartTexts", "专注力和键盘输入专项训练软件");
+inline constexpr Text kPlannerPrefix = TAVRINO_TEXT("StartTexts", "项目策划: ");
+inline constexpr Text kDesignerPrefix = TAVRINO_TEXT("StartTexts", "设计制作: ");
+inline constexpr Text kPlannerName = TAVRINO_TEXT("StartTexts", "林晓");
+// What a screen reader says for a level button.
+inline constexpr Text kLevelButton = TAVRINO_TEXT("StartTexts", "级别 %1");
+inline constexpr Text kDesignerName = TAVRINO_TEXT("StartTexts", "周航");
 
 // The maker's site (its caption and the page a click opens) and the
 // competition platform's address.

@@ -129,7 +129,7 @@ void ChallengeWindow::showNumLockNote(bool shown)
     if (!m_numLockNote) {
         if (!shown)
             return;
-        m_numLockNote = new QLabel(utf8(ChallengeTexts::kNumLockOff), this);
+        m_numLockNote = new QLabel(translated(ChallengeTexts::kNumLockOff), this);
         m_numLockNote->setObjectName(QStringLiteral("numLockNote"));
         m_numLockNote->setFont(Fonts::makeFont({Layout::Face::Heiti, 12, 700, false}));
         m_numLockNote->setWordWrap(true);

@@ -7,6 +7,7 @@
 #include "ui/fonts.h"
 
 #include <QAccessible>
+#include <QDebug>
 #include <QHash>
 #include <QPaintEvent>
 #include <QPainter>
@@ -56,23 +57,48 @@ void DesignLabel::forgetLayout()
 
 void DesignLabel::relayout()
 {
-    const QFont f = font();
+    // A text that does not fit the label at the designed size (a
+    // translation longer than the design's text) is drawn smaller, down to
+    // Fonts::smallestFittingSize(), wrapped at the label's width.
+    const QSizeF box = contentsRect().size();
+    QFont f = font();
+    const int smallest = Fonts::smallestFittingSize(f);
+    bool fits = layOut(f, box);
+    while (!fits && f.pixelSize() > smallest) {
+        f.setPixelSize(f.pixelSize() - 1);
+        fits = layOut(f, box);
+    }
+    // For whoever writes a translation: the text needs fewer words.
+    if (!fits)
+        qWarning().noquote() << "Text does not fit" << objectName()
+                             << QStringLiteral("(%1 x %2 px, %3 px):")
+                                    .arg(box.width())
+                                    .arg(box.height())
+                                    .arg(font().pixelSize())
+                             << text();
+    m_shrunk = f != font();
+    m_laidOutText = text();
+}
+
+bool DesignLabel::layOut(const QFont &f, const QSizeF &box)
+{
     const Fonts::DesignMetrics metrics = Fonts::designMetrics(f);
     const qreal em = f.pixelSize() > 0 ? f.pixelSize() : QFontInfo(f).pixelSize();
     m_layout = std::make_unique<QTextLayout>(text(), f);
     QTextOption option(alignment() & Qt::AlignHorizontal_Mask);
     option.setWrapMode(QTextOption::WordWrap);
     m_layout->setTextOption(option);
-    const qreal width = contentsRect().width();
     qreal top = 0;
+    bool fits = true;
     m_layout->beginLayout();
     for (QTextLine line = m_layout->createLine(); line.isValid(); line = m_layout->createLine()) {
-        line.setLineWidth(width);
+        line.setLineWidth(box.width());
         line.setPosition(QPointF(0, top + metrics.ascent * em - line.ascent()));
         top += metrics.lineHeight * em;
+        fits = fits && line.naturalTextWidth() <= box.width() + 0.5;
     }
     m_layout->endLayout();
-    m_laidOutText = text();
+    return fits && top <= box.height() + 0.5;
 }
 
 // Large characters of one face, size, colour and pixel density, each drawn
@@ -195,9 +221,9 @@ void DesignLabel::paintEvent(QPaintEvent *)
     painter.setClipRect(area);
     const QColor colour =
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, foregroundRole());
-    if (!composable(font(), t)) {
-        if (!m_layout || m_laidOutText != t)
-            relayout();
+    if (!m_placements.contains(t) && (!m_layout || m_laidOutText != t))
+        relayout();
+    if (!composable(font(), t) || (m_laidOutText == t && m_shrunk)) {
         painter.setPen(colour);
         m_layout->draw(&painter, area.topLeft());
         return;

@@ -45,11 +45,15 @@ private:
     };
 
     void relayout();
+    // Lays the text out in f within box; whether it fits there.
+    bool layOut(const QFont &f, const QSizeF &box);
     void forgetLayout();
     const std::vector<Placement> &placements(const QString &text);
 
     std::unique_ptr<QTextLayout> m_layout;
     QString m_laidOutText;
+    // The laid-out text is drawn smaller than the label's font.
+    bool m_shrunk = false;
     QHash<QString, std::vector<Placement>> m_placements;
     CharImages *m_chars = nullptr;
 };

@@ -6,6 +6,7 @@
 
 #include "core/fileproblem.h"
 #include "core/text.h"
+#include "core/translation.h"
 #include "ui/dialogtexts.h"
 
 #include <QCoreApplication>
@@ -85,9 +86,11 @@ void prepare()
     prepared = true;
     // Carried inside the program where the system has no Qt of its own to
     // bring them (see CMakeLists.txt), else the system's.
+    const QString name = Translation::qtTranslationName();
     auto *translator = new QTranslator(QCoreApplication::instance());
-    const QString name = QStringLiteral("qtbase_zh_CN");
-    if (translator->load(name, QStringLiteral(":/translations")) ||
+    if (name.isEmpty())
+        delete translator;
+    else if (translator->load(name, QStringLiteral(":/translations")) ||
         translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else
@@ -139,11 +142,11 @@ void saveAndSay(QWidget *parent, QLabel *status, const QString &title, const QSt
         return;
     const QString path = QDir::toNativeSeparators(saved.path);
     if (!saved.problem) {
-        status->setText(utf8(DialogTexts::kSaved).arg(path));
+        status->setText(translated(DialogTexts::kSaved).arg(path));
         return;
     }
     status->clear();
-    QMessageBox::warning(parent, title, utf8(DialogTexts::kSaveFailed).arg(path, *saved.problem));
+    QMessageBox::warning(parent, title, translated(DialogTexts::kSaveFailed).arg(path, *saved.problem));
 }
 
 void printAndSay(QWidget *parent, QLabel *status, const QString &documentName,
@@ -155,13 +158,13 @@ void printAndSay(QWidget *parent, QLabel *status, const QString &documentName,
     const QString where = printed.toFile ? QDir::toNativeSeparators(printed.where) : printed.where;
     switch (printed.outcome) {
     case PrintReport::Result::Outcome::Printed:
-        status->setText(utf8(printed.toFile ? kSaved : kPrinted).arg(where));
+        status->setText(translated(printed.toFile ? kSaved : kPrinted).arg(where));
         break;
     case PrintReport::Result::Outcome::Cancelled:
         break;
     case PrintReport::Result::Outcome::Failed:
         status->clear();
-        QMessageBox::warning(parent, utf8(kPrint), utf8(kPrintFailed).arg(printed.problem));
+        QMessageBox::warning(parent, translated(kPrint), translated(kPrintFailed).arg(printed.problem));
         break;
     }
 }

@@ -4,6 +4,7 @@
 
 #include "ui/fonts.h"
 #include "core/text.h"
+#include "core/translation.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>
@@ -22,6 +23,20 @@ const char kSongti[] = "宋体";
 
 void installSubstitutions()
 {
+    // A Traditional Chinese interface is drawn in the Traditional faces of
+    // the same kinds: Microsoft JhengHei (微軟正黑體) and PMingLiU (新細明體)
+    // where Windows has them, the Traditional Noto faces on Linux; only then
+    // the faces below, so that no character takes a Simplified shape where
+    // a Traditional face has it.
+    if (Translation::current() == Translation::Language::TraditionalChinese) {
+        QFont::insertSubstitutions(
+            utf8(kHeiti), {QStringLiteral("Microsoft JhengHei"), QStringLiteral("Noto Sans CJK TC"),
+                           QStringLiteral("Source Han Sans TC"), QStringLiteral("PingFang TC")});
+        QFont::insertSubstitutions(
+            utf8(kSongti), {QStringLiteral("PMingLiU"), QStringLiteral("MingLiU"),
+                            QStringLiteral("Noto Serif CJK TC"), QStringLiteral("Source Han Serif TC"),
+                            QStringLiteral("AR PL UMing TW"), QStringLiteral("Songti TC")});
+    }
     // The Windows faces the design names first, then Windows' own Chinese
     // face where they are missing, then the free faces of Linux; the Latin
     // faces after them cover systems without CJK fonts, where the Chinese
@@ -77,6 +92,14 @@ QFont makeFont(const Layout::Font &item, double scale)
     // when the screens are scaled.
     font.setHintingPreference(QFont::PreferNoHinting);
     return font;
+}
+
+int smallestFittingSize(const QFont &font)
+{
+    const int size = font.pixelSize();
+    if (size <= 0)
+        return size;
+    return std::min(size, std::max(10, int(std::ceil(size * 0.6))));
 }
 
 DesignMetrics designMetrics(const QFont &font)

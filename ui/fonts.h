@@ -20,6 +20,14 @@ QString familyName(Layout::Face face);
 // The font of a control at a given scale of the design (1 = design size).
 QFont makeFont(const Layout::Font &item, double scale = 1.0);
 
+// The smallest pixel size a text of the font is drawn at to fit its control
+// when it does not at the designed size (a translation longer than the
+// design's text): 60 % of it. A text 40 % longer than the design's needs
+// 71 % on its line; the rest is room for texts the design fills its control
+// with to the last pixel, and for the figures a message is followed by. No
+// text is made smaller than 10 px, where the Chinese faces stay legible.
+int smallestFittingSize(const QFont &font);
+
 // Baseline and line height, in ems, of the face a font asks for as the
 // screens were laid out with it: the Chinese system faces have a line of one
 // em with the baseline at 0.859 em, the Latin ones their own.

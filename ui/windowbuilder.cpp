@@ -13,10 +13,12 @@
 #include "ui/pictures.h"
 #include "ui/screenroom.h"
 
+#include <QDebug>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QScreen>
+#include <QStyle>
 
 #include <algorithm>
 #include <cmath>
@@ -41,10 +43,10 @@ Qt::Alignment horizontal(Layout::Align a)
     return Qt::AlignLeft;
 }
 
-QWidget *makeLabel(const Row &item, QWidget *window)
+QWidget *makeLabel(const Row &item, const char *context, QWidget *window)
 {
     DesignLabel *label = nullptr;
-    const QString text = utf8(item.designText);
+    const QString text = translated(context, item.designText);
     if (item.kind == Kind::Link)
         label = new LinkLabel(text, window);
     else if (item.kind == Kind::ClickLabel)
@@ -59,26 +61,26 @@ QWidget *makeLabel(const Row &item, QWidget *window)
     return label;
 }
 
-QWidget *makeWidget(const Row &item, QWidget *window)
+QWidget *makeWidget(const Row &item, const char *context, QWidget *window)
 {
     switch (item.kind) {
     case Kind::Label:
     case Kind::ClickLabel:
     case Kind::Link:
-        return makeLabel(item, window);
+        return makeLabel(item, context, window);
     case Kind::TextBox:
     case Kind::AnswerBox: {
         QLineEdit *box =
             item.kind == Kind::AnswerBox ? new AnswerBox(window) : new QLineEdit(window);
-        box->setText(utf8(item.designText));
+        box->setText(translated(context, item.designText));
         box->setAlignment(horizontal(item.align) | Qt::AlignVCenter);
-        box->setToolTip(utf8(item.toolTip));
+        box->setToolTip(translated(context, item.toolTip));
         return box;
     }
     case Kind::Button: {
         // Enter on a focused button clicks it; the answer box keeps its own
         // Enter, so no key there ever reaches a button.
-        auto *button = new QPushButton(utf8(item.designText), window);
+        auto *button = new QPushButton(translated(context, item.designText), window);
         button->setAutoDefault(true);
         return button;
     }
@@ -93,6 +95,21 @@ QWidget *makeWidget(const Row &item, QWidget *window)
     auto *line = new QWidget(window);
     line->setAutoFillBackground(true);
     return line;
+}
+
+// A button's caption that is wider than the button at the designed size (a
+// longer translation) is drawn smaller, as a label's text is.
+void fitCaption(QPushButton *button)
+{
+    QFont f = button->font();
+    const int room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
+    const int smallest = Fonts::smallestFittingSize(f);
+    while (QFontMetrics(f).horizontalAdvance(button->text()) > room && f.pixelSize() > smallest)
+        f.setPixelSize(f.pixelSize() - 1);
+    if (QFontMetrics(f).horizontalAdvance(button->text()) > room)
+        qWarning().noquote() << "Text does not fit" << button->objectName() << ':'
+                             << button->text();
+    button->setFont(f);
 }
 
 std::optional<QColor> colour(int rgb)
@@ -148,9 +165,9 @@ WindowBuilder::WindowBuilder(QWidget *window, const Layout::Table &table)
         qPrintable(
             QStringLiteral("two controls share a name in %1").arg(QLatin1String(table.name))));
     for (const Row &item : table.rows) {
-        QWidget *w = makeWidget(item, window);
+        QWidget *w = makeWidget(item, m_table.context, window);
         w->setObjectName(utf8(item.name));
-        w->setAccessibleName(utf8(item.accessibleName));
+        w->setAccessibleName(translated(m_table.context, item.accessibleName));
         applyColours(w, item);
         if (*item.pointer)
             w->setCursor(Pictures::cursor(utf8(item.pointer), window->devicePixelRatioF()));
@@ -229,6 +246,8 @@ void WindowBuilder::fit(QSize windowSize)
         m_widgets[i]->move(left, top);
         if (item.font.points > 0)
             m_widgets[i]->setFont(Fonts::makeFont(item.font, m_scale));
+        if (item.kind == Kind::Button)
+            fitCaption(static_cast<QPushButton *>(m_widgets[i]));
     }
     refreshPictures();
 }

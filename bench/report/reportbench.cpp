@@ -109,7 +109,7 @@ int progress(const QString &log, const QString &name, int level)
         report.show();
         auto *line = report.findChild<QWidget *>(QStringLiteral("progressPart"))
                          ->findChild<ReadableLabel *>();
-        while (line->text() == utf8(ReportTexts::kProgressReading))
+        while (line->text() == translated(ReportTexts::kProgressReading))
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
         filled.push_back(double(timer.nsecsElapsed()) / 1e6);
     }

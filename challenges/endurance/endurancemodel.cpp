@@ -154,14 +154,14 @@ void EnduranceModel::endRound(RoundEnding how)
     const bool crossed = how == RoundEnding::Backspace || how == RoundEnding::WrongNumber;
     board().setText(Control::Mark, crossed ? utf8(kCross) : QString());
     UpdateBest();
-    const char *message = kEndGap;
+    Text message = kEndGap;
     if (how == RoundEnding::Backspace)
         message = kEndBackspace;
     else if (how == RoundEnding::WrongNumber)
         message = kEndWrongNumber;
     else if (how == RoundEnding::NonDigit)
         message = kEndNonDigit;
-    board().setText(Control::Label1, QString::fromUtf8(message));
+    board().setText(Control::Label1, translated(message));
     offerPlayAgain(true);
 }
 

@@ -17,6 +17,7 @@ const Layout::Table &form789()
 {
     static const Layout::Table table{
         .name = "Form789",
+        .context = "ChallengeScreen",
         .icon = kIcon,
         .clientWidth = kClientWidth,
         .clientHeight = kClientHeight,
@@ -44,8 +45,8 @@ const Layout::Table &form789()
                  .font = songti(36),
                  .text = kDarkBlue,
                  .align = Align::Right,
-                 .designText = "位",
-                 .accessibleName = "单位"},
+                 .designText = QT_TRANSLATE_NOOP("ChallengeScreen", "位"),
+                 .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "单位")},
                 at(kMessage, 3000, 4080, 8775, 615),
             },
             answerArea789(),
@@ -60,7 +61,7 @@ const Layout::Table &form789()
                  .text = kDarkBlue,
                  .align = Align::Center,
                  .designText = "123.45",
-                 .accessibleName = "规则"},
+                 .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "规则")},
                 at(kReportLink, 13080, 6480, 1984, 360),
             },
         }),

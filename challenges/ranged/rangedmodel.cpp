@@ -68,7 +68,7 @@ void RangedModel::judgeEntry(const QString &boxText)
     }
     board().setText(Control::Mark, utf8(kCross));
     endRound();
-    board().setText(Control::Label1, utf8(kRangeMessage) + TimeText::signPadded(expected() - 1));
+    board().setText(Control::Label1, translated(kRangeMessage) + TimeText::signPadded(expected() - 1));
     board().setEnabled(Control::Command1, false);
     offerPlayAgain(true);
     finishRound(RoundEnding::WrongNumber);
@@ -79,7 +79,7 @@ void RangedModel::succeed()
     board().setEnabled(Control::Command1, false);
     board().setEnabled(Control::Text1, false);
     board().setVisible(Control::Picture1, true);
-    board().setText(Control::Label1, utf8(kSuccess));
+    board().setText(Control::Label1, translated(kSuccess));
     board().setText(Control::Text1, TimeText::plain(m_target));
     setRoundOver(true);
     offerPlayAgain(true);
@@ -89,7 +89,7 @@ void RangedModel::succeed()
         m_BestResult = RoundResult;
     } else if (RoundResult < m_BestResult) {
         m_BestResult = RoundResult;
-        board().setText(Control::Label1, utf8(kRecordBroken));
+        board().setText(Control::Label1, translated(kRecordBroken));
     }
     board().setText(Control::Label6, TimeText::secondsWithHundredths(m_BestResult));
     // The round's own time, as its result was taken: from the latest tick.

@@ -4,13 +4,15 @@
 
 #pragma once
 
+#include "core/text.h"
+
 // Texts of the ranged challenge (levels 1-6).
 namespace RangedTexts {
 
 // Followed by the sign-padded count of correct numbers, so two blanks stand
 // between the dash and the digits.
-inline constexpr char kRangeMessage[] = "您正确输入的数字范围是 1 - ";
-inline constexpr char kSuccess[] = "挑战成功,你真棒!";
-inline constexpr char kRecordBroken[] = "记录又被刷新!";
+inline constexpr Text kRangeMessage = TAVRINO_TEXT("RangedTexts", "您正确输入的数字范围是 1 - ");
+inline constexpr Text kSuccess = TAVRINO_TEXT("RangedTexts", "挑战成功,你真棒!");
+inline constexpr Text kRecordBroken = TAVRINO_TEXT("RangedTexts", "记录又被刷新!");
 
 } // namespace RangedTexts

@@ -47,10 +47,10 @@ ShownParts shownParts(qint64 findingMs, qint64 totalMs)
 QString resultText(const RoundRecord &round)
 {
     if (round.ending == RoundEnding::Success)
-        return utf8(kSeconds).arg(round.result);
-    QString text = utf8(kNumbers).arg(round.result);
+        return translated(kSeconds).arg(round.result);
+    QString text = translated(kNumbers).arg(round.result);
     if (showsDuration(round))
-        text += QStringLiteral("，") + utf8(kLasted).arg(seconds(round.durationMs));
+        text += translated(Punctuation::kComma) + translated(kLasted).arg(seconds(round.durationMs));
     return text;
 }
 
@@ -59,9 +59,9 @@ QString heading(const RoundRecord &round)
     QStringList who;
     if (!round.name.isEmpty())
         who << round.name;
-    who << utf8(kLevel).arg(round.level)
+    who << translated(kLevel).arg(round.level)
         << round.started.toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
-    const QStringList how{endingText(round.ending), utf8(kResult).arg(resultText(round))};
+    const QStringList how{shownEnding(round.ending), translated(kResult).arg(resultText(round))};
     return who.join(QStringLiteral(" · ")) + QLatin1Char('\n') + how.join(QStringLiteral(" · "));
 }
 
@@ -70,8 +70,8 @@ QString listEntry(const RoundRecord &round)
     QStringList who{round.started.toString(QStringLiteral("HH:mm:ss"))};
     if (!round.name.isEmpty())
         who << round.name;
-    who << utf8(kLevel).arg(round.level);
-    return who.join(QStringLiteral("  ")) + QLatin1Char('\n') + endingText(round.ending) +
+    who << translated(kLevel).arg(round.level);
+    return who.join(QStringLiteral("  ")) + QLatin1Char('\n') + shownEnding(round.ending) +
            QStringLiteral("  ") + resultText(round);
 }
 
@@ -84,37 +84,37 @@ QString fileBaseName(const RoundRecord &round)
             c = QLatin1Char('_');
     }
     return QStringLiteral("%1%2-%3").arg(name.isEmpty() ? QString() : name + QLatin1Char('-'),
-                                         utf8(kLevel).arg(round.level),
+                                         translated(kLevel).arg(round.level),
                                          round.started.toString(QStringLiteral("yyyyMMdd-HHmmss")));
 }
 
 std::vector<FigureLine> figureLines(const RoundFigures &f)
 {
     std::vector<FigureLine> lines;
-    lines.push_back({utf8(kCount), QString::number(f.count), utf8(kCountTip)});
+    lines.push_back({translated(kCount), QString::number(f.count), translated(kCountTip)});
     if (f.perMinute) {
-        lines.push_back({utf8(kPerMinute), utf8(kPerMinuteValue).arg(*f.perMinute, 0, 'f', 1),
-                         utf8(kPerMinuteTip)});
+        lines.push_back({translated(kPerMinute), translated(kPerMinuteValue).arg(*f.perMinute, 0, 'f', 1),
+                         translated(kPerMinuteTip)});
     }
     if (f.typicalMs) {
         // The typical finding is never above the typical time: every
         // number's finding is part of its own time.
         const ShownParts typical = shownParts(*f.typicalFindingMs, *f.typicalMs);
-        lines.push_back({utf8(kTypical),
-                         utf8(kTypicalValue).arg(typical.total, typical.finding, typical.typing),
-                         utf8(kTypicalTip)});
+        lines.push_back({translated(kTypical),
+                         translated(kTypicalValue).arg(typical.total, typical.finding, typical.typing),
+                         translated(kTypicalTip)});
     }
     if (!f.slowest.empty()) {
         QStringList slow;
         for (const RoundFigures::Slow &s : f.slowest)
-            slow << utf8(kSlowValue).arg(s.number).arg(seconds(s.time.totalMs()));
-        lines.push_back({utf8(kSlowest), slow.join(QStringLiteral("，")), utf8(kSlowestTip)});
+            slow << translated(kSlowValue).arg(s.number).arg(seconds(s.time.totalMs()));
+        lines.push_back({translated(kSlowest), slow.join(translated(Punctuation::kComma)), translated(kSlowestTip)});
     }
     if (f.pauses)
-        lines.push_back({utf8(kPauses), utf8(kTimes).arg(*f.pauses), utf8(kPausesTip)});
+        lines.push_back({translated(kPauses), translated(kTimes).arg(*f.pauses), translated(kPausesTip)});
     if (f.evenNumbers) {
-        lines.push_back({utf8(kEven), utf8(kEvenValue).arg(f.countedNumbers).arg(*f.evenNumbers),
-                         utf8(kEvenTip)});
+        lines.push_back({translated(kEven), translated(kEvenValue).arg(f.countedNumbers).arg(*f.evenNumbers),
+                         translated(kEvenTip)});
     }
     if (f.firstHalfMeanMs && f.secondHalfMeanMs) {
         // Compared in the hundredths the pupil reads, cut as every time is.
@@ -123,11 +123,11 @@ std::vector<FigureLine> figureLines(const RoundFigures &f)
         const auto shown = [](qint64 hundredths) {
             return TimeText::secondsWithHundredths(hundredths);
         };
-        const QString change = second < first   ? utf8(kFaster).arg(shown(first - second))
-                               : second > first ? utf8(kSlower).arg(shown(second - first))
-                                                : utf8(kSame);
-        lines.push_back({utf8(kHalves), utf8(kHalvesValue).arg(change, shown(first), shown(second)),
-                         utf8(kHalvesTip)});
+        const QString change = second < first   ? translated(kFaster).arg(shown(first - second))
+                               : second > first ? translated(kSlower).arg(shown(second - first))
+                                                : translated(kSame);
+        lines.push_back({translated(kHalves), translated(kHalvesValue).arg(change, shown(first), shown(second)),
+                         translated(kHalvesTip)});
     }
     return lines;
 }
@@ -140,7 +140,7 @@ Rhythm rhythmOf(const RoundRecord &round)
     if (round.ending != RoundEnding::Success) {
         const qint64 lastEnter = round.numbers.empty() ? 0 : round.numbers.back().enter;
         r.endingMs = std::max<qint64>(round.endMs - lastEnter, 0);
-        r.endingText = endingText(round.ending);
+        r.endingText = shownEnding(round.ending);
     }
     r.typicalMs = figuresOf(round.numbers).typicalMs;
     if (const ChallengeScreen *screen = LevelTable::screen(round.level))
@@ -152,17 +152,17 @@ QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
 {
     switch (c.kind) {
     case RhythmColumn::Kind::Start:
-        return utf8(kPointedFirst).arg(seconds(c.bar.totalMs()));
+        return translated(kPointedFirst).arg(seconds(c.bar.totalMs()));
     case RhythmColumn::Kind::Ending:
-        return utf8(kPointedEnding).arg(rhythm.endingText, seconds(c.bar.totalMs()));
+        return translated(kPointedEnding).arg(rhythm.endingText, seconds(c.bar.totalMs()));
     case RhythmColumn::Kind::Numbers:
         break;
     }
     if (c.first == c.last) {
         const ShownParts parts = shownParts(c.bar.findingMs, c.bar.totalMs());
-        return utf8(kPointedNumber).arg(c.first).arg(parts.finding, parts.typing, parts.total);
+        return translated(kPointedNumber).arg(c.first).arg(parts.finding, parts.typing, parts.total);
     }
-    return utf8(kPointedGroup)
+    return translated(kPointedGroup)
         .arg(c.first)
         .arg(c.last)
         .arg(seconds(c.bar.totalMs()), seconds(c.slowestMs));
@@ -170,15 +170,15 @@ QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
 
 QString copiedText(const RoundRecord &round, const QString &progress)
 {
-    QStringList lines{utf8(kTitle), heading(round)};
+    QStringList lines{translated(kTitle), heading(round)};
     const RoundFigures figures = figuresOf(round.numbers);
     for (const FigureLine &line : figureLines(figures))
-        lines << line.label + QStringLiteral("：") + line.value;
+        lines << line.label + translated(Punctuation::kColon) + line.value;
     if (!figures.enoughToAnalyse())
-        lines << utf8(kTooFew);
+        lines << translated(kTooFew);
     if (!progress.isEmpty())
-        lines << utf8(kProgressTitle) + QStringLiteral("：") + progress;
-    lines << QString() << utf8(kTableHeader);
+        lines << translated(kProgressTitle) + translated(Punctuation::kColon) + progress;
+    lines << QString() << translated(kTableHeader);
     for (std::size_t i = 0; i < round.numbers.size(); ++i) {
         const NumberTime t = numberTime(round.numbers, i);
         const ShownParts parts = shownParts(t.findingMs, t.totalMs());

@@ -2,7 +2,12 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "challenges/challengetexts.h"
+#include "challenges/endurance/endurancetexts.h"
 #include "challenges/leveltable.h"
+#include "challenges/openended/openendedtexts.h"
+#include "challenges/ranged/rangedtexts.h"
+#include "core/translation.h"
 #include "challenges/roundhistory.h"
 #include "fakeclock.h"
 #include "registry.h"
@@ -18,7 +23,9 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTranslator>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 
@@ -195,6 +202,26 @@ bool inClass(const QString &family, FaceClass c)
     }
     return true;
 }
+
+// A made-up translation 40 % longer than the design's texts, line by line,
+// as translations into longer languages come out.
+class LongerTexts : public QTranslator {
+public:
+    QString translate(const char *, const char *source, const char * = nullptr,
+                      int = -1) const override
+    {
+        QStringList lines = QString::fromUtf8(source).split(QLatin1Char('\n'));
+        // Digits and marks (the clocks' "00") are not words to translate.
+        if (std::none_of(lines.begin(), lines.end(), [](const QString &line) {
+                return std::any_of(line.begin(), line.end(), [](QChar c) { return c.isLetter(); });
+            }))
+            return {};
+        for (QString &line : lines)
+            line += QString(int(std::lround(line.size() * 0.4)), QChar(0x957F));
+        return lines.join(QLatin1Char('\n'));
+    }
+    bool isEmpty() const override { return false; }
+};
 
 } // namespace
 
@@ -577,6 +604,61 @@ private slots:
         label.grab();
         label.resize(60, 80);
         QCOMPARE(label.grab().toImage(), draw(QStringLiteral("1 2"), red, 60));
+    }
+
+    // Every text a designed control shows fits it whole, in every language
+    // and in a made-up one 40 % longer than the design's: smaller where it
+    // must be, never cut off (a control that cannot take it says so).
+    void everyTextFitsItsControl_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<bool>("longer");
+        QTest::newRow("zh_CN") << int(Translation::Language::SimplifiedChinese) << false;
+        QTest::newRow("zh_TW") << int(Translation::Language::TraditionalChinese) << false;
+        QTest::newRow("en") << int(Translation::Language::English) << false;
+        QTest::newRow("40 % longer") << int(Translation::Language::SimplifiedChinese) << true;
+    }
+    void everyTextFitsItsControl()
+    {
+        QFETCH(int, language);
+        QFETCH(bool, longer);
+        Translation::use(Translation::Language(language));
+        LongerTexts longerTexts;
+        if (longer)
+            QCoreApplication::installTranslator(&longerTexts);
+        QTest::failOnWarning(QRegularExpression(QStringLiteral("^Text does not fit")));
+        StartScreen startRules;
+        StartWindow start(startRules);
+        ChallengeRun screens(m_clock, m_history);
+        std::vector<std::unique_ptr<ChallengeWindow>> challenges;
+        for (const ScreenLevel &s : screenLevels())
+            challenges.push_back(screens.open(*s.screen, {qint16(s.level), QString()}));
+        auto show = [](QWidget *w, const QString &name, const QString &text) {
+            auto *label = w->findChild<DesignLabel *>(name);
+            QVERIFY(label);
+            label->showText(text);
+            label->grab();
+        };
+        start.show();
+        start.grab();
+        for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level)
+            show(&start, QStringLiteral("Label25"), LevelTable::startRuleLine(level));
+        const QString last = QStringLiteral("  300");
+        for (const auto &w : challenges) {
+            w->show();
+            w->grab();
+            for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level)
+                show(w.get(), QStringLiteral("Label19"), LevelTable::challengeRuleLine(level));
+            for (const Text &message :
+                 {RangedTexts::kRangeMessage, RangedTexts::kSuccess, RangedTexts::kRecordBroken,
+                  OpenEndedTexts::kRangeAfterBackspace, OpenEndedTexts::kRangeAfterWrong,
+                  OpenEndedTexts::kRecordAfterBackspace, OpenEndedTexts::kRecordAfterWrong,
+                  EnduranceTexts::kEndBackspace, EnduranceTexts::kEndWrongNumber,
+                  EnduranceTexts::kEndNonDigit, EnduranceTexts::kEndGap, ChallengeTexts::kTimeUp})
+                show(w.get(), QStringLiteral("Label1"), translated(message) + last);
+        }
+        QCoreApplication::removeTranslator(&longerTexts);
+        Translation::use(Translation::Language::SimplifiedChinese);
     }
 
 private:

@@ -51,7 +51,7 @@ QString filesText(const QStringList &paths)
     QStringList names;
     for (const QString &path : paths)
         names << QFileInfo(path).fileName();
-    return utf8(kFiles).arg(paths.size()).arg(names.join(QStringLiteral("、")));
+    return translated(kFiles).arg(paths.size()).arg(names.join(translated(Punctuation::kEnumerationComma)));
 }
 
 } // namespace
@@ -65,7 +65,7 @@ ClassWindow::ClassWindow(const QStringList &paths, const QString &roster, QWidge
     : QWidget(parent), m_reader(paths), m_roster(roster), m_follower(m_reader, this)
 {
     setObjectName(QStringLiteral("FormClass"));
-    setWindowTitle(utf8(kTitle));
+    setWindowTitle(translated(kTitle));
     setWindowIcon(Pictures::icon(QStringLiteral("icon-start")));
     QPalette palette = this->palette();
     palette.setColor(QPalette::WindowText, kPageText);
@@ -96,8 +96,8 @@ ClassWindow::ClassWindow(const QStringList &paths, const QString &roster, QWidge
     m_board = new LessonBoard(this);
     m_board->setFont(designFont(Layout::Face::Heiti, 12));
     auto *pages = new QTabWidget(this);
-    pages->addTab(pupils, utf8(kPupilsPage));
-    pages->addTab(m_board, utf8(kLessonPage));
+    pages->addTab(pupils, translated(kPupilsPage));
+    pages->addTab(m_board, translated(kLessonPage));
     m_status = new QLabel(this);
     m_status->setFocusPolicy(Qt::NoFocus);
     auto *all = new QVBoxLayout(this);
@@ -112,7 +112,7 @@ ClassWindow::ClassWindow(const QStringList &paths, const QString &roster, QWidge
     // moment later (computing it takes long on a school's year).
     connect(&m_follower, &LogFollower::followed, this, [this](const Failure &failure) {
         if (failure) {
-            m_status->setText(utf8(kCannotRead).arg(failedPath(), *failure));
+            m_status->setText(translated(kCannotRead).arg(failedPath(), *failure));
             return;
         }
         m_board->takeRounds(m_reader.rounds(), m_reader.startedOver(), m_list);
@@ -128,8 +128,8 @@ ClassWindow::ClassWindow(const QStringList &paths, const QString &roster, QWidge
 QLayout *ClassWindow::makeFilters(QList<QWidget *> &keyOrder)
 {
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(utf8(kSearch));
-    m_search->setAccessibleName(utf8(kSearch));
+    m_search->setPlaceholderText(translated(kSearch));
+    m_search->setAccessibleName(translated(kSearch));
     m_search->setClearButtonEnabled(true);
     m_days = new DayChoice(this);
     auto *filters = new QHBoxLayout;
@@ -141,8 +141,8 @@ QLayout *ClassWindow::makeFilters(QList<QWidget *> &keyOrder)
     connect(m_search, &QLineEdit::textChanged, this,
             [this](const QString &text) { m_table->search(text); });
     // Every action has its keys, named in the button's tip.
-    auto button = [&](const char *text, void (ClassWindow::*action)(), QKeySequence keys) {
-        auto *b = new QPushButton(utf8(text), this);
+    auto button = [&](const Text &text, void (ClassWindow::*action)(), QKeySequence keys) {
+        auto *b = new QPushButton(translated(text), this);
         b->setAutoDefault(false);
         b->setShortcut(keys);
         b->setToolTip(keys.toString(QKeySequence::NativeText));
@@ -169,7 +169,7 @@ Failure ClassWindow::refresh()
         Failure unreadable;
         m_list = ClassList::read(m_roster, &unreadable);
         if (unreadable)
-            m_status->setText(utf8(kCannotReadList).arg(m_roster, *unreadable));
+            m_status->setText(translated(kCannotReadList).arg(m_roster, *unreadable));
     }
     // Nothing of the rounds is shown while a reading may start over.
     m_table->setPupils({});
@@ -224,15 +224,15 @@ void ClassWindow::countAsListed()
     Dialogs::prepare();
     bool chosen = false;
     const QString who = QInputDialog::getItem(
-        this, utf8(kCountAsTitle), utf8(kCountAsWho).arg(logged), listed, 0, false, &chosen);
+        this, translated(kCountAsTitle), translated(kCountAsWho).arg(logged), listed, 0, false, &chosen);
     if (!chosen)
         return;
     const QString name = m_list.pupils()[std::size_t(listed.indexOf(who))].name;
-    if (QMessageBox::question(this, utf8(kCountAsTitle),
-                              utf8(kCountAsSure).arg(logged, name, m_roster)) != QMessageBox::Yes)
+    if (QMessageBox::question(this, translated(kCountAsTitle),
+                              translated(kCountAsSure).arg(logged, name, m_roster)) != QMessageBox::Yes)
         return;
     if (const Failure failure = ClassList::addAlias(m_roster, logged, name)) {
-        QMessageBox::warning(this, utf8(kCountAsTitle), utf8(kCannotCount).arg(m_roster, *failure));
+        QMessageBox::warning(this, translated(kCountAsTitle), translated(kCannotCount).arg(m_roster, *failure));
         return;
     }
     m_list = ClassList::read(m_roster);
@@ -244,21 +244,21 @@ ClassPage ClassWindow::page() const
 {
     // What the page shows: the files, the pupils shown, the days, the date.
     const std::vector<QStringList> rows = m_table->shownRows();
-    const QString about = utf8(kPrintedAbout)
+    const QString about = translated(kPrintedAbout)
                               .arg(filesText(m_reader.paths()))
                               .arg(rows.size() - 1)
                               .arg(m_days->text(), QDate::currentDate().toString(Qt::ISODate));
-    return ClassPage(utf8(kTitle) + QStringLiteral("  ") + m_summary->text(), about, rows);
+    return ClassPage(translated(kTitle) + QStringLiteral("  ") + m_summary->text(), about, rows);
 }
 
-void ClassWindow::saveAs(const char *suffix, const char *filter,
+void ClassWindow::saveAs(const char *suffix, const Text &filter,
                          const std::function<bool(QIODevice &)> &write)
 {
     const QString suggested =
         QDir(QFileInfo(m_reader.path()).absolutePath())
-            .filePath(utf8(kTitle) + QDate::currentDate().toString(QStringLiteral("-yyyyMMdd")) +
+            .filePath(translated(kTitle) + QDate::currentDate().toString(QStringLiteral("-yyyyMMdd")) +
                       QLatin1String(suffix));
-    Dialogs::saveAndSay(this, m_status, utf8(kTitle), suggested, utf8(filter), write);
+    Dialogs::saveAndSay(this, m_status, translated(kTitle), suggested, translated(filter), write);
 }
 
 void ClassWindow::exportCsv()
@@ -280,7 +280,7 @@ void ClassWindow::savePdf()
 {
     saveAs(".pdf", DialogTexts::kPdfFiles, [this](QIODevice &device) {
         const ClassPage shown = page();
-        return writePdfPages(device, utf8(kTitle), QPageLayout::Landscape, 12,
+        return writePdfPages(device, translated(kTitle), QPageLayout::Landscape, 12,
                              [&shown](QPainter &p, const QRectF &area, int resolution) {
                                  shown.draw(p, area, resolution);
                              });
@@ -290,7 +290,7 @@ void ClassWindow::savePdf()
 void ClassWindow::print()
 {
     const ClassPage shown = page();
-    Dialogs::printAndSay(this, m_status, utf8(kTitle),
+    Dialogs::printAndSay(this, m_status, translated(kTitle),
                          [&shown](QPainter &p, const QRectF &area, int resolution) {
                              shown.draw(p, area, resolution);
                          });
@@ -302,5 +302,5 @@ void ClassWindow::copy()
     for (const QStringList &row : m_table->exportedRows())
         lines << row.join(QLatin1Char('\t'));
     QApplication::clipboard()->setText(lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-    m_status->setText(utf8(kCopied));
+    m_status->setText(translated(kCopied));
 }

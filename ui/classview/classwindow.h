@@ -5,6 +5,7 @@
 #pragma once
 
 #include "classlog/classoverview.h"
+#include "core/text.h"
 #include "classlog/logreader.h"
 #include "ui/classview/classpage.h"
 
@@ -61,7 +62,7 @@ private:
     void countAsListed();
     // The table as printed or saved as a PDF.
     ClassPage page() const;
-    void saveAs(const char *suffix, const char *filter,
+    void saveAs(const char *suffix, const Text &filter,
                 const std::function<bool(QIODevice &)> &write);
     void exportCsv();
     void savePdf();

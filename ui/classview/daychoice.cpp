@@ -25,13 +25,13 @@ DayChoice::DayChoice(QWidget *parent)
       m_from(new QDateEdit(QDate::currentDate().addMonths(-1), this)),
       m_to(new QDateEdit(QDate::currentDate(), this))
 {
-    m_range->addItems({utf8(kThisWeek), utf8(kThisMonth), utf8(kAll), utf8(kFromTo)});
+    m_range->addItems({translated(kThisWeek), translated(kThisMonth), translated(kAll), translated(kFromTo)});
     m_range->setCurrentIndex(All);
-    m_range->setAccessibleName(utf8(kRange));
-    auto *to = new QLabel(utf8(kTo), this);
+    m_range->setAccessibleName(translated(kRange));
+    auto *to = new QLabel(translated(kTo), this);
     auto *layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(new QLabel(utf8(kRange), this));
+    layout->addWidget(new QLabel(translated(kRange), this));
     for (QWidget *w : std::initializer_list<QWidget *>{m_range, m_from, to, m_to})
         layout->addWidget(w);
     for (QWidget *w : std::initializer_list<QWidget *>{m_from, to, m_to})
@@ -66,7 +66,7 @@ DayRange DayChoice::days() const
 
 QString DayChoice::text() const
 {
-    return m_range->currentIndex() == FromTo ? m_from->text() + utf8(kTo) + m_to->text()
+    return m_range->currentIndex() == FromTo ? m_from->text() + translated(kTo) + m_to->text()
                                              : m_range->currentText();
 }
 

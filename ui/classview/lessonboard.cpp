@@ -39,16 +39,16 @@ QString agoText(qint64 ms)
 {
     const qint64 minutes = ms / 60'000;
     if (minutes < 1)
-        return utf8(kJustNow);
+        return translated(kJustNow);
     if (minutes < 60)
-        return utf8(kMinutesAgo).arg(minutes);
-    return utf8(kHoursAgo).arg(minutes / 60);
+        return translated(kMinutesAgo).arg(minutes);
+    return translated(kHoursAgo).arg(minutes / 60);
 }
 
 } // namespace
 
 LessonBoard::LessonBoard(QWidget *parent)
-    : QWidget(parent), m_tiles(&byNumber), m_empty(new QLabel(utf8(kNoLessonYet), this))
+    : QWidget(parent), m_tiles(&byNumber), m_empty(new QLabel(translated(kNoLessonYet), this))
 {
     setObjectName(QStringLiteral("lessonBoard"));
     m_empty->setAlignment(Qt::AlignCenter);
@@ -87,9 +87,9 @@ void LessonBoard::takeRounds(const LoggedRounds &rounds, bool startedOver, const
         tile.name = listed ? listed->name : round->name;
         tile.level = round->level;
         tile.result =
-            (round->resultInSeconds ? utf8(ReportTexts::kSeconds) : utf8(ReportTexts::kNumbers))
+            (round->resultInSeconds ? translated(ReportTexts::kSeconds) : translated(ReportTexts::kNumbers))
                 .arg(round->resultText());
-        tile.ending = endingText(round->ending);
+        tile.ending = shownEnding(round->ending);
         tile.endedMs = ended;
     }
     m_seen = rounds.size();
@@ -141,7 +141,7 @@ void LessonBoard::showTiles()
     for (auto &[host, tile] : m_tiles) {
         const bool idle = now - tile.endedMs > kIdleMs;
         const QString when = idle
-                                 ? utf8(kIdle) + QStringLiteral(" · ") + agoText(now - tile.endedMs)
+                                 ? translated(kIdle) + QStringLiteral(" · ") + agoText(now - tile.endedMs)
                                  : tile.ending + QStringLiteral(" · ") +
                                        agoText(std::max<qint64>(0, now - tile.endedMs));
         tile.label->setText(
@@ -154,7 +154,7 @@ void LessonBoard::showTiles()
                 .arg(px(0.26))
                 .arg(tile.name.toHtmlEscaped())
                 .arg(px(0.16))
-                .arg(utf8(kTileLine).arg(tile.level).arg(tile.result).toHtmlEscaped())
+                .arg(translated(kTileLine).arg(tile.level).arg(tile.result).toHtmlEscaped())
                 .arg(px(0.11))
                 .arg(when.toHtmlEscaped()));
         // A style sheet polishes the label again: set only when it changes.

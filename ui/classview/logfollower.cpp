@@ -57,8 +57,8 @@ Failure LogFollower::read()
     if (m_reader.unread() <= kAloneUpTo) {
         failure = m_reader.read();
     } else {
-        QProgressDialog progress(utf8(kReading), QString(), 0, 1000, m_window);
-        progress.setWindowTitle(utf8(kReadingTitle));
+        QProgressDialog progress(translated(kReading), QString(), 0, 1000, m_window);
+        progress.setWindowTitle(translated(kReadingTitle));
         progress.setWindowModality(Qt::WindowModal);
         progress.setMinimumDuration(500);
         progress.setAutoClose(false);

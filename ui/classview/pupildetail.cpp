@@ -32,21 +32,21 @@ constexpr int kFileColumn = 6;
 
 PupilDetail::PupilDetail(QWidget *parent) : QWidget(parent)
 {
-    m_title = new QLabel(utf8(kPickPupil), this);
+    m_title = new QLabel(translated(kPickPupil), this);
     m_title->setFont(Fonts::makeFont({Layout::Face::Heiti, 13, 700, false}));
     m_level = new QComboBox(this);
-    m_level->setAccessibleName(utf8(kLevel).arg(QString()));
+    m_level->setAccessibleName(translated(kLevel).arg(QString()));
     connect(m_level, &QComboBox::currentIndexChanged, this, &PupilDetail::showLevel);
     m_chart = new ProgressChart(this);
     m_chart->setFont(Fonts::makeFont({Layout::Face::Songti, 10, 400, false}));
     m_list = new QTableWidget(this);
     m_list->setColumnCount(kFileColumn + 1);
-    m_list->setHorizontalHeaderLabels({utf8(kWhen), utf8(kHosts), utf8(kEnding), utf8(kResult),
-                                       utf8(kNumbersColumn), utf8(kDuration), utf8(kFile)});
+    m_list->setHorizontalHeaderLabels({translated(kWhen), translated(kHosts), translated(kEnding), translated(kResult),
+                                       translated(kNumbersColumn), translated(kDuration), translated(kFile)});
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->setVisible(false);
     m_list->setTabKeyNavigation(false);
-    m_list->setAccessibleName(utf8(kRoundsList));
+    m_list->setAccessibleName(translated(kRoundsList));
     auto *head = new QHBoxLayout;
     head->addWidget(m_title, 1);
     head->addWidget(m_level);
@@ -88,7 +88,7 @@ void PupilDetail::showPupil(const LoggedRounds &rounds, const QStringList &files
         const QSignalBlocker quiet(m_level);
         m_level->clear();
         for (int level : levels)
-            m_level->addItem(utf8(kLevel).arg(level), level);
+            m_level->addItem(translated(kLevel).arg(level), level);
         const int at = levels.indexOf(chosen);
         m_level->setCurrentIndex(at >= 0 ? at : 0);
     }
@@ -99,18 +99,18 @@ void PupilDetail::showLevel()
 {
     m_list->setRowCount(0);
     if (m_name.isEmpty()) {
-        m_title->setText(utf8(kPickPupil));
+        m_title->setText(translated(kPickPupil));
         m_chart->setRounds({}, 0);
         return;
     }
     // A listed pupil who has not played in these days has no level.
     if (m_level->count() == 0) {
-        m_title->setText(m_name + QLatin1Char(' ') + utf8(kNoRoundsYet));
+        m_title->setText(m_name + QLatin1Char(' ') + translated(kNoRoundsYet));
         m_chart->setRounds({}, 0);
         return;
     }
     const int level = m_level->currentData().toInt();
-    m_title->setText(utf8(kProgress).arg(m_name, utf8(kLevel).arg(level)));
+    m_title->setText(translated(kProgress).arg(m_name, translated(kLevel).arg(level)));
     std::vector<const LoggedRound *> rounds;
     std::copy_if(m_rounds.begin(), m_rounds.end(), std::back_inserter(rounds),
                  [level](const LoggedRound *r) { return r->level == level; });
@@ -122,7 +122,7 @@ void PupilDetail::showLevel()
         const LoggedRound &round = *rounds[rounds.size() - 1 - r]; // newest first
         const QStringList cells{ClassOverview::whenText(round),
                                 round.host,
-                                endingText(round.ending),
+                                shownEnding(round.ending),
                                 round.resultText(),
                                 QString::number(round.numbers),
                                 TimeText::secondsWithHundredths(round.duration),

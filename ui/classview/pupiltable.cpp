@@ -48,19 +48,19 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
         if (role == kSortRole)
             return index.row();
         if (p.listing == ClassOverview::Listing::NotListed)
-            return utf8(kNameNotListed).arg(p.name);
+            return translated(kNameNotListed).arg(p.name);
         return ClassList::Pupil::shown(p.number, p.name);
     case 1:
         // A pupil who changes seats may have played on a whole room's
         // computers: the cell names one and counts them, the tip names all.
         if (role == Qt::ToolTipRole || p.hosts.size() < 2)
             return p.hosts.join(QStringLiteral(", "));
-        return utf8(kHostsMore).arg(p.hosts.front()).arg(p.hosts.size());
+        return translated(kHostsMore).arg(p.hosts.front()).arg(p.hosts.size());
     case 2:
         return p.rounds;
     case 3:
         if (!p.last)
-            return role == kSortRole ? QVariant(qint64(0)) : QVariant(utf8(kNoRoundsYet));
+            return role == kSortRole ? QVariant(qint64(0)) : QVariant(translated(kNoRoundsYet));
         if (role == kSortRole)
             return p.last->startedMs;
         // Short in the table, so that every level's column fits beside it.
@@ -81,12 +81,12 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
 
 QStringList PupilTable::exportHeader()
 {
-    QStringList header{utf8(kName), utf8(kHosts), utf8(kRounds), utf8(kLast)};
+    QStringList header{translated(kName), translated(kHosts), translated(kRounds), translated(kLast)};
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const ChallengeScreen *screen = LevelTable::screen(level);
         if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
-            header << utf8(kInNumbers).arg(utf8(kLevel).arg(level))
-                   << utf8(kDurationOf).arg(utf8(kLevel).arg(level));
+            header << translated(kInNumbers).arg(translated(kLevel).arg(level))
+                   << translated(kDurationOf).arg(translated(kLevel).arg(level));
         else
             header << ClassOverview::levelHeading(level);
     }
@@ -97,7 +97,7 @@ QStringList PupilTable::exportRow(int row) const
 {
     const ClassOverview::Pupil &p = m_pupils[std::size_t(row)];
     QStringList cells{p.name, p.hosts.join(QStringLiteral(", ")), QString::number(p.rounds),
-                      p.last ? ClassOverview::whenText(*p.last) : utf8(kNoRoundsYet)};
+                      p.last ? ClassOverview::whenText(*p.last) : translated(kNoRoundsYet)};
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const ChallengeScreen *screen = LevelTable::screen(level);
         const LoggedRound *best = p.best[std::size_t(level - LevelTable::kFirstLevel)];
@@ -123,13 +123,13 @@ QVariant PupilTable::headerData(int section, Qt::Orientation orientation, int ro
         return {};
     switch (section) {
     case 0:
-        return utf8(kName);
+        return translated(kName);
     case 1:
-        return utf8(kHosts);
+        return translated(kHosts);
     case 2:
-        return utf8(kRounds);
+        return translated(kRounds);
     case 3:
-        return utf8(kLast);
+        return translated(kLast);
     default:
         break;
     }

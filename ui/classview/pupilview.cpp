@@ -24,7 +24,7 @@ PupilView::PupilView(QWidget *parent)
     m_shown->setFilterKeyColumn(0);
     m_shown->setFilterCaseSensitivity(Qt::CaseInsensitive);
     setObjectName(QStringLiteral("pupils"));
-    setAccessibleName(utf8(kTitle));
+    setAccessibleName(translated(kTitle));
     setModel(m_shown);
     setSortingEnabled(true);
     sortByColumn(0, Qt::AscendingOrder);
@@ -34,7 +34,7 @@ PupilView::PupilView(QWidget *parent)
     horizontalHeader()->setFont(Fonts::makeFont({Layout::Face::Heiti, 12, 700, false}));
     // Tab leaves the table for the next control; the arrows move inside it.
     setTabKeyNavigation(false);
-    setToolTip(utf8(kSortKeys));
+    setToolTip(translated(kSortKeys));
     connect(selectionModel(), &QItemSelectionModel::currentRowChanged, this,
             &PupilView::currentPupilChanged);
 }

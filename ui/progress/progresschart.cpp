@@ -18,7 +18,7 @@ ProgressChart::ProgressChart(QWidget *parent) : QWidget(parent)
     setMinimumSize(320, 160);
     // Reached by Tab like every control of the view, and marked when it is.
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(utf8(ClassViewTexts::kChart));
+    setAccessibleName(translated(ClassViewTexts::kChart));
 }
 
 void ProgressChart::setRounds(std::vector<const LoggedRound *> rounds, int level,

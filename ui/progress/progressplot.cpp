@@ -83,7 +83,7 @@ void ProgressPlot::layout(const QRectF &area, const QFont &font)
     m_font = font;
     const QFontMetricsF fm(font);
     const double right = m_limit && *m_limit <= m_top
-                             ? fm.horizontalAdvance(utf8(kLimitLine).arg(*m_limit)) + 10
+                             ? fm.horizontalAdvance(translated(kLimitLine).arg(*m_limit)) + 10
                              : 12.0;
     m_plot = area.adjusted(fm.horizontalAdvance(QStringLiteral("0000")) + 10, fm.height() * 1.6,
                            -right, -fm.height() * 1.8);
@@ -107,7 +107,7 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
     const double line = fm.height();
     p.setPen(text);
     p.drawText(QRectF(m_area.left(), m_area.top(), m_plot.left() - m_area.left() - 6, line),
-               Qt::AlignRight | Qt::AlignVCenter, utf8(m_seconds ? kAxisSeconds : kAxisNumbers));
+               Qt::AlignRight | Qt::AlignVCenter, translated(m_seconds ? kAxisSeconds : kAxisNumbers));
     for (double v = 0; v <= m_top + 1e-9; v += m_step) {
         p.setPen(kChartGrid);
         p.drawLine(QPointF(m_plot.left(), y(v)), QPointF(m_plot.right(), y(v)));
@@ -138,7 +138,7 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
         p.drawLine(QPointF(m_plot.left(), y(*m_limit)), QPointF(m_plot.right(), y(*m_limit)));
         p.drawText(QRectF(m_plot.right() + 6, y(*m_limit) - line / 2,
                           m_area.right() - m_plot.right() - 6, line),
-                   Qt::AlignLeft | Qt::AlignVCenter, utf8(kLimitLine).arg(*m_limit));
+                   Qt::AlignLeft | Qt::AlignVCenter, translated(kLimitLine).arg(*m_limit));
     }
     const double r = std::clamp(line / 4, 2.5, 5.0);
     for (const Point &point : m_points) {
@@ -176,13 +176,13 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
                    Qt::AlignLeft | Qt::AlignVCenter, name);
         keyRight -= r * 4 + 8;
     };
-    key(utf8(kDayBest), [&](const QPointF &at) {
+    key(translated(kDayBest), [&](const QPointF &at) {
         p.setPen(Qt::NoPen);
         p.setBrush(kChartDark);
         p.drawEllipse(at, r * 1.5, r * 1.5);
     });
     if (m_marked) {
-        key(utf8(kThisRound), [&](const QPointF &at) {
+        key(translated(kThisRound), [&](const QPointF &at) {
             p.setPen(QPen(kChartMarked, 2.5));
             p.setBrush(Qt::NoBrush);
             p.drawEllipse(at, r * 1.5, r * 1.5);

@@ -29,12 +29,12 @@ ProgressPart::ProgressPart(const ClassRecords &records, const RoundHistory &hist
       m_line(new ReadableLabel(this)), m_chart(new ProgressChart(this))
 {
     setObjectName(QStringLiteral("progressPart"));
-    auto *title = new QLabel(utf8(kProgressTitle), this);
+    auto *title = new QLabel(translated(kProgressTitle), this);
     title->setFont(Fonts::makeFont({Layout::Face::Heiti, 13, 700, false}));
     m_line->setFont(Fonts::makeFont({Layout::Face::Songti, 12, 400, false}));
     m_line->setTextFormat(Qt::PlainText);
     m_line->setWordWrap(true);
-    m_line->setAccessibleName(utf8(kProgressTitle));
+    m_line->setAccessibleName(translated(kProgressTitle));
     m_chart->setFont(Fonts::makeFont({Layout::Face::Songti, 9, 400, false}));
     m_chart->setMinimumSize(200, 150);
     auto *layout = new QVBoxLayout(this);
@@ -67,11 +67,11 @@ void ProgressPart::read(const LogReader::Only &only)
     m_reading = only;
     m_reader = std::make_unique<LogReader>(m_records.logs, m_reading);
     m_thread = std::make_unique<LogReading>(*m_reader);
-    m_line->setText(utf8(kProgressReading));
+    m_line->setText(translated(kProgressReading));
     m_chart->setVisible(false);
     connect(m_thread.get(), &LogReading::finished, this, [this](const Failure &failure) {
         if (failure) {
-            m_line->setText(utf8(kProgressUnreadable));
+            m_line->setText(translated(kProgressUnreadable));
             return;
         }
         // This run's rounds, some perhaps still on their way to the file.

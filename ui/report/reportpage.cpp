@@ -82,14 +82,14 @@ void draw(QPainter &p, const QRectF &area, const RoundRecord &round, const Repor
     if (!figures.enoughToAnalyse()) {
         p.setFont(label);
         p.drawText(QRectF(area.left(), top, area.width(), row), Qt::AlignLeft | Qt::AlignVCenter,
-                   utf8(ReportTexts::kTooFew));
+                   translated(ReportTexts::kTooFew));
         top += row;
     }
     if (progress) {
         top += 16;
         const double textWidth = area.width() * 0.4;
         const double titleHeight =
-            paragraph(p, utf8(ReportTexts::kProgressTitle), font(Layout::Face::Heiti, 13, true),
+            paragraph(p, translated(ReportTexts::kProgressTitle), font(Layout::Face::Heiti, 13, true),
                       QRectF(area.left(), top, textWidth, 150));
         paragraph(p, progress->line, progressFont,
                   QRectF(area.left(), top + titleHeight + 4, textWidth, 150 - titleHeight));
@@ -127,7 +127,7 @@ bool writePicture(QIODevice &device, const RoundRecord &round, qreal devicePixel
 
 bool writePdf(QIODevice &device, const RoundRecord &round, const ReportProgress *progress)
 {
-    return writePdfPages(device, utf8(ReportTexts::kTitle), QPageLayout::Portrait, 15,
+    return writePdfPages(device, translated(ReportTexts::kTitle), QPageLayout::Portrait, 15,
                          [&](QPainter &painter, const QRectF &page, int resolution) {
                              drawScaled(painter, page, resolution, round, progress);
                          });

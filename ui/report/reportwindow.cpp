@@ -53,7 +53,7 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     : QDialog(parent), m_history(history)
 {
     setObjectName(QStringLiteral("FormReport"));
-    setWindowTitle(utf8(kTitle));
+    setWindowTitle(translated(kTitle));
     setWindowModality(Qt::WindowModal);
     setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMaximizeButtonHint | Qt::WindowCloseButtonHint);
@@ -96,11 +96,11 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
             showPointed(text);
     });
 
-    auto *roundsTitle = new QLabel(utf8(kRounds), this);
+    auto *roundsTitle = new QLabel(translated(kRounds), this);
     roundsTitle->setFont(designFont(Layout::Face::Heiti, 13, true));
     m_rounds = new QListWidget(this);
     m_rounds->setFont(designFont(Layout::Face::Songti, 11));
-    m_rounds->setAccessibleName(utf8(kRounds));
+    m_rounds->setAccessibleName(translated(kRounds));
     // Of one width whichever rounds it lists, so that the chart keeps its
     // size from round to round; a long entry wraps.
     m_rounds->setWordWrap(true);
@@ -124,8 +124,8 @@ ReportWindow::ReportWindow(const RoundHistory &history, const RoundRecord &shown
     m_status->setTextInteractionFlags(Qt::NoTextInteraction);
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_status, 1);
-    auto button = [&](const char *text, void (ReportWindow::*action)(), QKeySequence keys) {
-        auto *b = new QPushButton(utf8(text), this);
+    auto button = [&](const Text &text, void (ReportWindow::*action)(), QKeySequence keys) {
+        auto *b = new QPushButton(translated(text), this);
         b->setFont(designFont(Layout::Face::Songti, 14, true));
         b->setAutoDefault(false);
         b->setShortcut(keys);
@@ -198,7 +198,7 @@ void ReportWindow::showRound(const RoundRecord &round)
         ++row;
     }
     if (!figures.enoughToAnalyse()) {
-        auto *few = new QLabel(utf8(kTooFew), m_figures);
+        auto *few = new QLabel(translated(kTooFew), m_figures);
         few->setFont(labelFont);
         m_figureGrid->addWidget(few, row, 0, 1, 2);
     }
@@ -206,7 +206,7 @@ void ReportWindow::showRound(const RoundRecord &round)
 
 void ReportWindow::showHint()
 {
-    showPointed(m_round && !m_round->numbers.empty() ? utf8(kPointHint) : QString());
+    showPointed(m_round && !m_round->numbers.empty() ? translated(kPointHint) : QString());
 }
 
 void ReportWindow::showPointed(const QString &text)
@@ -252,12 +252,12 @@ bool ReportWindow::eventFilter(QObject *watched, QEvent *event)
     return QDialog::eventFilter(watched, event);
 }
 
-void ReportWindow::saveAs(const char *suffix, const char *filter,
+void ReportWindow::saveAs(const char *suffix, const Text &filter,
                           const std::function<bool(QIODevice &)> &write)
 {
     const QString suggested =
         QDir(saveFolder()).filePath(RoundReport::fileBaseName(*m_round) + QLatin1String(suffix));
-    Dialogs::saveAndSay(this, m_status, utf8(kTitle), suggested, utf8(filter), write);
+    Dialogs::saveAndSay(this, m_status, translated(kTitle), suggested, translated(filter), write);
 }
 
 std::optional<ReportProgress> ReportWindow::progress() const
@@ -298,5 +298,5 @@ void ReportWindow::copy()
     const std::optional<ReportProgress> shown = progress();
     QApplication::clipboard()->setText(
         RoundReport::copiedText(*m_round, shown ? shown->line : QString()));
-    m_status->setText(utf8(kCopied));
+    m_status->setText(translated(kCopied));
 }

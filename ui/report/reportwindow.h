@@ -4,6 +4,8 @@
 
 #pragma once
 
+#include "core/text.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -42,7 +44,7 @@ private:
     // The pupil's progress as shown, once it has been read.
     std::optional<ReportProgress> progress() const;
     // Asks where, then writes the file whole or not at all; says how it went.
-    void saveAs(const char *suffix, const char *filter,
+    void saveAs(const char *suffix, const Text &filter,
                 const std::function<bool(QIODevice &)> &write);
     void saveImage();
     void savePdf();

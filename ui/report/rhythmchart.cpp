@@ -22,7 +22,7 @@ RhythmChart::RhythmChart(QWidget *parent) : QWidget(parent)
     QPalette p = palette();
     p.setColor(QPalette::Window, Qt::white);
     setPalette(p);
-    setAccessibleName(utf8(ReportTexts::kChartName));
+    setAccessibleName(translated(ReportTexts::kChartName));
     setMinimumSize(320, 160);
 }
 

@@ -50,12 +50,12 @@ RhythmPlot::RhythmPlot(RoundReport::Rhythm rhythm) : m_rhythm(std::move(rhythm))
 
 std::vector<RhythmPlot::LegendItem> RhythmPlot::legend() const
 {
-    std::vector<LegendItem> items{{utf8(kFinding), kChartLight},
-                                  {utf8(kTyping), kChartDark},
-                                  {utf8(kFirstNumber), kStartTypingColour},
-                                  {utf8(kPause), kPauseColour, true}};
+    std::vector<LegendItem> items{{translated(kFinding), kChartLight},
+                                  {translated(kTyping), kChartDark},
+                                  {translated(kFirstNumber), kStartTypingColour},
+                                  {translated(kPause), kPauseColour, true}};
     if (m_rhythm.endingMs)
-        items.push_back({utf8(kEnding).arg(m_rhythm.endingText), kEndingColour});
+        items.push_back({translated(kEnding).arg(m_rhythm.endingText), kEndingColour});
     return items;
 }
 
@@ -82,11 +82,11 @@ void RhythmPlot::layout(const QRectF &area, const QFont &font)
     if (m_rhythm.typicalMs) {
         right = std::max(right,
                          fm.horizontalAdvance(
-                             utf8(kTypicalLine).arg(TimeText::secondsOfMs(*m_rhythm.typicalMs))) +
+                             translated(kTypicalLine).arg(TimeText::secondsOfMs(*m_rhythm.typicalMs))) +
                              10);
     }
     if (m_rhythm.gapLineMs)
-        right = std::max(right, fm.horizontalAdvance(utf8(kGapLine)) + 10);
+        right = std::max(right, fm.horizontalAdvance(translated(kGapLine)) + 10);
     const double left = fm.horizontalAdvance(QStringLiteral("000.00")) + 8;
     m_plot = area.adjusted(left, m_legendHeight + line * 1.6, -right, -line * 2.6);
     const int own = (m_rhythm.times.empty() ? 0 : 1) + (m_rhythm.endingMs ? 1 : 0);
@@ -154,7 +154,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
     // Seconds up the side, with light lines across.
     p.drawText(
         QRectF(m_area.left(), m_plot.top() - line * 1.6, m_plot.left() - m_area.left() - 6, line),
-        Qt::AlignRight | Qt::AlignVCenter, utf8(kAxisSeconds));
+        Qt::AlignRight | Qt::AlignVCenter, translated(kAxisSeconds));
     for (qint64 ms = 0; ms <= m_axis.topMs; ms += m_axis.stepMs) {
         const double at = y(ms);
         p.setPen(kChartGrid);
@@ -191,7 +191,7 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
             for (double d : {0.0, 6.0})
                 p.drawLine(QPointF(left - 1, cut + d + 3), QPointF(left + bar + 1, cut + d - 3));
             p.setRenderHint(QPainter::Antialiasing, false);
-            const QString said = utf8(kSeconds).arg(TimeText::secondsOfMs(col.bar.totalMs()));
+            const QString said = translated(kSeconds).arg(TimeText::secondsOfMs(col.bar.totalMs()));
             const double w = fm.horizontalAdvance(said) + 6;
             const QRectF box(std::max(m_plot.left(), left + bar / 2 - w / 2), cut + 12, w, line);
             p.fillRect(box, Qt::white);
@@ -237,10 +237,10 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
                    Qt::AlignLeft | Qt::AlignVCenter, name);
     };
     if (m_rhythm.gapLineMs)
-        level(*m_rhythm.gapLineMs, kPauseColour, Qt::SolidLine, utf8(kGapLine));
+        level(*m_rhythm.gapLineMs, kPauseColour, Qt::SolidLine, translated(kGapLine));
     if (typical > 0)
         level(typical, kChartMarked, Qt::DashLine,
-              utf8(kTypicalLine).arg(TimeText::secondsOfMs(typical)));
+              translated(kTypicalLine).arg(TimeText::secondsOfMs(typical)));
     p.setRenderHint(QPainter::Antialiasing, false);
 
     // The numbers along the bottom: the first, the last, and a tick where
@@ -281,6 +281,6 @@ void RhythmPlot::draw(QPainter &p, const QColor &text, int pointed) const
         p.drawText(box, Qt::AlignCenter, label);
     }
     p.drawText(QRectF(m_plot.left(), m_plot.bottom() + 5 + line, m_plot.width(), line),
-               Qt::AlignHCenter | Qt::AlignTop, utf8(kAxisNumbers));
+               Qt::AlignHCenter | Qt::AlignTop, translated(kAxisNumbers));
     p.restore();
 }

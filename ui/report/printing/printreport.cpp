@@ -43,7 +43,7 @@ PrintFunction printFunction(QString *problem)
         if (function)
             return function;
     }
-    *problem = utf8(PrintTexts::kModuleMissing).arg(module.errorString());
+    *problem = translated(PrintTexts::kModuleMissing).arg(module.errorString());
     return nullptr;
 #else
     Q_UNUSED(problem);

@@ -4,11 +4,13 @@
 
 #pragma once
 
+#include "core/text.h"
+
 // Why a print did not happen.
 namespace PrintTexts {
 
-inline constexpr char kModuleMissing[] = "找不到打印模块。\n%1";
-inline constexpr char kNotStarted[] = "打印机没有开始打印";
-inline constexpr char kNotFinished[] = "打印没有完成";
+inline constexpr Text kModuleMissing = TAVRINO_TEXT("PrintTexts", "找不到打印模块。\n%1");
+inline constexpr Text kNotStarted = TAVRINO_TEXT("PrintTexts", "打印机没有开始打印");
+inline constexpr Text kNotFinished = TAVRINO_TEXT("PrintTexts", "打印没有完成");
 
 } // namespace PrintTexts
