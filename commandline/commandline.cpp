@@ -152,6 +152,14 @@ CommandLine CommandLine::parse(const QStringList &arguments)
         result.m_failure = translated(kUnknownOption).arg(written);
         return result;
     }
+    // The language also serves --help and the answers to a wrong line.
+    if (parser.isSet(language)) {
+        result.m_language = parser.value(language);
+        if (!Translation::named(result.m_language)) {
+            result.m_failure = translated(kWrongUse).arg(QStringLiteral("--lang"));
+            return result;
+        }
+    }
     // The class view takes files; nothing else takes any.
     const QStringList positional = parser.positionalArguments();
     const qsizetype allowed = parser.isSet(classView) ? positional.size() : 0;
@@ -170,11 +178,6 @@ CommandLine CommandLine::parse(const QStringList &arguments)
             result.m_logFile = parser.value(log);
             if (result.m_logFile.isEmpty())
                 result.m_failure = translated(kWrongUse).arg(QStringLiteral("--log"));
-        }
-        if (parser.isSet(language)) {
-            result.m_language = parser.value(language);
-            if (!Translation::named(result.m_language))
-                result.m_failure = translated(kWrongUse).arg(QStringLiteral("--lang"));
         }
         if (parser.isSet(roster)) {
             result.m_rosterFile = parser.value(roster);

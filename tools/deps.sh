@@ -5,7 +5,7 @@
 # Installs the Debian packages a task needs when they are missing.
 # Sourced by tools/play and tools/test; not meant to be run on its own.
 
-TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev libgl-dev fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n"
+TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n"
 # The tests need an X server with xdotool, lintian and the desktop-entry and
 # AppStream validators for the package, reuse for the licences, and for the
 # end-to-end tests a session bus, the accessibility bus and its client
@@ -17,7 +17,7 @@ TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils x11-xserver-utils lintian dp
 # and its source package, Ninja, zip and wixl (msitools) for the Windows
 # Installer package; Wine under Xvfb to run it,
 # xdotool, xclip and ImageMagick to play it and look at it.
-TAVRINO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools ninja-build dpkg-dev
+TAVRINO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools ninja-build dpkg-dev
   wine wine64 zip wixl msitools xvfb xauth xdotool x11-utils xclip imagemagick"
 
 tavrino_missing_packages() {

@@ -18,13 +18,14 @@ fail() { echo "FAIL: $*" >&2; failed=1; }
 # No display, no platform chosen, and a runtime folder of its own.
 runtime=$(mktemp -d)
 trap 'rm -rf "$runtime"' EXIT
-run() { # args...; sets out, err, status
-    out=$(env -u DISPLAY -u WAYLAND_DISPLAY QT_QPA_PLATFORM= XDG_RUNTIME_DIR="$runtime" \
-        "$program" "$@" 2>"$runtime/err")
+run() { # args...; sets out, err, status (the system's language: $lang)
+    out=$(env -u DISPLAY -u WAYLAND_DISPLAY -u LANGUAGE -u LC_ALL -u LC_MESSAGES LANG="$lang" \
+        QT_QPA_PLATFORM= XDG_RUNTIME_DIR="$runtime" "$program" "$@" 2>"$runtime/err")
     status=$?
     err=$(cat "$runtime/err")
 }
 
+lang=C.UTF-8
 run --version
 [ "$status" -eq 0 ] || fail "--version ended with $status"
 [ "$out" = "tavrino 2.0.0" ] || fail "--version printed '$out'"
@@ -47,6 +48,25 @@ for wrong in --bogus -x "--help=3" stray; do
     grep -qF -- "${wrong%%=*}" <<<"$err" || fail "$wrong: the error does not name it: $err"
     [ -z "$out" ] || fail "$wrong printed to stdout: $out"
 done
+
+# The language: the system's, where the program speaks it (Hong Kong reads
+# Traditional Chinese), else the design's; --lang before both.
+for row in "zh_HK.UTF-8::用法 Usage" "de_DE.UTF-8::用法 Usage" "en_GB.UTF-8::^Usage" \
+    "de_DE.UTF-8:--lang en:^Usage" "en_US.UTF-8:--lang zh_TW:用法 Usage"; do
+    IFS=: read -r lang option expected <<<"$row"
+    # shellcheck disable=SC2086
+    run $option --help
+    grep -q -- "$expected" <<<"$out" || fail "$option --help with LANG=$lang: $(head -1 <<<"$out")"
+    case $lang$option in
+    zh_HK*|*zh_TW) grep -q "顯示" <<<"$out" || fail "$option --help with LANG=$lang is not Traditional" ;;
+    de_DE.UTF-8) grep -q "显示" <<<"$out" || fail "--help with LANG=$lang is not Simplified" ;;
+    *) ! grep -qP '[\x{4e00}-\x{9fff}]' <<<"$out" || fail "$option --help with LANG=$lang is not English" ;;
+    esac
+done
+lang=en_US.UTF-8
+run --lang fr
+[ "$status" -eq 2 ] && grep -q -- "--lang" <<<"$err" || fail "--lang fr: $status $err"
+lang=C.UTF-8
 
 run
 [ "$status" -eq 1 ] || fail "without a display the program ended with $status"
