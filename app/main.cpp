@@ -96,7 +96,8 @@ int runClassView(const CommandLine &command)
     ClassWindow window(paths, configuredRosterPath(command.rosterFile()));
     if (const Failure failure = window.refresh()) {
         const QString path = window.failedPath();
-        Terminal::print(stderr, translated(kCannotReadLine).arg(path, *failure) + QLatin1Char('\n'));
+        Terminal::print(stderr,
+                        translated(kCannotReadLine).arg(path, *failure) + QLatin1Char('\n'));
         Dialogs::prepare();
         QMessageBox::warning(nullptr, translated(kTitle),
                              translated(kCannotRead).arg(QDir::toNativeSeparators(path), *failure));

@@ -79,8 +79,8 @@ void Program::readRoster(const QString &path)
         thread->reply([this, path, list, failure] {
             m_rosterRead = true;
             if (failure)
-                printLine(
-                    translated(kRosterUnreadableLine).arg(QDir::toNativeSeparators(path), *failure));
+                printLine(translated(kRosterUnreadableLine)
+                              .arg(QDir::toNativeSeparators(path), *failure));
             m_records.list = list;
             m_window.offerNames(list);
         });
@@ -119,8 +119,9 @@ void Program::logChecked(const Failure &problem)
         m_note->hide();
     printLine(translated(kUnusableLine).arg(path, *problem));
     Dialogs::prepare();
-    auto *box = new QMessageBox(QMessageBox::Warning, translated(kTitle),
-                                translated(kUnusable).arg(path, *problem), QMessageBox::Ok, &m_window);
+    auto *box =
+        new QMessageBox(QMessageBox::Warning, translated(kTitle),
+                        translated(kUnusable).arg(path, *problem), QMessageBox::Ok, &m_window);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();
 }
@@ -167,9 +168,10 @@ bool Program::finish()
     }
     if (left.lost > 0) {
         const QString count = QString::number(left.lost);
-        const QString reason = left.outboxReason.isEmpty()
-                                   ? left.reason
-                                   : translated(kNotKeptHere).arg(left.reason, outbox, left.outboxReason);
+        const QString reason =
+            left.outboxReason.isEmpty()
+                ? left.reason
+                : translated(kNotKeptHere).arg(left.reason, outbox, left.outboxReason);
         printLine(translated(kLostLine).arg(count, path, reason));
         said << translated(kLost).arg(count, path, reason);
     }

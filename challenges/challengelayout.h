@@ -74,35 +74,44 @@ inline constexpr Row kSecondsLeft{.name = "Label14",
                                   .font = heiti(60, true),
                                   .align = Align::Right,
                                   .designText = "00",
-                                  .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "剩余秒数")};
-inline constexpr Row kUpperPoint{
-    .name = "Label16", .font = songti(60, true), .designText = ".", .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "小数点")};
+                                  .accessibleName =
+                                      QT_TRANSLATE_NOOP("ChallengeScreen", "剩余秒数")};
+inline constexpr Row kUpperPoint{.name = "Label16",
+                                 .font = songti(60, true),
+                                 .designText = ".",
+                                 .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "小数点")};
 inline constexpr Row kHundredthsLeft{.name = "Label13",
                                      .role = role(Control::Label13),
                                      .font = heiti(60, true),
                                      .align = Align::Right,
                                      .designText = "00",
-                                     .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "剩余百分秒")};
+                                     .accessibleName =
+                                         QT_TRANSLATE_NOOP("ChallengeScreen", "剩余百分秒")};
 // The lower clock row: the round's elapsed seconds and hundredths.
 inline constexpr Row kSecondsUsed{.name = "Label2",
                                   .role = role(Control::Label2),
                                   .font = heiti(60, true),
                                   .align = Align::Right,
                                   .designText = "00",
-                                  .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "用时秒数")};
-inline constexpr Row kLowerPoint{
-    .name = "Label10", .font = songti(60, true), .designText = ".", .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "小数点")};
+                                  .accessibleName =
+                                      QT_TRANSLATE_NOOP("ChallengeScreen", "用时秒数")};
+inline constexpr Row kLowerPoint{.name = "Label10",
+                                 .font = songti(60, true),
+                                 .designText = ".",
+                                 .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "小数点")};
 inline constexpr Row kHundredthsUsed{.name = "Label11",
                                      .role = role(Control::Label11),
                                      .font = heiti(60, true),
                                      .align = Align::Right,
                                      .designText = "00",
-                                     .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "用时百分秒")};
+                                     .accessibleName =
+                                         QT_TRANSLATE_NOOP("ChallengeScreen", "用时百分秒")};
 inline constexpr Row kBestHeading{.name = "Label5",
                                   .font = songti(26.25),
                                   .text = kDarkBlue,
                                   .designText = QT_TRANSLATE_NOOP("ChallengeScreen", "最好成绩"),
-                                  .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "最好成绩标题")};
+                                  .accessibleName =
+                                      QT_TRANSLATE_NOOP("ChallengeScreen", "最好成绩标题")};
 inline constexpr Row kBest{.name = "Label6",
                            .role = role(Control::Label6),
                            .font = songti(42),
@@ -127,14 +136,16 @@ inline constexpr Row kAnswerBox{.name = "Text1",
                                 .text = kRed,
                                 .align = Align::Right,
                                 .designText = "3789",
-                                .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "下一个数字")};
+                                .accessibleName =
+                                    QT_TRANSLATE_NOOP("ChallengeScreen", "下一个数字")};
 inline constexpr Row kLastNumber{.name = "Label4",
                                  .role = role(Control::Label4),
                                  .font = heiti(99.75, true),
                                  .text = kBlue,
                                  .align = Align::Right,
                                  .designText = "2789",
-                                 .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "上一个正确数字")};
+                                 .accessibleName =
+                                     QT_TRANSLATE_NOOP("ChallengeScreen", "上一个正确数字")};
 inline constexpr Row kMark{.name = "Label9(10)",
                            .role = role(Control::Mark),
                            .font = heiti(99.75, true),
@@ -178,7 +189,8 @@ inline constexpr Row kReportLink{.name = "lblReport",
                                  .align = Align::Center,
                                  .designText = QT_TRANSLATE_NOOP("ChallengeScreen", "本轮分析"),
                                  .pointer = "link-hand",
-                                 .accessibleName = QT_TRANSLATE_NOOP("ChallengeScreen", "本轮分析")};
+                                 .accessibleName =
+                                     QT_TRANSLATE_NOOP("ChallengeScreen", "本轮分析")};
 
 // The answer box, the last number, the mark and the buttons, which Form789
 // and Form9 place alike.

@@ -18,6 +18,7 @@ inline constexpr Text kTimeUp = TAVRINO_TEXT("ChallengeTexts", "时间到!");
 inline constexpr char kOneSpace[] = " ";
 inline constexpr char kZeroZero[] = "00";
 // Our note beside the answer box while the keypad sends keys without digits.
-inline constexpr Text kNumLockOff = TAVRINO_TEXT("ChallengeTexts", "小键盘的数字锁定(NumLock)没有打开，请按一下 NumLock 键");
+inline constexpr Text kNumLockOff =
+    TAVRINO_TEXT("ChallengeTexts", "小键盘的数字锁定(NumLock)没有打开，请按一下 NumLock 键");
 
 } // namespace ChallengeTexts

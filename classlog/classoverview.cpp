@@ -190,7 +190,8 @@ QString summaryText(const Summary &s, const LogReader &reader)
 {
     // A file with no round says why: none played yet, or not a class log.
     if (reader.rounds().empty())
-        return translated(reader.sawHeader() || reader.skipped().total() == 0 ? kNoRounds : kNotALog);
+        return translated(reader.sawHeader() || reader.skipped().total() == 0 ? kNoRounds
+                                                                              : kNotALog);
     const double perDay = s.days > 0 ? double(s.rounds) / s.days : 0.0;
     return translated(kSummary).arg(s.pupils).arg(s.rounds).arg(s.days).arg(perDay, 0, 'f', 1);
 }

@@ -28,10 +28,13 @@ inline constexpr char kNumberAndName[] = "%1 %2";
 inline constexpr Text kNameNotListed = TAVRINO_TEXT("ClassViewTexts", "%1（不在名单上）");
 inline constexpr Text kCountAs = TAVRINO_TEXT("ClassViewTexts", "算作名单上的学生…");
 inline constexpr Text kCountAsTitle = TAVRINO_TEXT("ClassViewTexts", "算作名单上的学生");
-inline constexpr Text kCountAsWho = TAVRINO_TEXT("ClassViewTexts", "记录里的“%1”是名单上的哪一名学生？");
-inline constexpr Text kCountAsSure =
-    TAVRINO_TEXT("ClassViewTexts", "把记录里的“%1”算作名单上的“%2”？\n班级名单 %3 里会加上一行“%1=%2”，班级记录不会改动。");
-inline constexpr Text kCannotCount = TAVRINO_TEXT("ClassViewTexts", "无法写入班级名单 %1\n原因：%2");
+inline constexpr Text kCountAsWho =
+    TAVRINO_TEXT("ClassViewTexts", "记录里的“%1”是名单上的哪一名学生？");
+inline constexpr Text kCountAsSure = TAVRINO_TEXT(
+    "ClassViewTexts",
+    "把记录里的“%1”算作名单上的“%2”？\n班级名单 %3 里会加上一行“%1=%2”，班级记录不会改动。");
+inline constexpr Text kCannotCount =
+    TAVRINO_TEXT("ClassViewTexts", "无法写入班级名单 %1\n原因：%2");
 // The two pages of the view, and the lesson board's tiles.
 inline constexpr Text kPupilsPage = TAVRINO_TEXT("ClassViewTexts", "学生");
 inline constexpr Text kLessonPage = TAVRINO_TEXT("ClassViewTexts", "本节课");
@@ -41,7 +44,8 @@ inline constexpr Text kJustNow = TAVRINO_TEXT("ClassViewTexts", "刚刚");
 inline constexpr Text kMinutesAgo = TAVRINO_TEXT("ClassViewTexts", "%1 分钟前");
 inline constexpr Text kHoursAgo = TAVRINO_TEXT("ClassViewTexts", "%1 小时前");
 inline constexpr Text kIdle = TAVRINO_TEXT("ClassViewTexts", "空闲");
-inline constexpr Text kCannotReadList = TAVRINO_TEXT("ClassViewTexts", "读不到班级名单 %1（%2），按记录里的名字显示。");
+inline constexpr Text kCannotReadList =
+    TAVRINO_TEXT("ClassViewTexts", "读不到班级名单 %1（%2），按记录里的名字显示。");
 // Level columns' heads, with the unit of their figures.
 inline constexpr Text kInSeconds = TAVRINO_TEXT("ClassViewTexts", "%1(秒)");
 inline constexpr Text kInNumbers = TAVRINO_TEXT("ClassViewTexts", "%1(个)");
@@ -56,9 +60,12 @@ inline constexpr Text kAll = TAVRINO_TEXT("ClassViewTexts", "全部");
 inline constexpr Text kFromTo = TAVRINO_TEXT("ClassViewTexts", "从…到…");
 inline constexpr Text kTo = TAVRINO_TEXT("ClassViewTexts", "到");
 
-inline constexpr Text kSummary = TAVRINO_TEXT("ClassViewTexts", "%1 名学生 · %2 轮 · %3 天里平均每天 %4 轮");
-inline constexpr Text kNoRounds = TAVRINO_TEXT("ClassViewTexts", "这个班级记录里还没有成绩：学生玩完一轮，这里就会出现。");
-inline constexpr Text kNotALog = TAVRINO_TEXT("ClassViewTexts", "这个文件不是班级记录：里面没有一行是游戏写的成绩。");
+inline constexpr Text kSummary =
+    TAVRINO_TEXT("ClassViewTexts", "%1 名学生 · %2 轮 · %3 天里平均每天 %4 轮");
+inline constexpr Text kNoRounds =
+    TAVRINO_TEXT("ClassViewTexts", "这个班级记录里还没有成绩：学生玩完一轮，这里就会出现。");
+inline constexpr Text kNotALog =
+    TAVRINO_TEXT("ClassViewTexts", "这个文件不是班级记录：里面没有一行是游戏写的成绩。");
 inline constexpr Text kSkipped = TAVRINO_TEXT("ClassViewTexts", "有 %1 行没有读入：%2。");
 inline constexpr Text kSkippedForeign = TAVRINO_TEXT("ClassViewTexts", "%1 行不是游戏写的成绩");
 inline constexpr Text kSkippedTorn = TAVRINO_TEXT("ClassViewTexts", "%1 行正在写入，写完后会读入");
@@ -67,7 +74,8 @@ inline constexpr Text kReading = TAVRINO_TEXT("ClassViewTexts", "正在读入班
 
 // The selected pupil's level.
 inline constexpr Text kProgress = TAVRINO_TEXT("ClassViewTexts", "%1 的 %2 进步情况");
-inline constexpr Text kPickPupil = TAVRINO_TEXT("ClassViewTexts", "在上面的表格里选一名学生，这里显示他每一级的进步。");
+inline constexpr Text kPickPupil =
+    TAVRINO_TEXT("ClassViewTexts", "在上面的表格里选一名学生，这里显示他每一级的进步。");
 inline constexpr Text kDayBest = TAVRINO_TEXT("ClassViewTexts", "当天最好");
 inline constexpr Text kThisRound = TAVRINO_TEXT("ClassViewTexts", "这一轮");
 inline constexpr Text kLimitLine = TAVRINO_TEXT("ClassViewTexts", "时限 %1 秒");
@@ -81,17 +89,22 @@ inline constexpr Text kDuration = TAVRINO_TEXT("ClassViewTexts", "用时(秒)");
 inline constexpr Text kFile = TAVRINO_TEXT("ClassViewTexts", "文件");
 inline constexpr Text kFiles = TAVRINO_TEXT("ClassViewTexts", "%1 个文件：%2");
 
-inline constexpr Text kSortKeys = TAVRINO_TEXT("ClassViewTexts", "Ctrl+↑ 按当前列从小到大排序，Ctrl+↓ 从大到小");
+inline constexpr Text kSortKeys =
+    TAVRINO_TEXT("ClassViewTexts", "Ctrl+↑ 按当前列从小到大排序，Ctrl+↓ 从大到小");
 inline constexpr Text kRoundsList = TAVRINO_TEXT("ClassViewTexts", "这一级的每一轮");
 inline constexpr Text kChart = TAVRINO_TEXT("ClassViewTexts", "进步图");
 // Under the printed table's title: file, pupils shown, days, date printed.
-inline constexpr Text kPrintedAbout = TAVRINO_TEXT("ClassViewTexts", "文件：%1 · 显示 %2 名学生 · 时间：%3 · 打印日期：%4");
+inline constexpr Text kPrintedAbout =
+    TAVRINO_TEXT("ClassViewTexts", "文件：%1 · 显示 %2 名学生 · 时间：%3 · 打印日期：%4");
 inline constexpr Text kExport = TAVRINO_TEXT("ClassViewTexts", "导出CSV");
 inline constexpr Text kCsvFiles = TAVRINO_TEXT("ClassViewTexts", "CSV 表格 (*.csv)");
-inline constexpr Text kCopied = TAVRINO_TEXT("ClassViewTexts", "已复制表格，可以粘贴到电子表格里。");
+inline constexpr Text kCopied =
+    TAVRINO_TEXT("ClassViewTexts", "已复制表格，可以粘贴到电子表格里。");
 inline constexpr Text kOpenLog = TAVRINO_TEXT("ClassViewTexts", "打开班级记录");
 inline constexpr Text kLogFiles = TAVRINO_TEXT("ClassViewTexts", "班级记录 (*.csv);;所有文件 (*)");
-inline constexpr Text kCannotRead = TAVRINO_TEXT("ClassViewTexts", "无法读取班级记录：%1\n原因：%2");
-inline constexpr Text kCannotReadLine = TAVRINO_TEXT("ClassViewTexts", "tavrino: 无法读取班级记录：%1（%2）");
+inline constexpr Text kCannotRead =
+    TAVRINO_TEXT("ClassViewTexts", "无法读取班级记录：%1\n原因：%2");
+inline constexpr Text kCannotReadLine =
+    TAVRINO_TEXT("ClassViewTexts", "tavrino: 无法读取班级记录：%1（%2）");
 
 } // namespace ClassViewTexts

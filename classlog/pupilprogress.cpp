@@ -38,7 +38,8 @@ QString bestText(const LoggedRound &round, ChallengeScreen::Best best)
 
 QString dayText(QDate day, QDate today)
 {
-    return day == today ? translated(kToday) : translated(kMonthDay).arg(day.month()).arg(day.day());
+    return day == today ? translated(kToday)
+                        : translated(kMonthDay).arg(day.month()).arg(day.day());
 }
 
 // This round against the one before: quicker or slower where a round is
@@ -56,7 +57,9 @@ QString againstLast(const LoggedRound &shown, const LoggedRound &last, Challenge
                           : translated(kSlowerThanLast).arg(seconds(-gain));
     }
     const qint64 more = qint64(shown.numbers) - last.numbers;
-    return more == 0 ? translated(kAsMany) : more > 0 ? translated(kMore).arg(more) : translated(kFewer).arg(-more);
+    return more == 0  ? translated(kAsMany)
+           : more > 0 ? translated(kMore).arg(more)
+                      : translated(kFewer).arg(-more);
 }
 
 } // namespace

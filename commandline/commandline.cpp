@@ -71,18 +71,18 @@ constexpr Text kHelpSettings = TAVRINO_TEXT(
     "policy \"班级名单\" or the value roster=FILE.\n");
 #else
 // ... and elsewhere.
-constexpr Text kHelpSettings = TAVRINO_TEXT(
-    "CommandLine",
-    "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
-    "电脑打开班级记录；两者都没有时，程序不写任何文件。班级记录暂时无法写入的成绩\n"
-    "先存在这台电脑上（~/.local/share/tavrino，或 outbox=FOLDER 指定的文件夹），\n"
-    "下次启动时先写入。班级名单同样可以用 roster=FILE 指定。\n"
-    "Without --log, an administrator may switch the class log on for the whole\n"
-    "computer with log=FILE in /etc/xdg/tavrino/tavrino.conf; without either,\n"
-    "the program writes no file at all. Rounds the class log cannot take at once\n"
-    "wait on this computer (~/.local/share/tavrino, or the folder outbox=FOLDER\n"
-    "names there) and are written first at the next start. The class list is\n"
-    "set alike, with roster=FILE.\n");
+constexpr Text kHelpSettings =
+    TAVRINO_TEXT("CommandLine",
+                 "不给 --log 时，管理员可以在 /etc/xdg/tavrino/tavrino.conf 中用 log=FILE 为整台\n"
+                 "电脑打开班级记录；两者都没有时，程序不写任何文件。班级记录暂时无法写入的成绩\n"
+                 "先存在这台电脑上（~/.local/share/tavrino，或 outbox=FOLDER 指定的文件夹），\n"
+                 "下次启动时先写入。班级名单同样可以用 roster=FILE 指定。\n"
+                 "Without --log, an administrator may switch the class log on for the whole\n"
+                 "computer with log=FILE in /etc/xdg/tavrino/tavrino.conf; without either,\n"
+                 "the program writes no file at all. Rounds the class log cannot take at once\n"
+                 "wait on this computer (~/.local/share/tavrino, or the folder outbox=FOLDER\n"
+                 "names there) and are written first at the next start. The class list is\n"
+                 "set alike, with roster=FILE.\n");
 #endif
 constexpr Text kHelpEnd = TAVRINO_TEXT(
     "CommandLine",
@@ -91,13 +91,18 @@ constexpr Text kHelpEnd = TAVRINO_TEXT(
     "Only one copy runs for each user; a second one ends at once without a window\n"
     "(and, when it was given options, says so on the terminal).\n");
 
-constexpr Text kUnknownOption = TAVRINO_TEXT("CommandLine", "tavrino: 未知选项 unknown option: %1 (tavrino --help)");
-constexpr Text kWrongUse = TAVRINO_TEXT("CommandLine", "tavrino: 选项用法不对 option used wrongly: %1 (tavrino --help)");
-constexpr Text kUnexpectedArgument = TAVRINO_TEXT("CommandLine", "tavrino: 多余的参数 unexpected argument: %1 (tavrino --help)");
-constexpr Text kAlreadyRunning = TAVRINO_TEXT("CommandLine", "tavrino: 已经有一份游戏在运行，这一份的选项不起作用，现在结束。 "
-    "A copy is already running; this one's options are not used, and it ends.");
-constexpr Text kNoDisplay = TAVRINO_TEXT("CommandLine", "tavrino: 无法连接到图形显示，游戏需要在桌面上运行。 "
-                              "Cannot open a display: the game runs on a desktop.");
+constexpr Text kUnknownOption =
+    TAVRINO_TEXT("CommandLine", "tavrino: 未知选项 unknown option: %1 (tavrino --help)");
+constexpr Text kWrongUse =
+    TAVRINO_TEXT("CommandLine", "tavrino: 选项用法不对 option used wrongly: %1 (tavrino --help)");
+constexpr Text kUnexpectedArgument =
+    TAVRINO_TEXT("CommandLine", "tavrino: 多余的参数 unexpected argument: %1 (tavrino --help)");
+constexpr Text kAlreadyRunning = TAVRINO_TEXT(
+    "CommandLine", "tavrino: 已经有一份游戏在运行，这一份的选项不起作用，现在结束。 "
+                   "A copy is already running; this one's options are not used, and it ends.");
+constexpr Text kNoDisplay =
+    TAVRINO_TEXT("CommandLine", "tavrino: 无法连接到图形显示，游戏需要在桌面上运行。 "
+                                "Cannot open a display: the game runs on a desktop.");
 
 } // namespace
 

@@ -87,8 +87,7 @@ Language forSystem(const QStringList &uiLanguages)
     return Language::SimplifiedChinese;
 }
 
-Language choose(const QString &commandLine, const QString &setting,
-                const QStringList &uiLanguages)
+Language choose(const QString &commandLine, const QString &setting, const QStringList &uiLanguages)
 {
     if (const std::optional<Language> language = named(commandLine))
         return *language;

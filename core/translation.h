@@ -29,8 +29,7 @@ Language forSystem(const QStringList &uiLanguages);
 // The language a run uses: the command line's, else the administrator's
 // setting, else the system's; a name that is none of the three is passed
 // over.
-Language choose(const QString &commandLine, const QString &setting,
-                const QStringList &uiLanguages);
+Language choose(const QString &commandLine, const QString &setting, const QStringList &uiLanguages);
 
 // Loads the language's translation of the program's texts and makes it the
 // one translated() reads; installed into the application when there is one

@@ -292,7 +292,9 @@ std::vector<Row> rows(std::deque<QByteArray> &texts)
         taken.push_back(place);
         const char *name = texts.emplace_back(levelButtonName(level)).constData();
         const char *caption = texts.emplace_back(QByteArray::number(level)).constData();
-        const char *spoken = texts.emplace_back(translated(StartTexts::kLevelButton).arg(level).toUtf8()).constData();
+        const char *spoken =
+            texts.emplace_back(translated(StartTexts::kLevelButton).arg(level).toUtf8())
+                .constData();
         r.push_back({.name = name,
                      .role = role(StartControl::LevelButton),
                      .kind = Kind::ClickLabel,

@@ -621,7 +621,7 @@ HKLM\SOFTWARE\Policies\Tavrino) or the string value log=FILE in the
 registry key HKLM\SOFTWARE\tavrino\tavrino (the installer&apos;s LOGPATH); the
 policy comes first. Without any, the program writes no file at all. Rounds
 the class log cannot take at once wait on this computer (%LOCALAPPDATA%\tavrino,
-or the folder of the policy &quot;Folder for waiting results&quot; or the value
+or the folder of the policy &quot;Outbox folder&quot; or the value
 outbox=FOLDER) and are written first at the next start. The class list is set
 alike, with the policy &quot;Class list&quot; or the value roster=FILE.
 </translation>

@@ -60,10 +60,12 @@ void DesignLabel::relayout()
     // A text that does not fit the label at the designed size (a
     // translation longer than the design's text) is drawn smaller, down to
     // Fonts::smallestFittingSize(), wrapped at the label's width.
+    // The design's own texts are drawn as designed, also where one runs a
+    // pixel over its label.
     const QSizeF box = contentsRect().size();
     QFont f = font();
     const int smallest = Fonts::smallestFittingSize(f);
-    bool fits = layOut(f, box);
+    bool fits = layOut(f, box) || !Fonts::fitsTranslations();
     while (!fits && f.pixelSize() > smallest) {
         f.setPixelSize(f.pixelSize() - 1);
         fits = layOut(f, box);

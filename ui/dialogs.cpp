@@ -91,7 +91,7 @@ void prepare()
     if (name.isEmpty())
         delete translator;
     else if (translator->load(name, QStringLiteral(":/translations")) ||
-        translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+             translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QCoreApplication::installTranslator(translator);
     else
         delete translator;
@@ -146,7 +146,8 @@ void saveAndSay(QWidget *parent, QLabel *status, const QString &title, const QSt
         return;
     }
     status->clear();
-    QMessageBox::warning(parent, title, translated(DialogTexts::kSaveFailed).arg(path, *saved.problem));
+    QMessageBox::warning(parent, title,
+                         translated(DialogTexts::kSaveFailed).arg(path, *saved.problem));
 }
 
 void printAndSay(QWidget *parent, QLabel *status, const QString &documentName,
@@ -164,7 +165,8 @@ void printAndSay(QWidget *parent, QLabel *status, const QString &documentName,
         break;
     case PrintReport::Result::Outcome::Failed:
         status->clear();
-        QMessageBox::warning(parent, translated(kPrint), translated(kPrintFailed).arg(printed.problem));
+        QMessageBox::warning(parent, translated(kPrint),
+                             translated(kPrintFailed).arg(printed.problem));
         break;
     }
 }

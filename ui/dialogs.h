@@ -20,9 +20,9 @@ namespace Dialogs {
 
 // Call before any of them opens; only the first call does anything, so that
 // a pupil who never opens one pays nothing at start-up. Their texts are in
-// the language of the game's windows, whatever the system's; and what a file dialog remembers between openings (the last
-// folder, the history) stays in a temporary folder of this run instead of
-// the user's settings: the game keeps nothing between runs.
+// the language of the game's windows, whatever the system's; and what a file dialog remembers
+// between openings (the last folder, the history) stays in a temporary folder of this run instead
+// of the user's settings: the game keeps nothing between runs.
 void prepare();
 
 // What became of a file the user was asked to save.

@@ -32,10 +32,11 @@ void installSubstitutions()
         QFont::insertSubstitutions(
             utf8(kHeiti), {QStringLiteral("Microsoft JhengHei"), QStringLiteral("Noto Sans CJK TC"),
                            QStringLiteral("Source Han Sans TC"), QStringLiteral("PingFang TC")});
-        QFont::insertSubstitutions(
-            utf8(kSongti), {QStringLiteral("PMingLiU"), QStringLiteral("MingLiU"),
-                            QStringLiteral("Noto Serif CJK TC"), QStringLiteral("Source Han Serif TC"),
-                            QStringLiteral("AR PL UMing TW"), QStringLiteral("Songti TC")});
+        QFont::insertSubstitutions(utf8(kSongti),
+                                   {QStringLiteral("PMingLiU"), QStringLiteral("MingLiU"),
+                                    QStringLiteral("Noto Serif CJK TC"),
+                                    QStringLiteral("Source Han Serif TC"),
+                                    QStringLiteral("AR PL UMing TW"), QStringLiteral("Songti TC")});
     }
     // The Windows faces the design names first, then Windows' own Chinese
     // face where they are missing, then the free faces of Linux; the Latin
@@ -100,6 +101,11 @@ int smallestFittingSize(const QFont &font)
     if (size <= 0)
         return size;
     return std::min(size, std::max(10, int(std::ceil(size * 0.6))));
+}
+
+bool fitsTranslations()
+{
+    return Translation::current() != Translation::Language::SimplifiedChinese;
 }
 
 DesignMetrics designMetrics(const QFont &font)

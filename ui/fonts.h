@@ -27,6 +27,9 @@ QFont makeFont(const Layout::Font &item, double scale = 1.0);
 // with to the last pixel, and for the figures a message is followed by. No
 // text is made smaller than 10 px, where the Chinese faces stay legible.
 int smallestFittingSize(const QFont &font);
+// Whether texts are fitted to their controls at all: in a translated
+// interface; the design's Simplified Chinese is drawn exactly as designed.
+bool fitsTranslations();
 
 // Baseline and line height, in ems, of the face a font asks for as the
 // screens were laid out with it: the Chinese system faces have a line of one

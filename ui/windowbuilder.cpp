@@ -101,6 +101,8 @@ QWidget *makeWidget(const Row &item, const char *context, QWidget *window)
 // longer translation) is drawn smaller, as a label's text is.
 void fitCaption(QPushButton *button)
 {
+    if (!Fonts::fitsTranslations())
+        return;
     QFont f = button->font();
     const int room = button->width() - 2 * button->style()->pixelMetric(QStyle::PM_ButtonMargin);
     const int smallest = Fonts::smallestFittingSize(f);

@@ -12,7 +12,8 @@ namespace EnduranceTexts {
 
 inline constexpr Text kEndBackspace = TAVRINO_TEXT("EnduranceTexts", "不能退格，挑战结束！");
 inline constexpr Text kEndWrongNumber = TAVRINO_TEXT("EnduranceTexts", "数字输入错误，挑战结束！");
-inline constexpr Text kEndNonDigit = TAVRINO_TEXT("EnduranceTexts", "按了非数字键,挑战结束!刷新记录");
+inline constexpr Text kEndNonDigit =
+    TAVRINO_TEXT("EnduranceTexts", "按了非数字键,挑战结束!刷新记录");
 inline constexpr Text kEndGap = TAVRINO_TEXT("EnduranceTexts", "两次按键时间超过2秒,挑战结束!");
 inline constexpr char kZero[] = "0";
 

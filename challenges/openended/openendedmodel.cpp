@@ -76,8 +76,7 @@ void OpenEndedModel::endRoundBy(Ending how)
     const qint64 reached = expected();
     const QString number = backspace ? TimeText::signPadded(reached) : TimeText::plain(reached);
     board().setText(Control::Label1,
-                    translated(backspace ? kRangeAfterBackspace : kRangeAfterWrong) +
-                        number);
+                    translated(backspace ? kRangeAfterBackspace : kRangeAfterWrong) + number);
     // While no round has reached a number, the next round to end counts as the
     // first: it sets the best without a record text.
     if (m_BestCount == 0) {
@@ -87,8 +86,7 @@ void OpenEndedModel::endRoundBy(Ending how)
     if (reached > m_BestCount) {
         m_BestCount = reached;
         board().setText(Control::Label1,
-                        translated(backspace ? kRecordAfterBackspace : kRecordAfterWrong) +
-                            number);
+                        translated(backspace ? kRecordAfterBackspace : kRecordAfterWrong) + number);
         board().setText(Control::Label6, TimeText::plain(reached));
     }
     if (!backspace) {

@@ -11,9 +11,12 @@
 // dash); one ended by a wrong entry by its plain digits (none).
 namespace OpenEndedTexts {
 
-inline constexpr Text kRangeAfterBackspace = TAVRINO_TEXT("OpenEndedTexts", "本次有效数字范围是 1 - ");
+inline constexpr Text kRangeAfterBackspace =
+    TAVRINO_TEXT("OpenEndedTexts", "本次有效数字范围是 1 - ");
 inline constexpr Text kRangeAfterWrong = TAVRINO_TEXT("OpenEndedTexts", "本次有效数字范围是 1-");
-inline constexpr Text kRecordAfterBackspace = TAVRINO_TEXT("OpenEndedTexts", "记录又被刷新,有效数字范围是 1 - ");
-inline constexpr Text kRecordAfterWrong = TAVRINO_TEXT("OpenEndedTexts", "记录又被刷新,有效数字范围是 1-");
+inline constexpr Text kRecordAfterBackspace =
+    TAVRINO_TEXT("OpenEndedTexts", "记录又被刷新,有效数字范围是 1 - ");
+inline constexpr Text kRecordAfterWrong =
+    TAVRINO_TEXT("OpenEndedTexts", "记录又被刷新,有效数字范围是 1-");
 
 } // namespace OpenEndedTexts

@@ -68,7 +68,8 @@ void RangedModel::judgeEntry(const QString &boxText)
     }
     board().setText(Control::Mark, utf8(kCross));
     endRound();
-    board().setText(Control::Label1, translated(kRangeMessage) + TimeText::signPadded(expected() - 1));
+    board().setText(Control::Label1,
+                    translated(kRangeMessage) + TimeText::signPadded(expected() - 1));
     board().setEnabled(Control::Command1, false);
     offerPlayAgain(true);
     finishRound(RoundEnding::WrongNumber);

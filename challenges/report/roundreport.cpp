@@ -50,7 +50,8 @@ QString resultText(const RoundRecord &round)
         return translated(kSeconds).arg(round.result);
     QString text = translated(kNumbers).arg(round.result);
     if (showsDuration(round))
-        text += translated(Punctuation::kComma) + translated(kLasted).arg(seconds(round.durationMs));
+        text +=
+            translated(Punctuation::kComma) + translated(kLasted).arg(seconds(round.durationMs));
     return text;
 }
 
@@ -93,27 +94,32 @@ std::vector<FigureLine> figureLines(const RoundFigures &f)
     std::vector<FigureLine> lines;
     lines.push_back({translated(kCount), QString::number(f.count), translated(kCountTip)});
     if (f.perMinute) {
-        lines.push_back({translated(kPerMinute), translated(kPerMinuteValue).arg(*f.perMinute, 0, 'f', 1),
+        lines.push_back({translated(kPerMinute),
+                         translated(kPerMinuteValue).arg(*f.perMinute, 0, 'f', 1),
                          translated(kPerMinuteTip)});
     }
     if (f.typicalMs) {
         // The typical finding is never above the typical time: every
         // number's finding is part of its own time.
         const ShownParts typical = shownParts(*f.typicalFindingMs, *f.typicalMs);
-        lines.push_back({translated(kTypical),
-                         translated(kTypicalValue).arg(typical.total, typical.finding, typical.typing),
-                         translated(kTypicalTip)});
+        lines.push_back(
+            {translated(kTypical),
+             translated(kTypicalValue).arg(typical.total, typical.finding, typical.typing),
+             translated(kTypicalTip)});
     }
     if (!f.slowest.empty()) {
         QStringList slow;
         for (const RoundFigures::Slow &s : f.slowest)
             slow << translated(kSlowValue).arg(s.number).arg(seconds(s.time.totalMs()));
-        lines.push_back({translated(kSlowest), slow.join(translated(Punctuation::kComma)), translated(kSlowestTip)});
+        lines.push_back({translated(kSlowest), slow.join(translated(Punctuation::kComma)),
+                         translated(kSlowestTip)});
     }
     if (f.pauses)
-        lines.push_back({translated(kPauses), translated(kTimes).arg(*f.pauses), translated(kPausesTip)});
+        lines.push_back(
+            {translated(kPauses), translated(kTimes).arg(*f.pauses), translated(kPausesTip)});
     if (f.evenNumbers) {
-        lines.push_back({translated(kEven), translated(kEvenValue).arg(f.countedNumbers).arg(*f.evenNumbers),
+        lines.push_back({translated(kEven),
+                         translated(kEvenValue).arg(f.countedNumbers).arg(*f.evenNumbers),
                          translated(kEvenTip)});
     }
     if (f.firstHalfMeanMs && f.secondHalfMeanMs) {
@@ -126,7 +132,8 @@ std::vector<FigureLine> figureLines(const RoundFigures &f)
         const QString change = second < first   ? translated(kFaster).arg(shown(first - second))
                                : second > first ? translated(kSlower).arg(shown(second - first))
                                                 : translated(kSame);
-        lines.push_back({translated(kHalves), translated(kHalvesValue).arg(change, shown(first), shown(second)),
+        lines.push_back({translated(kHalves),
+                         translated(kHalvesValue).arg(change, shown(first), shown(second)),
                          translated(kHalvesTip)});
     }
     return lines;
@@ -160,7 +167,9 @@ QString columnText(const RhythmColumn &c, const Rhythm &rhythm)
     }
     if (c.first == c.last) {
         const ShownParts parts = shownParts(c.bar.findingMs, c.bar.totalMs());
-        return translated(kPointedNumber).arg(c.first).arg(parts.finding, parts.typing, parts.total);
+        return translated(kPointedNumber)
+            .arg(c.first)
+            .arg(parts.finding, parts.typing, parts.total);
     }
     return translated(kPointedGroup)
         .arg(c.first)

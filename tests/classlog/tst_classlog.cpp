@@ -272,7 +272,8 @@ private slots:
         });
         QCOMPARE(values,
                  (QSet<QString>{QLatin1String(kLogPolicyKey), QLatin1String(kLogValueName),
-                                QLatin1String(kOutboxValueName), QLatin1String(kRosterValueName)}));
+                                QLatin1String(kOutboxValueName), QLatin1String(kRosterValueName),
+                                QLatin1String(kLanguageValueName)}));
         for (const QString &language : {QStringLiteral("zh-CN"), QStringLiteral("en-US")}) {
             QSet<QString> named;
             parse(language + QStringLiteral("/tavrino.adml"), [&](QXmlStreamReader &xml) {

@@ -6,6 +6,7 @@
 #include "challenges/roundhistory.h"
 #include "classlog/classlist.h"
 #include "classlog/csvline.h"
+#include "core/translation.h"
 #include "fakeclock.h"
 #include "modal.h"
 #include "ui/answerbox.h"
@@ -113,6 +114,35 @@ private slots:
     {
         m_window.reset();
         m_run.reset();
+    }
+
+    // In the pupil's language: the screen's message at the round's end, the
+    // report's title and how the round ended.
+    void inEachLanguage_data()
+    {
+        QTest::addColumn<int>("language");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("zh_TW") << int(Translation::Language::TraditionalChinese)
+                               << QStringList{"數字輸入錯誤，挑戰結束！", "本輪分析",
+                                              "數字錯誤 · "};
+        QTest::newRow("en") << int(Translation::Language::English)
+                            << QStringList{"Wrong number! Round over!", "Round report",
+                                           "Wrong number · "};
+    }
+    void inEachLanguage()
+    {
+        QFETCH(int, language);
+        QFETCH(QStringList, expected);
+        Translation::use(Translation::Language(language));
+        cleanup();
+        init();
+        QCOMPARE(text(m_window.get(), "Label1"), expected[0]);
+        inReport([&](QDialog *report) {
+            QCOMPARE(report->windowTitle(), expected[1]);
+            QVERIFY2(allTexts(report).contains(expected[2]), qPrintable(allTexts(report)));
+            report->close();
+        });
+        Translation::use(Translation::Language::SimplifiedChinese);
     }
 
     // Who played, how it ended and the result as the screen showed it; the

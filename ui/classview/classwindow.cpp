@@ -51,7 +51,9 @@ QString filesText(const QStringList &paths)
     QStringList names;
     for (const QString &path : paths)
         names << QFileInfo(path).fileName();
-    return translated(kFiles).arg(paths.size()).arg(names.join(translated(Punctuation::kEnumerationComma)));
+    return translated(kFiles)
+        .arg(paths.size())
+        .arg(names.join(translated(Punctuation::kEnumerationComma)));
 }
 
 } // namespace
@@ -223,16 +225,19 @@ void ClassWindow::countAsListed()
         listed << p.shown();
     Dialogs::prepare();
     bool chosen = false;
-    const QString who = QInputDialog::getItem(
-        this, translated(kCountAsTitle), translated(kCountAsWho).arg(logged), listed, 0, false, &chosen);
+    const QString who =
+        QInputDialog::getItem(this, translated(kCountAsTitle), translated(kCountAsWho).arg(logged),
+                              listed, 0, false, &chosen);
     if (!chosen)
         return;
     const QString name = m_list.pupils()[std::size_t(listed.indexOf(who))].name;
     if (QMessageBox::question(this, translated(kCountAsTitle),
-                              translated(kCountAsSure).arg(logged, name, m_roster)) != QMessageBox::Yes)
+                              translated(kCountAsSure).arg(logged, name, m_roster)) !=
+        QMessageBox::Yes)
         return;
     if (const Failure failure = ClassList::addAlias(m_roster, logged, name)) {
-        QMessageBox::warning(this, translated(kCountAsTitle), translated(kCannotCount).arg(m_roster, *failure));
+        QMessageBox::warning(this, translated(kCountAsTitle),
+                             translated(kCannotCount).arg(m_roster, *failure));
         return;
     }
     m_list = ClassList::read(m_roster);
@@ -256,7 +261,8 @@ void ClassWindow::saveAs(const char *suffix, const Text &filter,
 {
     const QString suggested =
         QDir(QFileInfo(m_reader.path()).absolutePath())
-            .filePath(translated(kTitle) + QDate::currentDate().toString(QStringLiteral("-yyyyMMdd")) +
+            .filePath(translated(kTitle) +
+                      QDate::currentDate().toString(QStringLiteral("-yyyyMMdd")) +
                       QLatin1String(suffix));
     Dialogs::saveAndSay(this, m_status, translated(kTitle), suggested, translated(filter), write);
 }

@@ -5,8 +5,8 @@
 #pragma once
 
 #include "classlog/classoverview.h"
-#include "core/text.h"
 #include "classlog/logreader.h"
+#include "core/text.h"
 #include "ui/classview/classpage.h"
 
 #include "ui/classview/logfollower.h"

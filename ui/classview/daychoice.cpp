@@ -25,7 +25,8 @@ DayChoice::DayChoice(QWidget *parent)
       m_from(new QDateEdit(QDate::currentDate().addMonths(-1), this)),
       m_to(new QDateEdit(QDate::currentDate(), this))
 {
-    m_range->addItems({translated(kThisWeek), translated(kThisMonth), translated(kAll), translated(kFromTo)});
+    m_range->addItems(
+        {translated(kThisWeek), translated(kThisMonth), translated(kAll), translated(kFromTo)});
     m_range->setCurrentIndex(All);
     m_range->setAccessibleName(translated(kRange));
     auto *to = new QLabel(translated(kTo), this);

@@ -86,9 +86,9 @@ void LessonBoard::takeRounds(const LoggedRounds &rounds, bool startedOver, const
         const ClassList::Pupil *listed = list.pupilOf(round->name);
         tile.name = listed ? listed->name : round->name;
         tile.level = round->level;
-        tile.result =
-            (round->resultInSeconds ? translated(ReportTexts::kSeconds) : translated(ReportTexts::kNumbers))
-                .arg(round->resultText());
+        tile.result = (round->resultInSeconds ? translated(ReportTexts::kSeconds)
+                                              : translated(ReportTexts::kNumbers))
+                          .arg(round->resultText());
         tile.ending = shownEnding(round->ending);
         tile.endedMs = ended;
     }
@@ -140,10 +140,10 @@ void LessonBoard::showTiles()
     };
     for (auto &[host, tile] : m_tiles) {
         const bool idle = now - tile.endedMs > kIdleMs;
-        const QString when = idle
-                                 ? translated(kIdle) + QStringLiteral(" · ") + agoText(now - tile.endedMs)
-                                 : tile.ending + QStringLiteral(" · ") +
-                                       agoText(std::max<qint64>(0, now - tile.endedMs));
+        const QString when =
+            idle ? translated(kIdle) + QStringLiteral(" · ") + agoText(now - tile.endedMs)
+                 : tile.ending + QStringLiteral(" · ") +
+                       agoText(std::max<qint64>(0, now - tile.endedMs));
         tile.label->setText(
             QStringLiteral("<div style='font-size:%1px; color:#505050'>%2</div>"
                            "<div style='font-size:%3px; font-weight:bold'>%4</div>"

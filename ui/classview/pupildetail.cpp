@@ -41,8 +41,9 @@ PupilDetail::PupilDetail(QWidget *parent) : QWidget(parent)
     m_chart->setFont(Fonts::makeFont({Layout::Face::Songti, 10, 400, false}));
     m_list = new QTableWidget(this);
     m_list->setColumnCount(kFileColumn + 1);
-    m_list->setHorizontalHeaderLabels({translated(kWhen), translated(kHosts), translated(kEnding), translated(kResult),
-                                       translated(kNumbersColumn), translated(kDuration), translated(kFile)});
+    m_list->setHorizontalHeaderLabels({translated(kWhen), translated(kHosts), translated(kEnding),
+                                       translated(kResult), translated(kNumbersColumn),
+                                       translated(kDuration), translated(kFile)});
     m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_list->verticalHeader()->setVisible(false);
     m_list->setTabKeyNavigation(false);

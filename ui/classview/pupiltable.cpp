@@ -81,7 +81,8 @@ QVariant PupilTable::data(const QModelIndex &index, int role) const
 
 QStringList PupilTable::exportHeader()
 {
-    QStringList header{translated(kName), translated(kHosts), translated(kRounds), translated(kLast)};
+    QStringList header{translated(kName), translated(kHosts), translated(kRounds),
+                       translated(kLast)};
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const ChallengeScreen *screen = LevelTable::screen(level);
         if (screen && screen->best == ChallengeScreen::Best::MostNumbersThenShortest)
@@ -97,7 +98,7 @@ QStringList PupilTable::exportRow(int row) const
 {
     const ClassOverview::Pupil &p = m_pupils[std::size_t(row)];
     QStringList cells{p.name, p.hosts.join(QStringLiteral(", ")), QString::number(p.rounds),
-                      p.last ? ClassOverview::whenText(*p.last) : translated(kNoRoundsYet)};
+                      p.last ? ClassOverview::whenText(*p.last) : utf8(kNoRoundsYet.source)};
     for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
         const ChallengeScreen *screen = LevelTable::screen(level);
         const LoggedRound *best = p.best[std::size_t(level - LevelTable::kFirstLevel)];

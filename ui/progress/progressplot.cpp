@@ -107,7 +107,8 @@ void ProgressPlot::draw(QPainter &p, const QColor &text) const
     const double line = fm.height();
     p.setPen(text);
     p.drawText(QRectF(m_area.left(), m_area.top(), m_plot.left() - m_area.left() - 6, line),
-               Qt::AlignRight | Qt::AlignVCenter, translated(m_seconds ? kAxisSeconds : kAxisNumbers));
+               Qt::AlignRight | Qt::AlignVCenter,
+               translated(m_seconds ? kAxisSeconds : kAxisNumbers));
     for (double v = 0; v <= m_top + 1e-9; v += m_step) {
         p.setPen(kChartGrid);
         p.drawLine(QPointF(m_plot.left(), y(v)), QPointF(m_plot.right(), y(v)));

@@ -88,9 +88,9 @@ void draw(QPainter &p, const QRectF &area, const RoundRecord &round, const Repor
     if (progress) {
         top += 16;
         const double textWidth = area.width() * 0.4;
-        const double titleHeight =
-            paragraph(p, translated(ReportTexts::kProgressTitle), font(Layout::Face::Heiti, 13, true),
-                      QRectF(area.left(), top, textWidth, 150));
+        const double titleHeight = paragraph(p, translated(ReportTexts::kProgressTitle),
+                                             font(Layout::Face::Heiti, 13, true),
+                                             QRectF(area.left(), top, textWidth, 150));
         paragraph(p, progress->line, progressFont,
                   QRectF(area.left(), top + titleHeight + 4, textWidth, 150 - titleHeight));
         ProgressPlot chart(progress->rounds, progress->level, progress->shown);

@@ -80,10 +80,10 @@ void RhythmPlot::layout(const QRectF &area, const QFont &font)
     // The lines' labels stand to the right of the plot, outside it.
     double right = 12;
     if (m_rhythm.typicalMs) {
-        right = std::max(right,
-                         fm.horizontalAdvance(
-                             translated(kTypicalLine).arg(TimeText::secondsOfMs(*m_rhythm.typicalMs))) +
-                             10);
+        right = std::max(
+            right, fm.horizontalAdvance(
+                       translated(kTypicalLine).arg(TimeText::secondsOfMs(*m_rhythm.typicalMs))) +
+                       10);
     }
     if (m_rhythm.gapLineMs)
         right = std::max(right, fm.horizontalAdvance(translated(kGapLine)) + 10);

@@ -43,7 +43,8 @@ extern "C" Q_DECL_EXPORT void tavrinoPrint(QWidget *dialogParent, const QString 
     // A PDF file is opened when painting begins and written when it ends.
     QPainter painter;
     if (!painter.begin(&printer))
-        return failed(result->toFile ? writeProblem(result->where) : translated(PrintTexts::kNotStarted));
+        return failed(result->toFile ? writeProblem(result->where)
+                                     : translated(PrintTexts::kNotStarted));
     // The painter's origin is the corner of the printable area.
     const QRectF page = printer.pageLayout().paintRectPixels(printer.resolution());
     draw(painter, QRectF(QPointF(0, 0), page.size()), printer.resolution());
