@@ -86,12 +86,14 @@ QString PupilProgress::line(const std::vector<const LoggedRound *> &rounds,
         }
     }
     const std::optional<RoundScore> shownScore = ClassOverview::scoreOf(shown);
-    QString said = translated(kNthTime).arg(count).arg(level);
+    QString said;
     if (shownScore && (!beforeScore || *shownScore < *beforeScore))
-        said += translated(RangedTexts::kRecordBroken);
+        said = translated(RangedTexts::kRecordBroken);
     else if (before)
-        said += translated(kBestSoFar).arg(bestText(*before, best), dayText(before->day, today));
+        said = translated(kBestSoFar).arg(bestText(*before, best), dayText(before->day, today));
     else
-        said += translated(kNeverWon);
-    return said + againstLast(shown, *rounds[count - 2], best);
+        said = translated(kNeverWon);
+    const QString sentences = translated(Punctuation::kSentences);
+    return sentences.arg(sentences.arg(translated(kNthTime).arg(count).arg(level), said),
+                         againstLast(shown, *rounds[count - 2], best));
 }

@@ -28,6 +28,8 @@ namespace Punctuation {
 inline constexpr Text kComma = TAVRINO_TEXT("Punctuation", "，");
 inline constexpr Text kColon = TAVRINO_TEXT("Punctuation", "：");
 inline constexpr Text kEnumerationComma = TAVRINO_TEXT("Punctuation", "、");
+// Two sentences one after the other (%1, then %2).
+inline constexpr Text kSentences = TAVRINO_TEXT("Punctuation", "%1%2");
 } // namespace Punctuation
 
 // The text in the interface's language (the source text where no

@@ -870,6 +870,10 @@ Reason: %2</translation>
         <source>、</source>
         <translation>, </translation>
     </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1 %2</translation>
+    </message>
 </context>
 <context>
     <name>RangedTexts</name>
@@ -1042,11 +1046,11 @@ Reason: %2</translation>
     </message>
     <message>
         <source>每个数字快 %1 秒</source>
-        <translation>%1 s faster per number</translation>
+        <translation>%1 s faster each</translation>
     </message>
     <message>
         <source>每个数字慢 %1 秒</source>
-        <translation>%1 s slower per number</translation>
+        <translation>%1 s slower each</translation>
     </message>
     <message>
         <source>一样快</source>
@@ -1054,7 +1058,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>%1（前一半平均 %2 秒，后一半平均 %3 秒）</source>
-        <translation>%1 (on average: first half %2 s, second half %3 s)</translation>
+        <translation>%1 (first half %2 s, second %3 s)</translation>
     </message>
     <message>
         <source>把数字分成前后两半，比较每个数字平均用的时间。</source>

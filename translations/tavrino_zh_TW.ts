@@ -890,6 +890,10 @@ Only one copy runs for each user; a second one ends at once without a window
         <source>、</source>
         <translation>、</translation>
     </message>
+    <message>
+        <source>%1%2</source>
+        <translation>%1%2</translation>
+    </message>
 </context>
 <context>
     <name>RangedTexts</name>
