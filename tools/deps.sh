@@ -16,9 +16,10 @@ TAVRINO_TEST_PACKAGES="xvfb xauth xdotool x11-utils x11-xserver-utils lintian dp
 # The Windows program: the MinGW-w64 cross compiler, Debian's Qt host tools
 # and its source package, Ninja, zip and wixl (msitools) for the Windows
 # Installer package; Wine under Xvfb to run it,
-# xdotool, xclip and ImageMagick to play it and look at it.
+# xdotool, xclip and ImageMagick to play it and look at it, and the C
+# library's locale sources for a Chinese Windows under Wine.
 TAVRINO_WINDOWS_PACKAGES="g++-mingw-w64-x86-64-posix mingw-w64-tools qt6-base-dev-tools qt6-tools-dev qt6-l10n-tools ninja-build dpkg-dev
-  wine wine64 zip wixl msitools xvfb xauth xdotool x11-utils xclip imagemagick"
+  wine wine64 zip wixl msitools xvfb xauth xdotool x11-utils xclip imagemagick locales"
 
 tavrino_missing_packages() {
     local missing=""

@@ -11,6 +11,14 @@
 # else's is never removed.
 set -u
 mark="$WINEPREFIX/.tavrino-tests"
+# Wine takes the language of Windows from LANG: the tests run a Simplified
+# Chinese Windows, for which the C library needs the locale ($LOCPATH,
+# made here when the system has not generated it).
+if [ -n "${LOCPATH:-}" ] && [ ! -d "$LOCPATH/$LANG" ]; then
+    mkdir -p "$LOCPATH"
+    localedef -i "${LANG%%.*}" -f UTF-8 "$LOCPATH/$LANG" ||
+        { echo "cannot make the locale $LANG in $LOCPATH" >&2; exit 1; }
+fi
 # A server left by an earlier run may still hold a display that has gone.
 wineserver -k 2>/dev/null
 boots() {
