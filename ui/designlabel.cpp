@@ -57,11 +57,10 @@ void DesignLabel::forgetLayout()
 
 void DesignLabel::relayout()
 {
-    // A text that does not fit the label at the designed size (a
-    // translation longer than the design's text) is drawn smaller, down to
-    // Fonts::smallestFittingSize(), wrapped at the label's width.
-    // The design's own texts are drawn as designed, also where one runs a
-    // pixel over its label.
+    // In a translated interface, a text that does not fit the label at the
+    // designed size is drawn smaller, down to Fonts::smallestFittingSize(),
+    // wrapped at the label's width. The design's own texts are drawn as
+    // designed, also where one runs a pixel over its label.
     const QSizeF box = contentsRect().size();
     QFont f = font();
     const int smallest = Fonts::smallestFittingSize(f);
