@@ -86,15 +86,15 @@ void prepare()
     prepared = true;
     // Carried inside the program where the system has no Qt of its own to
     // bring them (see CMakeLists.txt), else the system's.
-    const QString name = Translation::qtTranslationName();
-    auto *translator = new QTranslator(QCoreApplication::instance());
-    if (name.isEmpty())
-        delete translator;
-    else if (translator->load(name, QStringLiteral(":/translations")) ||
-             translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(translator);
-    else
-        delete translator;
+    // English needs none: Qt speaks it itself.
+    if (const QString name = Translation::qtTranslationName(); !name.isEmpty()) {
+        auto *translator = new QTranslator(QCoreApplication::instance());
+        if (translator->load(name, QStringLiteral(":/translations")) ||
+            translator->load(name, QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            QCoreApplication::installTranslator(translator);
+        else
+            delete translator;
+    }
     // Qt's file dialog writes its settings through QSettings for the user
     // ("QtProject"), in the default format: a file on Unix whichever format
     // is named, the registry on Windows unless it is the INI format.
