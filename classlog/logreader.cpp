@@ -52,13 +52,16 @@ bool readStart(QByteArrayView text, LoggedRound &round)
         text[13] != ':' || text[16] != ':' || hour < 0 || hour > 23 || minute < 0 || minute > 59 ||
         second < 0 || second > 59)
         return false;
-    // The rounds of a day stand together: its date is worked out once.
-    static thread_local QByteArray lastDay;
+    // The rounds of a day stand together: its date is worked out once. Kept
+    // in plain values: a thread's object with a destructor is destroyed by
+    // MinGW after the thread's storage is freed, which corrupts the heap of
+    // the Windows program when a reading thread ends.
+    static thread_local std::array<char, 10> lastDay{};
     static thread_local QDate lastDate;
     const QByteArrayView dayText = text.first(10);
-    if (dayText != lastDay) {
+    if (dayText != QByteArrayView(lastDay.data(), lastDay.size())) {
         lastDate = QDate(year, month, day);
-        lastDay = dayText.toByteArray();
+        std::copy(dayText.begin(), dayText.end(), lastDay.begin());
     }
     const QDate date = lastDate;
     if (!date.isValid())

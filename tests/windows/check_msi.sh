@@ -68,7 +68,8 @@ msibuild "$old" -q "UPDATE Property SET Value='1.9.0' WHERE Property='ProductVer
     msibuild "$old" -q "UPDATE Property SET Value='{$(uuid)}' WHERE Property='ProductCode'" &&
     msibuild "$old" -s Tavrino "The Tavrino authors" "x64;2052" "{$(uuid)}" || fail "no older package"
 wine msiexec /i "$(winepath -w "$old")" /qn LOGPATH="$(winepath -w "$log")" || fail "msiexec /i 1.9.0 ended with $?"
-wine msiexec /i "$(winepath -w "$msi")" /qn || fail "msiexec /i ended with $?"
+wine msiexec /i "$(winepath -w "$msi")" /qn /l* "$(winepath -w "$work/install.log")" ||
+    fail "msiexec /i ended with $?: $(tr -d '\0\r' <"$work/install.log" 2>/dev/null | tail -20)"
 [ -f "$installed/tavrino.exe" ] && [ -f "$installed/LICENSE.txt" ] || fail "in $installed: $(ls "$installed" 2>&1)"
 # Wine puts a package's shortcuts for all users into the user's own menu.
 menu=$(find "$drive/" -path '*/Start Menu/Programs/Tavrino' -type d | head -1)
