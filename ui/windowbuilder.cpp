@@ -171,6 +171,11 @@ WindowBuilder::WindowBuilder(QWidget *window, const Layout::Table &table)
         w->setObjectName(utf8(item.name));
         w->setAccessibleName(translated(m_table.context, item.accessibleName));
         applyColours(w, item);
+        // Its designed size from the start: a control shown before the
+        // window is first fitted is not sized to its text, which Qt would
+        // measure in the application's font, loading a face for nothing.
+        w->resize(int(std::lround(Layout::toPixels(item.width))),
+                  int(std::lround(Layout::toPixels(item.height))));
         if (*item.pointer)
             w->setCursor(Pictures::cursor(utf8(item.pointer), window->devicePixelRatioF()));
         if (item.hidden)
