@@ -45,6 +45,9 @@ add_custom_command(
     VERBATIM)
 add_custom_target(tavrino_docs ALL DEPENDS ${tavrino_docs_dir}/changelog.gz
                                            ${tavrino_docs_dir}/tavrino.1.gz)
+# The cut faces; their licence (the fonts' own, OFL 1.1) is in the package's
+# copyright file.
+install(FILES ${tavrino_cut_faces} DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/tavrino/fonts)
 install(FILES ${tavrino_pkg}/copyright ${tavrino_docs_dir}/changelog.gz DESTINATION ${tavrino_doc})
 install(FILES ${tavrino_docs_dir}/tavrino.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 

@@ -5,7 +5,10 @@
 # Installs the Debian packages a task needs when they are missing.
 # Sourced by tools/play and tools/test; not meant to be run on its own.
 
-TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n"
+# The build cuts the Chinese faces from fonts-noto-cjk with fontTools
+# (python3-fonttools) and hands them to fontconfig (libfontconfig-dev).
+TAVRINO_BUILD_PACKAGES="cmake make g++ qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libgl-dev
+  fonts-noto-cjk fonts-dejavu-core qt6-translations-l10n python3-fonttools libfontconfig-dev"
 # The tests need an X server with xdotool, lintian and the desktop-entry and
 # AppStream validators for the package, reuse for the licences, and for the
 # end-to-end tests a session bus, the accessibility bus and its client

@@ -6,11 +6,18 @@
 #include "core/text.h"
 #include "core/translation.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QStringList>
 
 #include <cmath>
+
+#ifdef TAVRINO_CUT_FACES
+#include <fontconfig/fontconfig.h>
+#endif
 
 namespace Fonts {
 
@@ -18,6 +25,49 @@ namespace {
 
 const char kHeiti[] = "黑体";
 const char kSongti[] = "宋体";
+const char kCutHeiti[] = "Tavrino Heiti";
+const char kCutSongti[] = "Tavrino Songti";
+
+// The faces cut from a design face: the characters of the program's texts,
+// then the rest of GB 2312, for the pupils' names, in parts.
+QStringList cutFaces(const char *family)
+{
+    QStringList faces{utf8(family)};
+#ifdef TAVRINO_NAME_PARTS
+    for (int part = 1; part <= TAVRINO_NAME_PARTS; ++part)
+        faces << utf8(family) + QStringLiteral(" GB%1").arg(part);
+#endif
+    return faces;
+}
+
+// Hands a folder of faces to the system's font configuration, from which the
+// program's font database is made: its faces are then read page by page as
+// they are drawn, as the system's own are (a face added to the database
+// from a file is read whole).
+bool addFontFolder(const QString &folder)
+{
+#ifdef TAVRINO_CUT_FACES
+    const QByteArray path = QFile::encodeName(folder);
+    return FcConfigAppFontAddDir(nullptr, reinterpret_cast<const FcChar8 *>(path.constData()));
+#else
+    Q_UNUSED(folder);
+    return false;
+#endif
+}
+
+// The design's Chinese faces cut to the characters of the program's texts,
+// ASCII and GB 2312: beside the program in the build tree, in the program's
+// share folder where it is installed.
+bool addCutFaces()
+{
+    const QDir programs(QCoreApplication::applicationDirPath());
+    for (const QString &folder : {programs.filePath(QStringLiteral("fonts")),
+                                  programs.filePath(QStringLiteral("../share/tavrino/fonts"))}) {
+        if (QFile::exists(folder + QStringLiteral("/TavrinoHeiti-Regular.otf")))
+            return addFontFolder(folder);
+    }
+    return false;
+}
 
 } // namespace
 
@@ -39,20 +89,28 @@ void installSubstitutions()
                                     QStringLiteral("AR PL UMing TW"), QStringLiteral("Songti TC")});
     }
     // The Windows faces the design names first, then Windows' own Chinese
-    // face where they are missing, then the free faces of Linux; the Latin
-    // faces after them cover systems without CJK fonts, where the Chinese
-    // texts then fall back per character to any face that has them.
-    QFont::insertSubstitutions(
-        utf8(kHeiti), {QStringLiteral("SimHei"), QStringLiteral("Microsoft YaHei"),
-                       QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
-                       QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback"),
-                       QStringLiteral("PingFang SC")});
-    QFont::insertSubstitutions(
-        utf8(kSongti),
-        {QStringLiteral("SimSun"), QStringLiteral("NSimSun"), QStringLiteral("Noto Serif CJK SC"),
-         QStringLiteral("Source Han Serif SC"), QStringLiteral("AR PL UMing CN"),
-         QStringLiteral("Microsoft YaHei"), QStringLiteral("Noto Sans CJK SC"),
-         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Songti SC")});
+    // face where they are missing, then the free faces of Linux, the cut ones
+    // before the full ones they were cut from, which draw what the cut ones
+    // lack; the Latin faces after them cover systems without CJK fonts,
+    // where the Chinese texts then fall back per character to any face that
+    // has them.
+    const bool cut = addCutFaces();
+    QStringList heiti{QStringLiteral("SimHei"), QStringLiteral("Microsoft YaHei")};
+    QStringList songti{QStringLiteral("SimSun"), QStringLiteral("NSimSun")};
+    if (cut) {
+        heiti << cutFaces(kCutHeiti);
+        songti << cutFaces(kCutSongti);
+    }
+    heiti << QStringList{QStringLiteral("Noto Sans CJK SC"), QStringLiteral("Source Han Sans SC"),
+                         QStringLiteral("WenQuanYi Zen Hei"), QStringLiteral("Droid Sans Fallback"),
+                         QStringLiteral("PingFang SC")};
+    songti << QStringList{
+        QStringLiteral("Noto Serif CJK SC"), QStringLiteral("Source Han Serif SC"),
+        QStringLiteral("AR PL UMing CN"),    QStringLiteral("Microsoft YaHei"),
+        QStringLiteral("Noto Sans CJK SC"),  QStringLiteral("WenQuanYi Zen Hei"),
+        QStringLiteral("Songti SC")};
+    QFont::insertSubstitutions(utf8(kHeiti), heiti);
+    QFont::insertSubstitutions(utf8(kSongti), songti);
     QFont::insertSubstitutions(QStringLiteral("Arial"),
                                {QStringLiteral("Liberation Sans"), QStringLiteral("Arimo"),
                                 QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans")});

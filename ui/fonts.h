@@ -11,7 +11,9 @@
 namespace Fonts {
 
 // Maps the faces the screens ask for ("黑体", "宋体", "Arial", "Arial Black")
-// to the nearest faces the system has. Call once before any window is built.
+// to the nearest faces the system has, first the faces cut from them to the
+// program's characters where the program has them (beside it, or installed
+// with it). Call once before any window is built.
 void installSubstitutions();
 
 // The design family name of a face.

@@ -54,6 +54,7 @@ has '-rw-r--r--' "usr/share/applications/$app.desktop"
 has '-rw-r--r--' "usr/share/metainfo/$app.metainfo.xml"
 has '-rw-r--r--' usr/share/doc/tavrino/copyright
 has '-rw-r--r--' "usr/share/icons/hicolor/scalable/apps/$app.svg"
+has '-rw-r--r--' usr/share/tavrino/fonts/TavrinoHeiti-Regular.otf
 sizes="16 22 24 32 48 64 128 256"
 for s in $sizes; do
     has '-rw-r--r--' "usr/share/icons/hicolor/${s}x$s/apps/$app.png"
@@ -107,6 +108,7 @@ grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/
 grep -qx 'License: GPL-3+' "$copyright" || fail "the copyright file does not give the GPL"
 grep -qF '/usr/share/common-licenses/GPL-3' "$copyright" ||
     fail "the copyright file does not point to the GPL's text"
+grep -qx 'License: OFL-1.1' "$copyright" || fail "the copyright file does not give the fonts' licence"
 
 # --- control fields -------------------------------------------------------------
 field() { dpkg-deb -f "$deb" "$1"; }

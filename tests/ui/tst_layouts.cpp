@@ -18,11 +18,14 @@
 #include "ui/startwindow.h"
 
 #include <QFontInfo>
+#include <QGlyphRun>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRawFont>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTextLayout>
 #include <QTranslator>
 
 #include <algorithm>
@@ -201,6 +204,23 @@ bool inClass(const QString &family, FaceClass c)
         break;
     }
     return true;
+}
+
+// The families a text is drawn from in a font, one per run of glyphs; a
+// glyph the face lacks (drawn as an empty box) is named "missing".
+QStringList facesDrawing(const QFont &font, const QString &text)
+{
+    QTextLayout layout(QString(text).replace(QLatin1Char('\n'), QChar::LineSeparator), font);
+    layout.beginLayout();
+    while (layout.createLine().isValid()) {
+    }
+    layout.endLayout();
+    QStringList faces;
+    for (const QGlyphRun &run : layout.glyphRuns()) {
+        const QList<quint32> glyphs = run.glyphIndexes();
+        faces << (glyphs.contains(0) ? QStringLiteral("missing") : run.rawFont().familyName());
+    }
+    return faces;
 }
 
 // A made-up translation 40 % longer than the design's texts, line by line,
@@ -534,6 +554,8 @@ private slots:
                             Qt::KeypadModifier);
             auto *note = w->findChild<QLabel *>(QStringLiteral("numLockNote"));
             QVERIFY(note && note->isVisible());
+            QVERIFY2(note->font().family() == Fonts::familyName(Layout::Face::Heiti),
+                     qPrintable(note->font().family()));
             for (const QSize size : {QSize(700, 503), QSize(1016, 730), QSize(2032, 1460)}) {
                 w->resize(size);
                 QVERIFY(w->rect().contains(note->geometry()));
@@ -659,6 +681,57 @@ private slots:
         }
         QCoreApplication::removeTranslator(&longerTexts);
         Translation::use(Translation::Language::SimplifiedChinese);
+    }
+
+    // The design's Chinese texts are drawn from the faces cut to the
+    // program's characters, every character of them (none falls back to a
+    // full face); a name with a character outside them still draws, from
+    // the full face they were cut from.
+    void textsDrawnFromTheCutFaces()
+    {
+        const QStringList chinese{Fonts::familyName(Layout::Face::Heiti),
+                                  Fonts::familyName(Layout::Face::Songti)};
+        // Not even the parts of GB 2312 cut for the pupils' names.
+        const QStringList cutForTexts{QStringLiteral("Tavrino Heiti"),
+                                      QStringLiteral("Tavrino Songti")};
+        QStringList faults;
+        const auto check = [&](const QWidget *w, const QString &text) {
+            if (!chinese.contains(w->font().family()))
+                return;
+            for (const QString &face : facesDrawing(w->font(), text)) {
+                if (!cutForTexts.contains(face, Qt::CaseInsensitive))
+                    faults << w->objectName() + QLatin1Char(' ') + face + QLatin1Char(' ') + text;
+            }
+        };
+        for (const auto &[name, w] : m_windows) {
+            for (const QLabel *label : w->findChildren<QLabel *>())
+                check(label, label->text());
+            for (const QPushButton *button : w->findChildren<QPushButton *>())
+                check(button, button->text());
+            for (int level = LevelTable::kFirstLevel; level <= LevelTable::lastLevel(); ++level) {
+                if (const QLabel *rule = w->findChild<QLabel *>(QStringLiteral("Label25")))
+                    check(rule, LevelTable::startRuleLine(level));
+                if (const QLabel *rule = w->findChild<QLabel *>(QStringLiteral("Label19")))
+                    check(rule, LevelTable::challengeRuleLine(level));
+            }
+        }
+        const QLabel *message = m_form1->findChild<QLabel *>(QStringLiteral("Label1"));
+        for (const Text &text :
+             {RangedTexts::kRangeMessage, RangedTexts::kSuccess, RangedTexts::kRecordBroken,
+              OpenEndedTexts::kRangeAfterBackspace, OpenEndedTexts::kRecordAfterWrong,
+              EnduranceTexts::kEndNonDigit, EnduranceTexts::kEndGap, ChallengeTexts::kTimeUp})
+            check(message, translated(text));
+        QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+
+        const auto *name = m_start->findChild<QLineEdit *>(QStringLiteral("Text1"));
+        QVERIFY(name && chinese.contains(name->font().family()));
+        // One run from the cut face (李), one from the full one (龑).
+        const QStringList faces = facesDrawing(name->font(), QStringLiteral("李龑"));
+        const auto cut = std::count_if(faces.begin(), faces.end(), [](const QString &face) {
+            return face.startsWith(QLatin1String("Tavrino "), Qt::CaseInsensitive);
+        });
+        QVERIFY2(faces.size() == 2 && cut == 1 && !faces.contains(QStringLiteral("missing")),
+                 qPrintable(faces.join(QLatin1String(", "))));
     }
 
 private:
